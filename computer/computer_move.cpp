@@ -1,0 +1,79 @@
+// The computer move driver.
+#include "computer/computer_move.h"
+
+#include "computer/move_choice.h"
+#include "computer/stone_placement.h"
+#include "game/state.h"
+#include "play/influence.h"
+
+namespace vorn {
+
+namespace {
+
+// The empty cell of highest Influence, the lowest number among equals; 0 when no empty cell
+// has a value of 0 or more.
+Integer HighestValuedEmptyCell() {
+  Integer best = -1;
+  Integer chosen = -1;
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    if (CellOwner[cell] == -1 && Influence[cell] > best) {
+      best = Influence[cell];
+      chosen = cell;
+    }
+  }
+  return chosen >= 1 && chosen <= CellCount ? chosen : 0;
+}
+
+Integer MirrorPartner(Integer cell) {
+  for (Integer i = 1; i <= CellCount; ++i) {
+    if (i != cell && MirrorPair[i] == MirrorPair[cell]) return i;
+  }
+  return 0;
+}
+
+// Plays RED on `cell`, or on the lowest-numbered empty cell when `cell` is no empty cell;
+// on a full board there is nothing to play.
+void PlaceRedStone(Integer cell) {
+  if (cell == 0 || CellOwner[cell] != -1) cell = LowestEmptyCell();
+  if (cell != 0) PlaceStone(cell, SideToMove);
+}
+
+void ChooseOnSquareBoard() {
+  for (Integer i = 1; i <= CellCount; ++i) SavedInfluence[i] = Influence[i];
+  Integer decidingCell = 0;
+  RateCells(decidingCell);  // a deciding cell is valued 999 and wins the scan below
+  const Integer chosen = HighestValuedEmptyCell();
+  for (Integer i = 1; i <= CellCount; ++i) Influence[i] = SavedInfluence[i];
+  PlaceRedStone(chosen);
+  SpreadInfluence(SelectedCell, -100);
+  Influence[SelectedCell] = 0;
+}
+
+void AnswerWithMirror() {
+  Integer decidingCell = 0;
+  RateCells(decidingCell);
+  if (decidingCell >= 1 && decidingCell <= CellCount) {
+    PlaceStone(decidingCell, SideToMove);
+    return;
+  }
+  PlaceRedStone(MirrorPartner(SelectedCell));
+}
+
+}  // namespace
+
+Integer LowestEmptyCell() {
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    if (CellOwner[cell] == -1) return cell;
+  }
+  return 0;
+}
+
+void ComputerMove() {
+  if (SquareBoard == Yes) {
+    ChooseOnSquareBoard();
+  } else {
+    AnswerWithMirror();
+  }
+}
+
+}  // namespace vorn

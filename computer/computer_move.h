@@ -1,0 +1,17 @@
+// RED's reply to a GREEN stone.
+#pragma once
+
+#include "game/runtime.h"
+
+namespace vorn {
+
+// Plays RED's stone: on a square board the empty cell of highest value once this turn's
+// bonuses are added (ties to the lowest number), on a board that is not square the mirror
+// partner of GREEN's stone; a cell that decides the game is taken first on either board.
+// Never tests for a win and never switches the turn.
+void ComputerMove();
+
+// The lowest-numbered empty cell, or 0 on a full board.
+Integer LowestEmptyCell();
+
+}  // namespace vorn

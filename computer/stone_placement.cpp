@@ -1,0 +1,28 @@
+// Stone placement.
+#include "computer/stone_placement.h"
+
+#include "computer/groups.h"
+#include "display/cell_drawing.h"
+#include "game/cell_lists.h"
+#include "game/state.h"
+#include "game/window_services.h"
+
+namespace vorn {
+
+void PlaceStone(Integer cell, Integer side) {
+  // Callers only ever pass an empty cell; a stone put over another would corrupt both sides'
+  // chains, so that is treated as the program fault it is.
+  if (CellOwner[cell] != -1) {
+    throw RunTimeError("cell " + std::to_string(cell) + " already holds a stone");
+  }
+  AddToGroups(cell, side);
+  WindowServices& window = Window();
+  window.SetFillColor(PlayerColor[side]);
+  RedrawCell(cell);
+  CellOwner[cell] = side;
+  window.Refresh();  // visible before the computer starts thinking
+  window.AppendMove(side, CellCode(cell));
+  Observer().StonePlaced(side, cell);
+}
+
+}  // namespace vorn

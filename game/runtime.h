@@ -1,0 +1,71 @@
+// The small runtime the game module is written against: 16-bit integers that never wrap,
+// arrays that refuse an index outside their bounds, and the number/text conversions the
+// cell lists and position keys rely on (rounding halves to even, numeric-prefix reading).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace vorn {
+
+using Integer = std::int16_t;  // the module's 16-bit signed integer
+using Long = std::int32_t;     // 32-bit signed integer
+using Single = float;          // single-precision float
+using Color = std::uint32_t;   // 0xRRGGBB
+
+// A run-time error: an index out of bounds, an overflow or an invalid call. The module never
+// recovers from one; it means a fault in the program.
+class RunTimeError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Converts to a 16-bit Integer; a value out of range is an overflow, never a wrap-around.
+Integer ToInteger(long long value);
+
+// Rounds to the nearest whole number, halves to the even one (148.5 -> 148, 134.5 -> 134),
+// and converts to Integer / Long; out of range is an overflow.
+Integer CInt(double value);
+Long CLng(double value);
+
+// Adds to a 16-bit value and pins the sum at -32768 or 32767 instead of overflowing.
+Integer SaturatingAdd(Integer base, double addend);
+
+// Reads the numeric prefix of a text: optional blanks, an optional sign, digits and an
+// optional fraction. Reading stops at the first other character; no number at all gives 0.
+double Val(const std::string& text);
+
+// Substring from 1-based position `start`, at most `length` characters. A start past the end
+// gives ""; a start below 1 is an invalid call.
+std::string Mid(const std::string& text, long long start, std::size_t length);
+std::string Left(const std::string& text, std::size_t length);
+std::string Right(const std::string& text, std::size_t length);
+
+// Number to text for display: one space before a non-negative number (" 11", "-3").
+std::string Str(long long value);
+
+// Index in [0, Size): every access is checked, so a stray index fails loudly instead of
+// touching memory it does not own.
+template <typename T, std::size_t Size>
+class CheckedArray {
+ public:
+  T& operator[](long long index) { return items_[Checked(index)]; }
+  const T& operator[](long long index) const { return items_[Checked(index)]; }
+  static constexpr std::size_t size() { return Size; }
+  void fill(const T& value) { items_.fill(value); }
+
+ private:
+  static std::size_t Checked(long long index) {
+    if (index < 0 || index >= static_cast<long long>(Size)) {
+      throw RunTimeError("subscript out of range: " + std::to_string(index) + " not in 0.." +
+                         std::to_string(Size - 1));
+    }
+    return static_cast<std::size_t>(index);
+  }
+  std::array<T, Size> items_{};
+};
+
+}  // namespace vorn

@@ -1,0 +1,48 @@
+// The attached window and observer, and the palette.
+#include "game/window_services.h"
+
+namespace vorn {
+
+namespace {
+
+WindowServices* attachedWindow = nullptr;
+GameObserver silentObserver;
+GameObserver* attachedObserver = &silentObserver;
+
+}  // namespace
+
+const char* MenuItemName(MenuItem item) {
+  switch (item) {
+    case MenuItem::Restartx: return "Restartx";
+    case MenuItem::Presetx: return "Presetx";
+    case MenuItem::StartPreset: return "StartPreset";
+    case MenuItem::Sizex: return "Sizex";
+    case MenuItem::Squarex: return "Squarex";
+    case MenuItem::Increasex: return "Increasex";
+    case MenuItem::Decreasex: return "Decreasex";
+  }
+  return "";
+}
+
+Color QBColor(int index) {
+  static constexpr Color kPalette[16] = {
+      0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+      0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  if (index < 0 || index > 15) throw RunTimeError("invalid palette index " + std::to_string(index));
+  return kPalette[index];
+}
+
+void AttachWindow(WindowServices* window) { attachedWindow = window; }
+
+WindowServices& Window() {
+  if (attachedWindow == nullptr) throw RunTimeError("no window is attached to the game");
+  return *attachedWindow;
+}
+
+void AttachObserver(GameObserver* observer) {
+  attachedObserver = observer != nullptr ? observer : &silentObserver;
+}
+
+GameObserver& Observer() { return *attachedObserver; }
+
+}  // namespace vorn

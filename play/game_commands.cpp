@@ -1,0 +1,49 @@
+// Board size and game commands. The limits 5..21 are kept by the menus alone.
+#include "play/game_commands.h"
+
+#include "game/new_game.h"
+#include "game/state.h"
+#include "game/window_services.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr int kLightGrey = 7;
+
+void ResizeBoard(int change) {
+  BoardSize = ToInteger(BoardSize + change);
+  Window().SetMenuEnabled(MenuItem::Increasex, true);
+  Window().SetMenuEnabled(MenuItem::Decreasex, true);
+  Restartx_Click();
+}
+
+}  // namespace
+
+void Restartx_Click() {
+  WindowServices& window = Window();
+  window.Cls();
+  SideToMove = 0;
+  window.SetBackColor(QBColor(kLightGrey));
+  window.SetFillColor(QBColor(kLightGrey));
+  window.SetFillStyle(kFillSolid);
+  NewGame(BoardSize);
+}
+
+void Squarex_Click() {
+  SquareBoard = SquareBoard == Yes ? No : Yes;
+  Window().SetMenuChecked(MenuItem::Squarex, SquareBoard == Yes);
+  Restartx_Click();
+}
+
+void Increasex_Click() {
+  ResizeBoard(+1);
+  if (BoardSize == MaxBoardSize) Window().SetMenuEnabled(MenuItem::Increasex, false);
+}
+
+void Decreasex_Click() {
+  ResizeBoard(-1);
+  if (BoardSize == kSmallestBoard) Window().SetMenuEnabled(MenuItem::Decreasex, false);
+}
+
+}  // namespace vorn

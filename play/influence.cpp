@@ -1,0 +1,56 @@
+// Spreading influence.
+#include "play/influence.h"
+
+#include <cmath>
+
+#include "game/cell_lists.h"
+#include "game/state.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr Integer kLevelMarker = 999;
+constexpr Integer kMaxQueuePosition = 9999;
+
+}  // namespace
+
+Single Decay(Single value) {
+  constexpr Single kFactor = 0.8F;
+  return static_cast<Single>(std::floor(static_cast<double>(kFactor) * static_cast<double>(value)));
+}
+
+void AddInfluence(Integer cell, double amount) {
+  Influence[cell] = SaturatingAdd(Influence[cell], amount);
+}
+
+void SpreadInfluence(Integer cell, Single start) {
+  // A spread credits empty cells and its own side's stones, never the other side's.
+  const Integer excludedOwner = CellOwner[cell] == 1 ? 0 : 1;
+  // The queue is also the record of every cell reached so far; a marker follows each group
+  // of newly queued cells and lowers the value one step.
+  std::string queue = Neighbours[cell] + ",999,";
+  Single value = Decay(start);
+  for (Integer position = 1;
+       position <= kMaxQueuePosition && position <= static_cast<long long>(queue.size() / 4);
+       ++position) {
+    const Integer reached = ListItem(position, queue);
+    if (reached == kLevelMarker) {
+      value = Decay(value);
+      continue;
+    }
+    if (reached == 0) continue;
+    if (CellOwner[reached] != excludedOwner) AddInfluence(reached, value);
+    bool queued = false;
+    for (Integer j = 1; j <= 6; ++j) {
+      const std::string code = ListItemText(j, Neighbours[reached]);
+      if (Val(code) > 0 && queue.find(code) == std::string::npos) {
+        queue += code + ",";
+        queued = true;
+      }
+    }
+    if (queued) queue += "999,";
+  }
+}
+
+}  // namespace vorn

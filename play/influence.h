@@ -1,0 +1,21 @@
+// The influence map: every stone spreads a decaying value over the whole board, ring by ring
+// from its cell, and the computer reads the sums when it chooses a reply.
+#pragma once
+
+#include "game/runtime.h"
+
+namespace vorn {
+
+// Spreads `start` (+100 or -100) from the stone on `cell`, whose owner is already set. The
+// stone's own cell is reached through its first neighbour and gets the second value.
+void SpreadInfluence(Integer cell, Single start);
+
+// One decay step: floor(0.8 x value), with 0.8 held in single precision and the product
+// formed exactly, so +100 gives 80, 64, 51, ... and -100 gives -81, -65, -53, ...
+Single Decay(Single value);
+
+// Adds to a cell's influence; the sum is pinned at the 16-bit bounds, so a long run of games
+// never overflows it.
+void AddInfluence(Integer cell, double amount);
+
+}  // namespace vorn

@@ -1,0 +1,102 @@
+// Mouse input and the turns of one click.
+#include "play/mouse_input.h"
+
+#include "computer/computer_move.h"
+#include "computer/stone_placement.h"
+#include "game/state.h"
+#include "game/window_services.h"
+#include "play/influence.h"
+#include "play/preset.h"
+#include "play/turns.h"
+#include "play/wins.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr Integer kWon = 3;
+
+// The first stone of a game fences off the size and preset commands until the next board.
+void StartGame() {
+  GameStarted = Yes;
+  Window().SetMenuEnabled(MenuItem::Sizex, false);
+  Window().SetMenuEnabled(MenuItem::Presetx, false);
+  Window().SetMenuEnabled(MenuItem::StartPreset, false);
+  PresetMode = No;
+}
+
+// The computer's opening cell: the middle cell, or after a preset layout that filled it the
+// lowest-numbered empty cell; 0 on a full board.
+Integer OpeningCell() {
+  const Integer middle = CInt(CellCount / 2.0);
+  return CellOwner[middle] == -1 ? middle : LowestEmptyCell();
+}
+
+void ComputerOpening() {
+  if (SquareBoard == No) {
+    Window().MessageBox("Computer cannot start first in non-square Board");
+    return;
+  }
+  const Integer opening = OpeningCell();
+  if (opening == 0) return;
+  SideToMove = 1;
+  StartGame();
+  SelectedCell = opening;
+  PlaceStone(SelectedCell, 1);
+  SpreadInfluence(SelectedCell, -100);
+  Influence[SelectedCell] = 0;
+  SwitchTurn();
+}
+
+// Announces a win of the side to move; true when the game ended.
+bool GameWon() {
+  Integer result = 0;
+  Integer group = 0;
+  CheckWin(result, SideToMove, group);
+  if (result != kWon) return false;
+  AnnounceWin(SideToMove, group);
+  return true;
+}
+
+void GreenMove() {
+  if (CellOwner[SelectedCell] != -1) return;
+  if (SideToMove == 1) return;
+  PlaceStone(SelectedCell, SideToMove);
+  if (GameWon()) return;  // a winning stone is not answered
+  SpreadInfluence(SelectedCell, 100);
+  if (GameStarted == No) StartGame();
+  SwitchTurn();
+  ComputerMove();
+  if (GameWon()) return;
+  SwitchTurn();
+}
+
+}  // namespace
+
+Integer HitTest(Single x, Single y) {
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    const Single left = CellTwipX[cell];
+    const Single top = CellTwipY[cell];
+    const Single right = left + 2 * UnitX * TwipsX;
+    const Single bottom = top + TwipsY * UnitY;
+    if (left <= x && x <= right && top <= y && y <= bottom) return cell;
+  }
+  return 0;
+}
+
+void Form_MouseUp(Integer button, Integer shift, Single x, Single y) {
+  SelectedCell = 0;
+  SelectedCell = HitTest(x, y);
+  if (SelectedCell == 0) return;
+  if (PresetMode == Yes) {
+    PlacePresetStone(button);
+  } else if (button == kRightButton && shift == 0 && GameStarted == No) {
+    ComputerOpening();
+  } else {
+    GreenMove();
+  }
+}
+
+void Form_MouseMove(Integer, Integer, Single, Single) {}
+
+}  // namespace vorn

@@ -1,0 +1,24 @@
+// Mouse input: a button release over the board becomes a preset stone, the computer's
+// opening, or GREEN's move followed at once by RED's reply.
+#pragma once
+
+#include "game/runtime.h"
+
+namespace vorn {
+
+inline constexpr Integer kLeftButton = 1;
+inline constexpr Integer kRightButton = 2;
+inline constexpr Integer kMiddleButton = 4;
+
+// A button release at (x, y) twips in the window's client area. `shift` is the mask of the
+// Shift (1), Ctrl (2) and Alt (4) keys held.
+void Form_MouseUp(Integer button, Integer shift, Single x, Single y);
+
+// Moving the mouse does nothing: there is no hover feedback.
+void Form_MouseMove(Integer button, Integer shift, Single x, Single y);
+
+// The cell whose click box holds (x, y) twips, the lowest number first; 0 for none. A box is
+// the straight-sided middle band of a cell, bounds included.
+Integer HitTest(Single x, Single y);
+
+}  // namespace vorn

@@ -1,0 +1,38 @@
+// Preset mode.
+#include "play/preset.h"
+
+#include "computer/stone_placement.h"
+#include "game/state.h"
+#include "game/window_services.h"
+#include "play/influence.h"
+#include "play/mouse_input.h"
+
+namespace vorn {
+
+void Presetx_Click() {
+  PresetMode = Yes;
+  Window().MessageBox("left-click to set GREEN, right-click for RED");
+  Window().SetMenuEnabled(MenuItem::Sizex, false);
+  Window().SetMenuEnabled(MenuItem::Presetx, false);
+  Window().SetMenuEnabled(MenuItem::StartPreset, true);
+}
+
+void StartPreset_Click() {
+  Window().MessageBox("Place GREEN to start the game");
+  Window().SetMenuEnabled(MenuItem::Sizex, false);
+  Window().SetMenuEnabled(MenuItem::Presetx, false);
+  Window().SetMenuEnabled(MenuItem::StartPreset, false);
+  SideToMove = 0;
+  PresetMode = No;
+}
+
+void PlacePresetStone(Integer button) {
+  SideToMove = button == kRightButton ? 1 : 0;
+  if (CellOwner[SelectedCell] != -1) return;
+  PlaceStone(SelectedCell, SideToMove);
+  if (SideToMove == 1) Influence[SelectedCell] = 0;
+  // Preset stones of both colours spread from -100.
+  SpreadInfluence(SelectedCell, -100);
+}
+
+}  // namespace vorn

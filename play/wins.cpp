@@ -1,0 +1,63 @@
+// Win detection and announcement.
+#include "play/wins.h"
+
+#include "display/cell_drawing.h"
+#include "game/cell_lists.h"
+#include "game/new_game.h"
+#include "game/state.h"
+#include "game/window_services.h"
+#include "play/turns.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr Integer kWon = 3;
+constexpr int kBlack = 0;
+constexpr int kLightGrey = 7;
+
+}  // namespace
+
+Integer TouchesEdge(const std::string& edge, const std::string& group) {
+  for (Integer k = 1; k <= EntryCount(edge); ++k) {
+    if (ListHas(ListItem(k, edge), group) == Yes) return Yes;
+  }
+  return No;
+}
+
+void CheckWin(Integer& result, Integer side, Integer& group) {
+  result = -1;
+  const std::string& firstEdge = side == 0 ? LeftEdge : BottomEdge;
+  const std::string& secondEdge = side == 0 ? RightEdge : TopEdge;
+  const Integer count = GroupCount[side];
+  for (Integer g = 1; g <= count; ++g) {
+    const std::string& chain = Groups[side][g];
+    if (chain.empty()) continue;
+    if (TouchesEdge(firstEdge, chain) == Yes && TouchesEdge(secondEdge, chain) == Yes) {
+      result = kWon;
+      group = g;
+      return;
+    }
+  }
+}
+
+void AnnounceWin(Integer side, Integer group) {
+  WindowServices& window = Window();
+  window.SetFillColor(QBColor(kBlack));
+  window.SetFillStyle(kFillDiagonalCross);
+  const std::string& chain = Groups[side][group];
+  for (Integer k = 1; k <= EntryCount(chain); ++k) RedrawCell(ListItem(k, chain));
+  window.Refresh();
+  window.SetEnabled(false);
+  WinMessage = std::string(side == 0 ? "GREEN" : "RED") + " WON - click here to continue";
+  window.MessageBox(WinMessage);
+  window.Cls();
+  window.SetBackColor(QBColor(kLightGrey));
+  window.SetFillColor(QBColor(kLightGrey));
+  window.SetFillStyle(kFillSolid);
+  NewGame(BoardSize);
+  SideToMove = 1;
+  SwitchTurn();
+}
+
+}  // namespace vorn

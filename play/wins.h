@@ -1,0 +1,21 @@
+// Win detection and announcement.
+#pragma once
+
+#include <string>
+
+#include "game/runtime.h"
+
+namespace vorn {
+
+// `result` becomes 3 when a group of `side` touches both of the side's edges (GREEN left and
+// right, RED bottom and top), and `group` that group's slot; any other result is no win.
+void CheckWin(Integer& result, Integer side, Integer& group);
+
+// Hatches the winning chain, announces the winner, and hands GREEN a fresh board of the same
+// size and shape.
+void AnnounceWin(Integer side, Integer group);
+
+// Yes when some cell of `edge` lies in `group`.
+Integer TouchesEdge(const std::string& edge, const std::string& group);
+
+}  // namespace vorn

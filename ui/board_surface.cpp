@@ -1,0 +1,95 @@
+// The persistent drawing surface.
+#include "ui/board_surface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The window's fill styles: 0 solid, 1 transparent, 2..7 line patterns.
+Qt::BrushStyle BrushStyleOf(int fillStyle) {
+  switch (fillStyle) {
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;
+    case 5: return Qt::FDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
+}  // namespace
+
+BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardSurface::setBackColor(const QColor& color) {
+  backColor_ = color;
+  update();
+}
+
+void BoardSurface::drawPolygon(const QPolygon& points) {
+  drawn_.push_back({points, fillColor_, fillStyle_, drawWidth_});
+  ensureImage();
+  render(image_, drawn_.back());
+}
+
+void BoardSurface::clear() {
+  drawn_.clear();
+  image_.fill(backColor_);
+  update();
+}
+
+void BoardSurface::refresh() {
+  ensureImage();
+  repaint();
+}
+
+void BoardSurface::setIndicator(int side, const QRectF& rect, const QColor& fill) {
+  indicators_[side] = {rect, fill};
+  update();
+}
+
+void BoardSurface::ensureImage() {
+  const qreal ratio = devicePixelRatioF();
+  const QSize logical = size().expandedTo(QSize(1, 1));
+  if (!image_.isNull() && image_.devicePixelRatio() == ratio &&
+      image_.deviceIndependentSize().toSize() == logical) {
+    return;
+  }
+  image_ = QImage(logical * ratio, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(backColor_);
+  for (const Drawn& drawn : drawn_) render(image_, drawn);
+}
+
+void BoardSurface::render(QImage& image, const Drawn& drawn) const {
+  QPainter painter(&image);
+  painter.setPen(QPen(Qt::black, drawn.drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setBrush(QBrush(drawn.fillColor, BrushStyleOf(drawn.fillStyle)));
+  painter.drawPolygon(drawn.points);
+}
+
+void BoardSurface::paintEvent(QPaintEvent*) {
+  ensureImage();
+  QPainter painter(this);
+  painter.drawImage(QPoint(0, 0), image_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1));
+  for (const Indicator& indicator : indicators_) {
+    if (indicator.rect.isEmpty()) continue;
+    painter.setBrush(indicator.fill);
+    painter.drawEllipse(indicator.rect);
+  }
+}
+
+void BoardSurface::mouseReleaseEvent(QMouseEvent* event) {
+  if (onMouseRelease) onMouseRelease(event);
+}
+
+void BoardSurface::mouseMoveEvent(QMouseEvent* event) {
+  if (onMouseMove) onMouseMove(event);
+}

@@ -1,0 +1,75 @@
+// The main window's persistent drawing surface: what the game draws stays in an off-screen
+// image until the surface is cleared, and is copied to the screen on every paint. The turn
+// indicator shapes sit on top of it, like controls placed over a drawing.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPolygon>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+class BoardSurface : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BoardSurface(QWidget* parent = nullptr);
+
+  void setBackColor(const QColor& color);
+  QColor backColor() const { return backColor_; }
+  void setFillColor(const QColor& color) { fillColor_ = color; }
+  QColor fillColor() const { return fillColor_; }
+  void setFillStyle(int style) { fillStyle_ = style; }
+  int fillStyle() const { return fillStyle_; }
+  void setDrawWidth(int pixels) { drawWidth_ = pixels; }
+
+  // Outlines the polygon with the black pen and fills it with the current fill.
+  void drawPolygon(const QPolygon& points);
+  // Erases all drawing to the background colour.
+  void clear();
+  // Shows all drawing now.
+  void refresh();
+
+  // The indicator shape of a side: position and size in pixels, and its fill.
+  void setIndicator(int side, const QRectF& rect, const QColor& fill);
+  QColor indicatorColor(int side) const { return indicators_[side].fill; }
+
+  // The drawing as it stands, at the surface's device pixel ratio.
+  const QImage& image() const { return image_; }
+
+  // Button releases and moves, with the surface's own pixel position.
+  std::function<void(QMouseEvent*)> onMouseRelease;
+  std::function<void(QMouseEvent*)> onMouseMove;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  struct Drawn {
+    QPolygon points;
+    QColor fillColor;
+    int fillStyle;
+    int drawWidth;
+  };
+  struct Indicator {
+    QRectF rect;
+    QColor fill;
+  };
+
+  void ensureImage();
+  void render(QImage& image, const Drawn& drawn) const;
+
+  QImage image_;
+  // Everything drawn since the last clear, so the image can be rebuilt crisp at a new size
+  // or pixel ratio without losing the drawing.
+  std::vector<Drawn> drawn_;
+  QColor backColor_{192, 192, 192};
+  QColor fillColor_{192, 192, 192};
+  int fillStyle_ = 0;
+  int drawWidth_ = 1;
+  std::array<Indicator, 2> indicators_;
+};

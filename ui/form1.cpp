@@ -1,0 +1,278 @@
+// The main window.
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "game/start_up.h"
+#include "game/state.h"
+#include "play/game_commands.h"
+#include "play/mouse_input.h"
+#include "play/preset.h"
+#include "ui/board_surface.h"
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+// Indicator shapes, in twips: both at the left, GREEN's above RED's.
+constexpr double kIndicatorLeft = 72;
+constexpr double kIndicatorTop[2] = {72, 396};
+constexpr double kIndicatorSize = 252;
+
+QColor ToQColor(vorn::Color color) { return QColor::fromRgb(static_cast<QRgb>(color)); }
+
+vorn::Color FromQColor(const QColor& color) { return color.rgb() & 0xFFFFFFu; }
+
+vorn::Integer ButtonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return vorn::kLeftButton;
+    case Qt::RightButton: return vorn::kRightButton;
+    case Qt::MiddleButton: return vorn::kMiddleButton;
+    default: return 0;
+  }
+}
+
+vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
+  vorn::Integer mask = 0;
+  if (modifiers & Qt::ShiftModifier) mask |= 1;
+  if (modifiers & Qt::ControlModifier) mask |= 2;
+  if (modifiers & Qt::AltModifier) mask |= 4;
+  return mask;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("Form1");
+  buildMenus();
+  buildControls();
+  vorn::AttachWindow(this);
+  vorn::Form_Load();
+}
+
+Form1::~Form1() { vorn::AttachWindow(nullptr); }
+
+void Form1::buildMenus() {
+  QMenu* vornMenu = menuBar()->addMenu("Vorn");
+  vornMenu->setObjectName("Vornx");
+  actions_[int(vorn::MenuItem::Restartx)] =
+      addCommand(vornMenu, "Restartx", "End Current Game", vorn::Restartx_Click);
+  actions_[int(vorn::MenuItem::Presetx)] =
+      addCommand(vornMenu, "Presetx", "Preset Board", vorn::Presetx_Click);
+  actions_[int(vorn::MenuItem::StartPreset)] =
+      addCommand(vornMenu, "StartPreset", "Start Preset Game", vorn::StartPreset_Click);
+
+  sizeMenu_ = menuBar()->addMenu("Size");
+  sizeMenu_->setObjectName("Sizex");
+  sizeMenu_->menuAction()->setObjectName("Sizex");
+  actions_[int(vorn::MenuItem::Sizex)] = sizeMenu_->menuAction();
+  QAction* square = addCommand(sizeMenu_, "Squarex", "Square", vorn::Squarex_Click);
+  square->setCheckable(true);
+  square->setChecked(true);
+  actions_[int(vorn::MenuItem::Squarex)] = square;
+  actions_[int(vorn::MenuItem::Increasex)] =
+      addCommand(sizeMenu_, "Increasex", "Increase", vorn::Increasex_Click);
+  actions_[int(vorn::MenuItem::Decreasex)] =
+      addCommand(sizeMenu_, "Decreasex", "Decrease", vorn::Decreasex_Click);
+
+  // "Help", "About" and "Exit" are commands on the menu bar itself.
+  QAction* help = menuBar()->addAction("Help", this, &Form1::Helpx_Click);
+  help->setObjectName("Helpx");
+  QAction* about = menuBar()->addAction("About", this, &Form1::Aboutx_Click);
+  about->setObjectName("Aboutx");
+  QAction* exit = menuBar()->addAction("Exit", this, &Form1::Exitx_Click);
+  exit->setObjectName("Exitx");
+}
+
+QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption,
+                           void (*command)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  // The check mark of "Square" is the game's to set, not the click's.
+  connect(action, &QAction::triggered, this, [action, command] {
+    const bool checked = action->isChecked();
+    if (action->isCheckable()) action->setChecked(!checked);
+    command();
+  });
+  return action;
+}
+
+void Form1::buildControls() {
+  surface_ = new BoardSurface(this);
+  surface_->setObjectName("BoardSurface");
+  setCentralWidget(surface_);
+  surface_->onMouseRelease = [](QMouseEvent* event) {
+    const vorn::Integer button = ButtonCode(event->button());
+    if (button == 0) return;
+    const QPointF at = event->position();
+    vorn::Form_MouseUp(button, ShiftMask(event->modifiers()),
+                       static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
+                       static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
+  };
+  surface_->onMouseMove = [](QMouseEvent* event) {
+    const QPointF at = event->position();
+    vorn::Form_MouseMove(ButtonCode(event->button()), ShiftMask(event->modifiers()),
+                         static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
+                         static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
+  };
+  for (int side = 0; side < 2; ++side) {
+    playerMoves_[side] = new QListWidget(surface_);
+    playerMoves_[side]->setObjectName(QString("PlayerMoves%1").arg(side));
+  }
+  label3_ = new QLabel(surface_);
+  label3_->setObjectName("Label3");
+}
+
+QAction* Form1::menuAction(vorn::MenuItem item) const { return actions_[int(item)]; }
+
+// --- Window services -------------------------------------------------------------------
+
+void Form1::SetCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
+}
+
+void Form1::SetOuterSize(vorn::Single widthTwips, vorn::Single heightTwips) {
+  requestedOuter_ = QSize(qRound(widthTwips / TwipsPerPixelX()), qRound(heightTwips / TwipsPerPixelY()));
+  applyOuterSize();
+}
+
+// The game sizes the whole window, frame included; the frame is known only once the window
+// system has decorated the window, so the size is applied again when it is.
+void Form1::applyOuterSize() {
+  if (requestedOuter_.isEmpty()) return;
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const QSize inner = (requestedOuter_ - frame).expandedTo(QSize(1, 1));
+  if (inner != size() || minimumSize() != inner) setFixedSize(inner);
+  placeIndicators();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  applyOuterSize();
+  QTimer::singleShot(0, this, &Form1::applyOuterSize);
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  applyOuterSize();
+}
+
+void Form1::SetBackColor(vorn::Color color) { surface_->setBackColor(ToQColor(color)); }
+
+vorn::Color Form1::BackColor() const { return FromQColor(surface_->backColor()); }
+
+void Form1::SetFillColor(vorn::Color color) { surface_->setFillColor(ToQColor(color)); }
+
+void Form1::SetFillStyle(vorn::Integer style) { surface_->setFillStyle(style); }
+
+void Form1::SetDrawWidth(vorn::Integer pixels) { surface_->setDrawWidth(pixels); }
+
+void Form1::Polygon(const vorn::Outline& points, int count) {
+  QPolygon polygon;
+  for (int v = 0; v < count; ++v) polygon << QPoint(points[v].x, points[v].y);
+  surface_->drawPolygon(polygon);
+}
+
+void Form1::Cls() { surface_->clear(); }
+
+void Form1::Refresh() { surface_->refresh(); }
+
+void Form1::SetEnabled(bool enabled) { setEnabled(enabled); }
+
+vorn::Single Form1::TwipsPerPixelX() const {
+  return static_cast<vorn::Single>(kTwipsPerInch / logicalDpiX());
+}
+
+vorn::Single Form1::TwipsPerPixelY() const {
+  return static_cast<vorn::Single>(kTwipsPerInch / logicalDpiY());
+}
+
+void Form1::SetMenuEnabled(vorn::MenuItem item, bool enabled) {
+  menuAction(item)->setEnabled(enabled);
+}
+
+void Form1::SetMenuChecked(vorn::MenuItem item, bool checked) {
+  menuAction(item)->setChecked(checked);
+}
+
+QRectF Form1::indicatorRect(int side) const {
+  return QRectF(kIndicatorLeft / TwipsPerPixelX(), kIndicatorTop[side] / TwipsPerPixelY(),
+                kIndicatorSize / TwipsPerPixelX(), kIndicatorSize / TwipsPerPixelY());
+}
+
+void Form1::placeIndicators() {
+  for (int side = 0; side < 2; ++side) {
+    surface_->setIndicator(side, indicatorRect(side), surface_->indicatorColor(side));
+  }
+}
+
+void Form1::SetIndicatorColor(vorn::Integer side, vorn::Color color) {
+  surface_->setIndicator(moveListIndex(side), indicatorRect(side), ToQColor(color));
+}
+
+int Form1::moveListIndex(vorn::Integer side) const {
+  if (side != 0 && side != 1) throw vorn::RunTimeError("no side " + std::to_string(side));
+  return side;
+}
+
+void Form1::HideMoveLists() {
+  playerMoves_[0]->hide();
+  playerMoves_[1]->hide();
+}
+
+void Form1::AppendMove(vorn::Integer side, const std::string& item) {
+  playerMoves_[moveListIndex(side)]->addItem(QString::fromStdString(item));
+}
+
+int Form1::MoveCount(vorn::Integer side) const {
+  return playerMoves_[moveListIndex(side)]->count();
+}
+
+std::string Form1::MoveText(vorn::Integer side, int index) const {
+  const QListWidgetItem* item = playerMoves_[moveListIndex(side)]->item(index);
+  if (item == nullptr) throw vorn::RunTimeError("invalid list index " + std::to_string(index));
+  return item->text().toStdString();
+}
+
+void Form1::SetLabelCaption(const std::string& caption) {
+  label3_->setText(QString::fromStdString(caption));
+}
+
+void Form1::HideLabel() { label3_->hide(); }
+
+void Form1::MessageBox(const std::string& prompt) {
+  // No parent: the main window may be disabled while the box is up, and a disabled parent
+  // would disable the box with it. Application-modal keeps every other window still.
+  QMessageBox box(QMessageBox::NoIcon, "VORN", QString::fromStdString(prompt), QMessageBox::Ok);
+  box.setObjectName("VornMessage");
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setWindowIcon(windowIcon());
+  box.adjustSize();
+  if (isVisible()) box.move(frameGeometry().center() - box.rect().center());
+  box.exec();
+}
+
+// --- Commands on the menu bar ----------------------------------------------------------
+
+void Form1::Helpx_Click() {}
+
+void Form1::Aboutx_Click() {}
+
+void Form1::Exitx_Click() { close(); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+  // Closing the main window ends the program, and every other window goes with it.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this) window->close();
+  }
+  event->accept();
+  QApplication::quit();
+}

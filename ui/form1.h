@@ -1,0 +1,80 @@
+// The main window: the board's drawing surface, the menu bar, the turn indicator and the
+// hidden move lists. It carries the game through the window services and hands every mouse
+// release and menu command to the game.
+#pragma once
+
+#include <QMainWindow>
+
+#include "game/window_services.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class BoardSurface;
+
+class Form1 : public QMainWindow, public vorn::WindowServices {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs the game's start-up on it.
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // Window services.
+  void SetCaption(const std::string& caption) override;
+  void SetOuterSize(vorn::Single widthTwips, vorn::Single heightTwips) override;
+  void SetBackColor(vorn::Color color) override;
+  vorn::Color BackColor() const override;
+  void SetFillColor(vorn::Color color) override;
+  void SetFillStyle(vorn::Integer style) override;
+  void SetDrawWidth(vorn::Integer pixels) override;
+  void Polygon(const vorn::Outline& points, int count) override;
+  void Cls() override;
+  void Refresh() override;
+  void SetEnabled(bool enabled) override;
+  vorn::Single TwipsPerPixelX() const override;
+  vorn::Single TwipsPerPixelY() const override;
+  void SetMenuEnabled(vorn::MenuItem item, bool enabled) override;
+  void SetMenuChecked(vorn::MenuItem item, bool checked) override;
+  void SetIndicatorColor(vorn::Integer side, vorn::Color color) override;
+  void HideMoveLists() override;
+  void AppendMove(vorn::Integer side, const std::string& item) override;
+  int MoveCount(vorn::Integer side) const override;
+  std::string MoveText(vorn::Integer side, int index) const override;
+  void SetLabelCaption(const std::string& caption) override;
+  void HideLabel() override;
+  void MessageBox(const std::string& prompt) override;
+
+  BoardSurface* surface() const { return surface_; }
+  QAction* menuAction(vorn::MenuItem item) const;
+  // The outer size in pixels the game asked for, frame and menu bar included.
+  QSize requestedOuterSize() const { return requestedOuter_; }
+
+ public slots:
+  void Helpx_Click();
+  void Aboutx_Click();
+  void Exitx_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildControls();
+  QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                      void (*command)());
+  void applyOuterSize();
+  void placeIndicators();
+  QRectF indicatorRect(int side) const;
+  int moveListIndex(vorn::Integer side) const;  // a side, checked
+
+  BoardSurface* surface_ = nullptr;
+  QMenu* sizeMenu_ = nullptr;
+  QAction* actions_[vorn::kMenuItemCount] = {};
+  QListWidget* playerMoves_[2] = {};
+  QLabel* label3_ = nullptr;
+  QSize requestedOuter_;
+};
