@@ -86,6 +86,11 @@ void BoardSurface::paintEvent(QPaintEvent*) {
   }
 }
 
+void BoardSurface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  ensureImage();
+}
+
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event) {
   if (onMouseRelease) onMouseRelease(event);
 }
