@@ -1,0 +1,229 @@
+// Start-up, board construction and cell geometry on the headless window.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "display/cell_drawing.h"
+#include "game/new_game.h"
+#include "game_fixture.h"
+#include "play/game_commands.h"
+
+namespace vorn::testing {
+namespace {
+
+using BoardTest = GameTest;
+
+// Builds a board of the given shape the way the size commands do.
+void BuildBoard(Integer size, bool square) {
+  BoardSize = size;
+  SquareBoard = square ? Yes : No;
+  Restartx_Click();
+}
+
+TEST_F(BoardTest, StartUpLeavesGreenToMoveOnAnEmptyElevenByElevenBoard) {
+  EXPECT_EQ(window.Caption(), "VORN SIZE 11");
+  EXPECT_EQ(BoardSize, 11);
+  EXPECT_EQ(MaxBoardSize, 21);
+  EXPECT_EQ(SquareBoard, Yes);
+  EXPECT_EQ(CellCount, 121);
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(GameStarted, No);
+  EXPECT_EQ(PresetMode, No);
+  EXPECT_EQ(TopEdge, ListOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(BottomEdge, ListOf({111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121}));
+  EXPECT_EQ(LeftEdge, ListOf({1, 12, 23, 34, 45, 56, 67, 78, 89, 100, 111}));
+  EXPECT_EQ(RightEdge, ListOf({11, 22, 33, 44, 55, 66, 77, 88, 99, 110, 121}));
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    EXPECT_EQ(CellOwner[cell], -1);
+    EXPECT_EQ(CellGroup[cell], 0);
+  }
+  EXPECT_TRUE(window.MenuEnabled(MenuItem::Sizex));
+  EXPECT_TRUE(window.MenuEnabled(MenuItem::Presetx));
+  EXPECT_FALSE(window.MenuEnabled(MenuItem::StartPreset));
+  EXPECT_TRUE(window.MenuEnabled(MenuItem::Restartx));
+  EXPECT_TRUE(window.MenuChecked(MenuItem::Squarex));
+  EXPECT_EQ(window.IndicatorColor(0), 0x008000u);
+  EXPECT_EQ(window.IndicatorColor(1), 0xC0C0C0u);
+  EXPECT_EQ(window.BackColor(), 0xC0C0C0u);
+  EXPECT_FALSE(window.MoveListsVisible());
+  EXPECT_FALSE(window.LabelVisible());
+  EXPECT_EQ(window.DrawWidth(), 2);
+  EXPECT_EQ(window.Polygons().size(), 121u);
+  EXPECT_TRUE(window.Messages().empty());
+}
+
+TEST_F(BoardTest, StartUpSetsTheCellOutlineAndDirections) {
+  const PointL expected[7] = {{0, 0}, {14, -7}, {27, 0}, {27, 14}, {14, 21}, {0, 14}, {0, 0}};
+  for (int v = 0; v <= 6; ++v) {
+    EXPECT_EQ(ShapeOffsets[v].x, expected[v].x) << v;
+    EXPECT_EQ(ShapeOffsets[v].y, expected[v].y) << v;
+  }
+  EXPECT_EQ(PlayerColor[0], 0x008000u);
+  EXPECT_EQ(PlayerColor[1], 0x800000u);
+}
+
+TEST_F(BoardTest, WindowIsFittedToTheBoard) {
+  EXPECT_EQ(CellPos[11], "418014");
+  EXPECT_EQ(CellPos[121], "278224");  // the last cell sets the height
+  EXPECT_EQ(window.LabelCaption(), " 486 308");
+  EXPECT_FLOAT_EQ(window.OuterWidth(), 486 * 15);
+  EXPECT_FLOAT_EQ(window.OuterHeight(), 308 * 15);
+}
+
+TEST_F(BoardTest, CellsOfSizeElevenSitWhereTheStepsRoundThem) {
+  EXPECT_EQ(CellPos[1], "148014");   // 148.5 draws at 148
+  EXPECT_EQ(CellPos[2], "175014");
+  EXPECT_EQ(CellPos[12], "134035");  // 148 - 13.5 = 134.5 draws at 134
+  EXPECT_EQ(CellPos[23], "120056");
+  EXPECT_EQ(CellTwipX[1], 2220);
+  EXPECT_EQ(CellTwipY[1], 210);
+  // The first polygon drawn is cell 1's outline.
+  const DrawnPolygon& first = window.Polygons().front();
+  EXPECT_EQ(first.points[1].x, 162);
+  EXPECT_EQ(first.points[1].y, 7);
+  EXPECT_EQ(first.points[4].x, 162);
+  EXPECT_EQ(first.points[4].y, 35);
+  EXPECT_EQ(first.fillColor, 0xC0C0C0u);
+  EXPECT_EQ(first.fillStyle, kFillSolid);
+}
+
+TEST_F(BoardTest, RowStartsOfSizesFourteenAndTwentyOne) {
+  BuildBoard(14, true);
+  EXPECT_EQ(CellPos[1], "189014");
+  EXPECT_EQ(CellPos[15], "176035");  // 175.5 to the even 176, a step of 13
+  EXPECT_EQ(CellPos[29], "162056");  // a step of 14
+  BuildBoard(21, true);
+  EXPECT_EQ(CellPos[1], "284014");  // 283.5 draws at 284
+  EXPECT_EQ(CellPos[22], "270035");
+  EXPECT_EQ(window.Caption(), "VORN SIZE 21");
+}
+
+TEST_F(BoardTest, PositionKeysOfCellsLeftOfXHundredCarryLeadingZeros) {
+  BuildBoard(21, true);
+  // The bottom-left cell of the largest board lies far left.
+  const Integer corner = CellCount - 20;
+  EXPECT_EQ(CellPos[corner].size(), 6u);
+  EXPECT_EQ(CellPos[corner].substr(0, 1), "0");
+  EXPECT_EQ(PositionKeyX(corner), 4);
+  EXPECT_EQ(PositionKeyY(corner), 434);
+}
+
+TEST_F(BoardTest, NeighbourExamplesOfTheFiveColumnBoards) {
+  BuildBoard(5, false);
+  EXPECT_EQ(CellCount, 20);
+  EXPECT_EQ(Neighbours[1], "XXX,007,XXX,006,XXX,002");
+  EXPECT_EQ(Neighbours[7], "001,013,002,012,006,008");
+  EXPECT_EQ(Neighbours[20], "014,XXX,015,XXX,019,XXX");
+  EXPECT_EQ(BottomEdge, ListOf({16, 17, 18, 19, 20}));
+  EXPECT_EQ(LeftEdge, ListOf({1, 6, 11, 16}));
+  EXPECT_EQ(RightEdge, ListOf({5, 10, 15, 20}));
+  BuildBoard(5, true);
+  EXPECT_EQ(CellCount, 25);
+  EXPECT_EQ(Neighbours[21], "XXX,XXX,016,XXX,XXX,022");
+  EXPECT_EQ(LeftEdge, ListOf({1, 6, 11, 16, 21}));
+  EXPECT_EQ(RightEdge, ListOf({5, 10, 15, 20, 25}));
+  EXPECT_EQ(TopEdge, ListOf({1, 2, 3, 4, 5}));
+  EXPECT_EQ(BottomEdge, ListOf({21, 22, 23, 24, 25}));
+}
+
+// The neighbour in entry k of a cell at (row, column), or 0 off the board.
+int ExpectedNeighbour(int row, int column, int entry, int rows) {
+  static const int steps[6][2] = {{-1, -1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+  const int r = row + steps[entry][0];
+  const int c = column + steps[entry][1];
+  if (r < 1 || r > rows || c < 1 || c > BoardSize) return 0;
+  return (r - 1) * BoardSize + c;
+}
+
+TEST_F(BoardTest, EveryBoardOfEverySizeAndShapeIsBuiltConsistently) {
+  for (Integer size = 5; size <= 21; ++size) {
+    for (bool square : {true, false}) {
+      SCOPED_TRACE(::testing::Message() << "size " << size << (square ? " square" : " short"));
+      BuildBoard(size, square);
+      const int rows = square ? size : size - 1;
+      ASSERT_EQ(CellCount, size * rows);
+      EXPECT_EQ(window.Caption(), "VORN SIZE" + Str(size));
+      const int bottomFirst = (rows - 1) * size + 1;
+      std::vector<int> top, bottom, left, right;
+      for (int c = 1; c <= size; ++c) top.push_back(c), bottom.push_back(bottomFirst + c - 1);
+      for (int r = 1; r <= rows; ++r) left.push_back((r - 1) * size + 1), right.push_back(r * size);
+      EXPECT_EQ(TopEdge, ListOf(top));
+      EXPECT_EQ(BottomEdge, ListOf(bottom));
+      EXPECT_EQ(LeftEdge, ListOf(left));
+      EXPECT_EQ(RightEdge, ListOf(right));
+      for (int cell = 1; cell <= CellCount; ++cell) {
+        const std::string& list = Neighbours[cell];
+        ASSERT_EQ(list.size(), 23u) << cell;
+        const int row = (cell - 1) / size + 1;
+        const int column = (cell - 1) % size + 1;
+        for (int entry = 0; entry < 6; ++entry) {
+          const int neighbour = ListItem(static_cast<Integer>(entry + 1), list);
+          // Exactly the cell in that position, never one wrapped round a row end.
+          ASSERT_EQ(neighbour, ExpectedNeighbour(row, column, entry, rows))
+              << "cell " << cell << " entry " << entry + 1;
+          if (neighbour != 0) {
+            const int opposite = entry ^ 1;  // entries come in opposite pairs
+            EXPECT_EQ(ListItem(static_cast<Integer>(opposite + 1), Neighbours[neighbour]), cell);
+          } else {
+            EXPECT_EQ(ListItemText(static_cast<Integer>(entry + 1), list), "XXX");
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST_F(BoardTest, MirrorPairsNumberEveryCellOfAShortBoardWithItsMirrorImage) {
+  for (Integer size = 5; size <= 21; ++size) {
+    SCOPED_TRACE(::testing::Message() << "size " << size);
+    BuildBoard(size, false);
+    std::map<int, std::vector<int>> cellsOfPair;
+    for (int cell = 1; cell <= CellCount; ++cell) cellsOfPair[MirrorPair[cell]].push_back(cell);
+    ASSERT_EQ(cellsOfPair.size(), static_cast<std::size_t>(size * (size - 1) / 2));
+    EXPECT_EQ(cellsOfPair.begin()->first, 1);
+    EXPECT_EQ(cellsOfPair.rbegin()->first, size * (size - 1) / 2);
+    for (const auto& [pair, cells] : cellsOfPair) {
+      ASSERT_EQ(cells.size(), 2u) << "pair " << pair;
+      const int rowA = (cells[0] - 1) / size + 1, columnA = (cells[0] - 1) % size + 1;
+      const int rowB = (cells[1] - 1) / size + 1, columnB = (cells[1] - 1) % size + 1;
+      // Mirror images: (row r, column c) and (row c - 1, column r), either way round.
+      EXPECT_TRUE((rowB == columnA - 1 && columnB == rowA) ||
+                  (rowA == columnB - 1 && columnA == rowB))
+          << "pair " << pair << ": cells " << cells[0] << " and " << cells[1];
+    }
+  }
+}
+
+TEST_F(BoardTest, MirrorPairExamplesOfTheFiveColumnBoard) {
+  BuildBoard(5, false);
+  EXPECT_EQ(MirrorPair[1], 1);
+  EXPECT_EQ(MirrorPair[2], 1);
+  EXPECT_EQ(MirrorPair[3], 5);
+  EXPECT_EQ(MirrorPair[6], 5);
+  BuildBoard(11, false);
+  EXPECT_EQ(CellCount, 110);
+  EXPECT_EQ(BottomEdge, ListOf({100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110}));
+  EXPECT_EQ(MirrorPair[1], 1);
+  EXPECT_EQ(MirrorPair[2], 1);
+}
+
+TEST_F(BoardTest, ASmallerBoardClearsOnlyItsOwnCells) {
+  BuildBoard(21, true);
+  CellOwner[400] = 0;
+  CellGroup[400] = 3;
+  Groups[0][400] = "400,";
+  BuildBoard(5, true);
+  for (Integer cell = 1; cell <= 25; ++cell) EXPECT_EQ(CellOwner[cell], -1);
+  EXPECT_EQ(CellOwner[400], 0);
+  EXPECT_EQ(CellGroup[400], 3);
+  EXPECT_EQ(Groups[0][400], "400,");
+}
+
+TEST_F(BoardTest, DrawCellRefusesCellsAndDirectionsOutsideTheirTables) {
+  EXPECT_THROW(DrawCell(1, 7, 2), RunTimeError);
+  EXPECT_THROW(DrawCell(1, 3, 485), RunTimeError);
+}
+
+}  // namespace
+}  // namespace vorn::testing

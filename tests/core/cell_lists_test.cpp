@@ -1,0 +1,122 @@
+// Cell lists and the runtime conversions beneath them.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "game/cell_lists.h"
+#include "game/state.h"
+
+namespace vorn::testing {
+namespace {
+
+TEST(CellListTest, ListItemReadsEntriesXxxAndMarkers) {
+  EXPECT_EQ(ListItem(1, ""), 0);
+  EXPECT_EQ(ListItem(1, "001,002,"), 1);
+  EXPECT_EQ(ListItem(2, "001,002,"), 2);
+  EXPECT_EQ(ListItem(3, "001,002,"), 0);  // past the end
+  EXPECT_EQ(ListItem(2, "001,XXX,003,"), 0);
+  EXPECT_EQ(ListItem(3, "001,XXX,003,"), 3);
+  EXPECT_EQ(ListItem(2, "123,999,"), 999);
+  EXPECT_EQ(ListItem(1, "012,"), 12);
+}
+
+TEST(CellListTest, ListItemTextNeedsNoTrailingComma) {
+  EXPECT_EQ(ListItemText(2, "001,002"), "002");
+  EXPECT_EQ(ListItemText(3, "001,002"), "");
+  EXPECT_EQ(ListItemText(2, "001,02"), "02");  // the list ends inside the entry
+  EXPECT_EQ(ListItemText(6, "001,013,002,012,006,008"), "008");
+}
+
+TEST(CellListTest, IndexesBeforeTheFirstEntryOrOverflowingAreErrors) {
+  EXPECT_THROW(ListItem(0, "001,"), RunTimeError);
+  EXPECT_THROW(ListItemText(-3, "001,"), RunTimeError);
+  EXPECT_THROW(ListItem(std::numeric_limits<Integer>::max(), "001,"), RunTimeError);
+  EXPECT_EQ(ListItem(8192, "001,"), 0);  // (8192 - 1) x 4 + 1 = 32765 still fits
+}
+
+TEST(CellListTest, CellCodePadsToThreeDigits) {
+  EXPECT_EQ(CellCode(5), "005");
+  EXPECT_EQ(CellCode(0), "000");
+  EXPECT_EQ(CellCode(121), "121");
+  EXPECT_EQ(CellCode(484), "484");
+  EXPECT_EQ(CellCode(1234), "1234");
+  EXPECT_EQ(CellCode(-1), "-001");
+}
+
+TEST(CellListTest, ListHasIsASubstringSearch) {
+  EXPECT_EQ(ListHas(23, "123,230,"), No);  // "123" and "230", never "023"
+  EXPECT_EQ(ListHas(123, "123,230,"), Yes);
+  EXPECT_EQ(ListHas(230, "123,230,"), Yes);
+  EXPECT_EQ(ListHas(1, ""), No);
+  EXPECT_EQ(ListHas(7, "001,013,002,012,006,008"), No);
+  EXPECT_EQ(ListHas(8, "001,013,002,012,006,008"), Yes);
+}
+
+TEST(CellListTest, ListsShareCountsEntriesRoundingHalfToEven) {
+  EXPECT_EQ(ListsShare("005,017,", "001,017,"), Yes);
+  EXPECT_EQ(ListsShare("005,017,", "001,018,"), No);
+  EXPECT_EQ(ListsShare("", "001,"), No);
+  EXPECT_EQ(ListsShare("001,", ""), No);
+  // 23 characters count 6 entries (5.75): the last entry of a neighbour list is searched.
+  EXPECT_EQ(ListsShare("XXX,XXX,XXX,XXX,XXX,042", "042,"), Yes);
+  // 22 characters count 6 (5.5 to the even 6): the partial sixth entry "04" reads as 4.
+  EXPECT_EQ(ListsShare("XXX,XXX,XXX,XXX,XXX,04", "004,"), Yes);
+  // 10 characters count 2 (2.5 to the even 2): the third entry is never read.
+  EXPECT_EQ(ListsShare("001,002,03", "003,"), No);
+  // 2 characters count 0: no search at all.
+  EXPECT_EQ(ListsShare("00", "000,"), No);
+  // An "XXX" entry is searched as "000".
+  EXPECT_EQ(ListsShare("XXX,", "000,"), Yes);
+  // A three-character code alone is one entry (0.75 rounds to 1).
+  EXPECT_EQ(ListsShare("017", "005,017,"), Yes);
+}
+
+TEST(RuntimeTest, ConversionsRoundHalvesToEven) {
+  EXPECT_EQ(CInt(148.5), 148);
+  EXPECT_EQ(CInt(134.5), 134);
+  EXPECT_EQ(CInt(175.5), 176);
+  EXPECT_EQ(CInt(-2.5), -2);
+  EXPECT_EQ(CInt(2.4999), 2);
+  EXPECT_EQ(CLng(283.5), 284);
+  EXPECT_THROW(CInt(32767.5), RunTimeError);  // rounds to 32768
+  EXPECT_EQ(CInt(32766.5), 32766);
+  EXPECT_THROW(ToInteger(40000), RunTimeError);
+  EXPECT_THROW(ToInteger(-32769), RunTimeError);
+}
+
+TEST(RuntimeTest, ValReadsTheNumericPrefix) {
+  EXPECT_EQ(Val("012"), 12);
+  EXPECT_EQ(Val("XXX"), 0);
+  EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("-01"), -1);
+  EXPECT_EQ(Val("12,3"), 12);
+  EXPECT_EQ(Val(" 7"), 7);
+  EXPECT_DOUBLE_EQ(Val("1.5x"), 1.5);
+}
+
+TEST(RuntimeTest, StrPutsASpaceBeforeNonNegativeNumbers) {
+  EXPECT_EQ(Str(11), " 11");
+  EXPECT_EQ(Str(0), " 0");
+  EXPECT_EQ(Str(-4), "-4");
+}
+
+TEST(RuntimeTest, SaturatingAddPinsAtTheBounds) {
+  EXPECT_EQ(SaturatingAdd(32700, 100), 32767);
+  EXPECT_EQ(SaturatingAdd(-32700, -100), -32768);
+  EXPECT_EQ(SaturatingAdd(32767, -81), 32686);
+  EXPECT_EQ(SaturatingAdd(10, -5), 5);
+}
+
+TEST(RuntimeTest, PerCellArraysRefuseIndexesOutsideZeroTo484) {
+  PerCell<Integer> cells;
+  cells[0] = 1;
+  cells[484] = 2;
+  EXPECT_EQ(cells[484], 2);
+  EXPECT_THROW(cells[485], RunTimeError);
+  EXPECT_THROW(cells[-1], RunTimeError);
+  EXPECT_THROW(Groups[2][1], RunTimeError);
+  EXPECT_THROW(CellOwner[485] = 0, RunTimeError);
+}
+
+}  // namespace
+}  // namespace vorn::testing
