@@ -24,7 +24,7 @@ void AddInfluence(Integer cell, double amount) {
   Influence[cell] = SaturatingAdd(Influence[cell], amount);
 }
 
-void SpreadInfluence(Integer cell, Single start) {
+std::string SpreadInfluence(Integer cell, Single start) {
   // A spread credits empty cells and its own side's stones, never the other side's.
   const Integer excludedOwner = CellOwner[cell] == 1 ? 0 : 1;
   // The queue is also the record of every cell reached so far; a marker follows each group
@@ -51,6 +51,7 @@ void SpreadInfluence(Integer cell, Single start) {
     }
     if (queued) queue += "999,";
   }
+  return queue;
 }
 
 }  // namespace vorn
