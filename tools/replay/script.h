@@ -1,0 +1,66 @@
+// The replay script: one command per line. A line is parsed on its own into a command or a
+// message that says what is wrong with it; running the commands is the session's business.
+//
+//   up B S X Y     a mouse-button release at X, Y twips (button B, modifier mask S)
+//   cell B S N     the same at the middle of cell N's click box
+//   menu NAME      choose a menu command (Restartx, Presetx, StartPreset, Squarex,
+//                  Increasex, Decreasex, Helpx, Aboutx, Exitx)
+//   dump           print the whole game state
+//
+// Blank lines and lines whose first non-blank character is '#' are ignored. Tokens are
+// separated by runs of spaces or tabs; a carriage return ending the line is ignored.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/runtime.h"
+
+namespace vorn::replay {
+
+// The menu commands a script can choose. "Size" is a submenu and chooses nothing itself.
+enum class MenuCommand {
+  Restartx,
+  Presetx,
+  StartPreset,
+  Squarex,
+  Increasex,
+  Decreasex,
+  Helpx,
+  Aboutx,
+  Exitx,
+};
+
+const char* MenuCommandName(MenuCommand menu);
+
+enum class CommandKind {
+  Nothing,  // a blank line or a comment
+  MouseUp,  // `up`: button, shift, x, y
+  CellUp,   // `cell`: button, shift, cell
+  Menu,     // `menu`: menu
+  Dump,     // `dump`
+};
+
+struct Command {
+  CommandKind kind = CommandKind::Nothing;
+  Integer button = 0;
+  Integer shift = 0;
+  Single x = 0;
+  Single y = 0;
+  Integer cell = 0;
+  MenuCommand menu = MenuCommand::Restartx;
+};
+
+// A parsed line: the command, or, when `error` is not empty, what is wrong with the line.
+struct ParsedLine {
+  Command command;
+  std::string error;
+
+  bool ok() const { return error.empty(); }
+};
+
+// Parses one script line (without its newline). `cellCount` is the number of cells of the
+// board the line will run on: a `cell` command must name one of cells 1..cellCount.
+ParsedLine ParseLine(std::string_view line, Integer cellCount);
+
+}  // namespace vorn::replay
