@@ -43,3 +43,25 @@ inline Integer CellAt(int row, int column) {
 }
 
 }  // namespace vorn::testing
+
+#include "play/mouse_input.h"
+
+namespace vorn::testing {
+
+// A button release at the middle of a cell's click box.
+inline void Click(Integer cell, Integer button = kLeftButton, Integer shift = 0) {
+  Form_MouseUp(button, shift, CellTwipX[cell] + UnitX * TwipsX, CellTwipY[cell] + UnitY * TwipsY / 2);
+}
+
+// Stones of a side laid straight into the tables, for positions play cannot build: each
+// cell gets the owner and joins the given slot's list.
+inline void LayChain(Integer side, Integer slot, const std::vector<int>& cells) {
+  for (int cell : cells) {
+    CellOwner[cell] = side;
+    CellGroup[cell] = slot;
+    Groups[side][slot] += CellCode(cell) + ",";
+  }
+  if (GroupCount[side] < slot) GroupCount[side] = slot;
+}
+
+}  // namespace vorn::testing

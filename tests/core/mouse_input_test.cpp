@@ -1,0 +1,197 @@
+// Mouse releases: the hit test, the dispatch, the computer's opening and GREEN's move.
+#include <gtest/gtest.h>
+
+#include "computer/computer_move.h"
+#include "computer/stone_placement.h"
+#include "game_fixture.h"
+#include "play/game_commands.h"
+#include "play/preset.h"
+
+namespace vorn::testing {
+namespace {
+
+class MouseInputTest : public GameTest {
+ protected:
+  int Stones() const {
+    int count = 0;
+    for (Integer cell = 1; cell <= CellCount; ++cell) count += CellOwner[cell] != -1;
+    return count;
+  }
+  void Board(Integer size, bool square) {
+    BoardSize = size;
+    SquareBoard = square ? Yes : No;
+    Restartx_Click();
+  }
+};
+
+TEST_F(MouseInputTest, ClickBoxesIncludeTheirBordersAndASharedSideGoesToTheLowerCell) {
+  // Cell 1's box: x 2220..2625, y 210..420 twips; cell 2 starts at x 2625.
+  EXPECT_EQ(HitTest(2220, 210), 1);
+  EXPECT_EQ(HitTest(2625, 420), 1);
+  EXPECT_EQ(HitTest(2625.5F, 300), 2);
+  EXPECT_EQ(HitTest(2219.9F, 300), 0);
+  EXPECT_EQ(HitTest(3000, 420.1F), 0);  // below the band: the bottom cap or the gap
+  EXPECT_EQ(HitTest(3000, 470), 0);     // between rows 1 and 2
+  EXPECT_EQ(HitTest(2400, 150), 0);     // cell 1's top cap
+  EXPECT_EQ(HitTest(CellTwipX[12] + 1, CellTwipY[12] + 1), 12);
+  EXPECT_EQ(HitTest(-5, -5), 0);
+}
+
+TEST_F(MouseInputTest, ClickingAnEmptyCellPlaysGreenAndTheComputerAnswers) {
+  Click(61);
+  EXPECT_EQ(CellOwner[61], 0);
+  EXPECT_EQ(window.Moves(0), std::vector<std::string>{"061"});
+  ASSERT_EQ(window.Moves(1).size(), 1u);
+  EXPECT_EQ(Stones(), 2);
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(GameStarted, Yes);
+  EXPECT_TRUE(window.Enabled());
+  EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
+  EXPECT_FALSE(window.MenuEnabled(MenuItem::Sizex));
+  EXPECT_FALSE(window.MenuEnabled(MenuItem::Presetx));
+  EXPECT_FALSE(window.MenuEnabled(MenuItem::StartPreset));
+  EXPECT_TRUE(window.MenuEnabled(MenuItem::Restartx));
+  EXPECT_EQ(Influence[61], 0);
+}
+
+TEST_F(MouseInputTest, OtherButtonsAndModifiersPlayGreenToo) {
+  Click(5, kMiddleButton);
+  EXPECT_EQ(CellOwner[5], 0);
+  Restartx_Click();
+  Click(5, kRightButton, 1);  // Shift held: no computer opening
+  EXPECT_EQ(CellOwner[5], 0);
+  EXPECT_EQ(window.Moves(1).size(), 2u);
+  Click(90, kRightButton);  // after the first move a plain right click plays GREEN
+  EXPECT_EQ(CellOwner[90], 0);
+}
+
+TEST_F(MouseInputTest, OccupiedCellsAndClicksOffTheBoardChangeNothing) {
+  Click(61);
+  const Integer reply = CInt(Val(window.Moves(1).back()));
+  const auto influence = Influence;
+  Click(61);
+  Click(reply);
+  Form_MouseUp(kLeftButton, 0, 10, 10);
+  EXPECT_EQ(window.Moves(0).size(), 1u);
+  EXPECT_EQ(window.Moves(1).size(), 1u);
+  for (Integer cell = 1; cell <= CellCount; ++cell) EXPECT_EQ(Influence[cell], influence[cell]);
+}
+
+TEST_F(MouseInputTest, APlainRightClickBeforeTheFirstMoveLetsTheComputerOpenOnCellSixty) {
+  Click(3, kRightButton);
+  EXPECT_EQ(CellOwner[60], 1);
+  EXPECT_EQ(CellOwner[3], -1);
+  EXPECT_EQ(Influence[60], 0);
+  EXPECT_EQ(Influence[61], -81);
+  EXPECT_EQ(Stones(), 1);
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(GameStarted, Yes);
+  EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
+  EXPECT_EQ(window.IndicatorColor(1), window.BackColor());
+  EXPECT_FALSE(window.MenuEnabled(MenuItem::Sizex));
+  EXPECT_TRUE(window.Messages().empty());
+}
+
+TEST_F(MouseInputTest, TheOpeningCellOfAnEvenBoardIsHalfTheCellCount) {
+  Board(10, true);
+  Click(1, kRightButton);
+  EXPECT_EQ(CellOwner[50], 1);
+}
+
+TEST_F(MouseInputTest, TheComputerCannotOpenOnAShortBoard) {
+  Board(11, false);
+  Click(3, kRightButton);
+  EXPECT_EQ(window.Messages(), std::vector<std::string>{"Computer cannot start first in non-square Board"});
+  EXPECT_EQ(Stones(), 0);
+  EXPECT_EQ(GameStarted, No);
+  EXPECT_TRUE(window.MenuEnabled(MenuItem::Sizex));
+}
+
+TEST_F(MouseInputTest, AnOpeningCellTakenByAPresetStoneGivesWayToTheLowestEmptyCell) {
+  Presetx_Click();
+  Click(60, kLeftButton);
+  Click(1, kRightButton);
+  StartPreset_Click();
+  Click(7, kRightButton);
+  EXPECT_EQ(CellOwner[2], 1);
+  EXPECT_EQ(Influence[2], 0);
+  EXPECT_EQ(CellOwner[60], 0);
+  EXPECT_EQ(GameStarted, Yes);
+  EXPECT_EQ(SideToMove, 0);
+}
+
+TEST_F(MouseInputTest, AnOpeningOnAFullBoardDoesNothingAtAll) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell = 1; cell <= CellCount; ++cell) Click(cell, cell % 2 ? kLeftButton : kRightButton);
+  StartPreset_Click();
+  const std::size_t redStones = window.Moves(1).size();
+  Click(13, kRightButton);
+  EXPECT_EQ(window.Moves(1).size(), redStones);
+  EXPECT_EQ(GameStarted, No);
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
+}
+
+TEST_F(MouseInputTest, AWinningGreenStoneIsAnnouncedAndNotAnswered) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell : {11, 12, 13, 14}) Click(cell);
+  StartPreset_Click();
+  const auto influence = Influence;
+  std::size_t redStonesAtTheMessage = 99;
+  window.onMessage = [&](const std::string&) { redStonesAtTheMessage = window.Moves(1).size(); };
+  Click(15);
+  EXPECT_EQ(window.Messages().back(), "GREEN WON - click here to continue");
+  EXPECT_EQ(redStonesAtTheMessage, 0u);
+  EXPECT_EQ(Stones(), 0);  // a fresh board
+  EXPECT_EQ(Influence[15], influence[15]);  // no spread from the winning stone
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(GameStarted, No);
+}
+
+TEST_F(MouseInputTest, ARedReplyThatCompletesItsChainIsAnnounced) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell : {3, 8, 13, 18}) Click(cell, kRightButton);
+  StartPreset_Click();
+  Click(1);
+  EXPECT_EQ(window.Messages().back(), "RED WON - click here to continue");
+  EXPECT_EQ(Stones(), 0);
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_TRUE(window.Enabled());
+}
+
+TEST_F(MouseInputTest, AGameOnAFullBoardEndsWithRedsChainAfterGreensLastStone) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell = 1; cell <= 24; ++cell) Click(cell, (cell - 1) % 5 == 2 || cell == 24 ? kRightButton : kLeftButton);
+  StartPreset_Click();
+  Click(25);
+  EXPECT_EQ(window.Messages().back(), "RED WON - click here to continue");
+  EXPECT_EQ(Stones(), 0);
+}
+
+TEST_F(MouseInputTest, MouseMovesDoNothing) {
+  const int refreshes = window.RefreshCount();
+  Form_MouseMove(kLeftButton, 0, CellTwipX[5] + 10, CellTwipY[5] + 10);
+  EXPECT_EQ(Stones(), 0);
+  EXPECT_EQ(window.RefreshCount(), refreshes);
+}
+
+TEST_F(MouseInputTest, GamesPlayedToTheEndAlwaysFinishWithOneWinMessage) {
+  for (Integer size : {5, 6, 8, 11}) {
+    for (bool square : {true, false}) {
+      Board(size, square);
+      const std::size_t messages = window.Messages().size();
+      for (int click = 0; click < CellCount && window.Messages().size() == messages; ++click) {
+        Click(LowestEmptyCell());
+      }
+      ASSERT_EQ(window.Messages().size(), messages + 1) << size << (square ? " square" : " short");
+      EXPECT_NE(window.Messages().back().find(" WON - click here to continue"), std::string::npos);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorn::testing
