@@ -1,0 +1,53 @@
+#!/bin/sh
+# Rewrites the recorded traces of the replayed games (games/*.trace) from what the current
+# build of vorn-replay prints for each script.
+#
+#   tests/replay/update-golden.sh BUILD_DIR [GAME...]
+#
+# GAME is a script's name without its extension (green_wins_square) or its path; with none
+# given, every game is rewritten. Only do this after a deliberate change of the game, and
+# read every changed trace before committing it (git diff tests/replay/games): a recorded
+# trace is only worth keeping when the game it shows is right. Check at least that stones
+# never land on occupied cells, that each win message names the side whose chain crosses
+# the board and is followed by a fresh "newgame", and that refused menu commands are the
+# ones that should be disabled.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+if [ $# -lt 1 ]; then
+  echo "usage: $0 BUILD_DIR [GAME...]" >&2
+  exit 2
+fi
+replay="$1/vorn-replay"
+shift
+if [ ! -x "$replay" ]; then
+  echo "$0: $replay not found; build the project first" >&2
+  exit 2
+fi
+
+if [ $# -eq 0 ]; then
+  set -- "$here"/games/*.script
+fi
+
+for game in "$@"; do
+  name=$(basename "$game" .script)
+  script="$here/games/$name.script"
+  trace="$here/games/$name.trace"
+  if [ ! -f "$script" ]; then
+    echo "$0: no game $script" >&2
+    exit 2
+  fi
+  # A game must run to its end: a trace cut short by an error is never recorded.
+  if ! "$replay" "$script" >"$trace.new"; then
+    rm -f "$trace.new"
+    echo "$0: $name did not run to its end; its trace is unchanged" >&2
+    exit 1
+  fi
+  if cmp -s "$trace.new" "$trace"; then
+    rm -f "$trace.new"
+    echo "unchanged $name"
+  else
+    mv "$trace.new" "$trace"
+    echo "rewrote   $name"
+  fi
+done
