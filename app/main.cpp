@@ -2,11 +2,15 @@
 #include <QApplication>
 
 #include "ui/form1.h"
+#include "ui/program_icon.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vorn");
   QApplication::setApplicationVersion("1.0");
+  // Lets the desktop match the windows to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName("io.github.vorngame.Vorn");
+  QApplication::setWindowIcon(vorn::ProgramIcon());
   Form1 window;
   window.show();
   return QApplication::exec();

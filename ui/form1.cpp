@@ -16,7 +16,9 @@
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
 #include "play/preset.h"
+#include "ui/about_form.h"
 #include "ui/board_surface.h"
+#include "ui/help_form.h"
 
 namespace {
 
@@ -58,7 +60,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   vorn::Form_Load();
 }
 
-Form1::~Form1() { vorn::AttachWindow(nullptr); }
+Form1::~Form1() {
+  delete helpForm_;  // it has no owner, and a pending deferred delete may never run
+  vorn::AttachWindow(nullptr);
+}
 
 void Form1::buildMenus() {
   QMenu* vornMenu = menuBar()->addMenu("Vorn");
@@ -132,6 +137,8 @@ void Form1::buildControls() {
 }
 
 QAction* Form1::menuAction(vorn::MenuItem item) const { return actions_[int(item)]; }
+
+HelpForm* Form1::helpForm() const { return helpForm_; }
 
 // --- Window services -------------------------------------------------------------------
 
@@ -262,17 +269,41 @@ void Form1::MessageBox(const std::string& prompt) {
 
 // --- Commands on the menu bar ----------------------------------------------------------
 
-void Form1::Helpx_Click() {}
+// The help window has no owner, so it stays usable beside the main window.
+void Form1::Helpx_Click() {
+  if (helpForm_ == nullptr) helpForm_ = new HelpForm;
+  helpForm_->setTag(vorn::HelpPageAddress(QCoreApplication::applicationDirPath()));
+  helpForm_->show();
+  helpForm_->raise();
+  helpForm_->activateWindow();
+}
 
-void Form1::Aboutx_Click() {}
+void Form1::Aboutx_Click() {
+  if (aboutForm_ == nullptr) aboutForm_ = new AboutForm(this);
+  aboutForm_->update();
+  aboutForm_->exec();
+}
 
+// "Exit" closes the main window, which closes the help and About windows first and then
+// ends the program. Nothing is asked: the game keeps nothing worth saving.
 void Form1::Exitx_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the program, and every other window goes with it.
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this) window->close();
-  }
+  // Closing the main window ends the program, and every other window goes with it, hidden
+  // ones included.
+  closeOtherWindows();
   event->accept();
   QApplication::quit();
+}
+
+// Every other window is found by identity, never by its caption, so a window that happens
+// to share the main window's caption is closed all the same.
+void Form1::closeOtherWindows() {
+  QList<QPointer<QWidget>> others;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this) others << window;
+  }
+  for (const QPointer<QWidget>& window : others) {
+    if (window) window->close();
+  }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "game/window_services.h"
 
@@ -12,6 +13,8 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class BoardSurface;
+class AboutForm;
+class HelpForm;
 
 class Form1 : public QMainWindow, public vorn::WindowServices {
   Q_OBJECT
@@ -50,6 +53,9 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   QAction* menuAction(vorn::MenuItem item) const;
   // The outer size in pixels the game asked for, frame and menu bar included.
   QSize requestedOuterSize() const { return requestedOuter_; }
+  // The help and About windows, while they are loaded.
+  HelpForm* helpForm() const;
+  AboutForm* aboutForm() const { return aboutForm_; }
 
  public slots:
   void Helpx_Click();
@@ -70,6 +76,7 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void placeIndicators();
   QRectF indicatorRect(int side) const;
   int moveListIndex(vorn::Integer side) const;  // a side, checked
+  void closeOtherWindows();
 
   BoardSurface* surface_ = nullptr;
   QMenu* sizeMenu_ = nullptr;
@@ -77,4 +84,6 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   QListWidget* playerMoves_[2] = {};
   QLabel* label3_ = nullptr;
   QSize requestedOuter_;
+  QPointer<HelpForm> helpForm_;   // a window of its own, deleted when it is closed
+  AboutForm* aboutForm_ = nullptr;  // a child of this window, kept once loaded
 };

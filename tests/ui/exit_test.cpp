@@ -1,0 +1,157 @@
+// Ending the program: "Exit" and the main window's close box close every window of the
+// program, ask nothing, and end the event loop.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "game/state.h"
+#include "play/mouse_input.h"
+#include "ui/about_form.h"
+#include "ui/form1.h"
+#include "ui/help_form.h"
+#include "widget_support.h"
+
+namespace vorn::testing {
+namespace {
+
+constexpr int kLoopStillRunning = 99;
+
+// Runs the program's event loop, doing `act` first thing inside it. Returns the loop's exit
+// code: 0 when `act` ended it, kLoopStillRunning when the loop went on afterwards.
+int RunEventLoop(const std::function<void()>& act) {
+  QTimer::singleShot(0, qApp, [act] {
+    act();
+    // Only reached by a later pass of the loop, which a requested quit never makes.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(kLoopStillRunning); });
+  });
+  const int code = QApplication::exec();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return code;
+}
+
+// Notes whether a window was closed, and whether the main window was still open then, as
+// it is when the main window closes the others on its way out.
+class CloseWatcher : public QObject {
+ public:
+  CloseWatcher(QWidget* watched, const QWidget* main) : main_(main) {
+    watched->installEventFilter(this);
+  }
+  bool closed = false;
+  bool closedBeforeTheMainWindow = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Close) {
+      closed = true;
+      closedBeforeTheMainWindow = main_->isVisible();
+    }
+    return false;
+  }
+
+ private:
+  const QWidget* main_;
+};
+
+// Loads the About window and leaves it hidden, as after one "About" and "OK".
+void LoadAbout(Form1& form) {
+  QTimer::singleShot(0, &form, [&form] {
+    form.aboutForm()->findChild<QPushButton*>("AboutOk")->click();
+  });
+  form.Aboutx_Click();
+  ASSERT_NE(form.aboutForm(), nullptr);
+}
+
+class ExitTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetModuleState(); }
+
+  MessageBoxAnswerer questions_;
+};
+
+TEST_F(ExitTest, ExitWithOnlyTheMainWindowEndsTheProgram) {
+  Form1 form;
+  form.show();
+  EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(questions_.texts.isEmpty());
+}
+
+TEST_F(ExitTest, ExitClosesTheHelpAndAboutWindowsAndEndsTheProgram) {
+  Form1 form;
+  form.show();
+  LoadAbout(form);
+  form.Helpx_Click();
+  QPointer<HelpForm> help = form.helpForm();
+  ASSERT_TRUE(help && help->isVisible());
+  CloseWatcher helpClose(help, &form);
+  CloseWatcher aboutClose(form.aboutForm(), &form);
+
+  EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
+  EXPECT_TRUE(helpClose.closedBeforeTheMainWindow);
+  EXPECT_TRUE(aboutClose.closed && aboutClose.closedBeforeTheMainWindow);
+  EXPECT_TRUE(help.isNull());  // unloaded, not just hidden
+  EXPECT_FALSE(form.aboutForm()->isVisible());
+  EXPECT_FALSE(form.isVisible());
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+  }
+  EXPECT_TRUE(questions_.texts.isEmpty());
+}
+
+TEST_F(ExitTest, CloseBoxOfTheMainWindowTakesTheOtherWindowsWithIt) {
+  Form1 form;
+  form.show();
+  LoadAbout(form);
+  form.Helpx_Click();
+  QPointer<HelpForm> help = form.helpForm();
+  ASSERT_TRUE(help && help->isVisible());
+  CloseWatcher helpClose(help, &form);
+  CloseWatcher aboutClose(form.aboutForm(), &form);
+
+  EXPECT_EQ(RunEventLoop([&form] { form.close(); }), 0);
+  EXPECT_TRUE(helpClose.closedBeforeTheMainWindow);
+  EXPECT_TRUE(aboutClose.closed);
+  EXPECT_TRUE(help.isNull());
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(questions_.texts.isEmpty());
+}
+
+TEST_F(ExitTest, ExitInTheMiddleOfAGameAsksNothing) {
+  Form1 form;
+  form.show();
+  Form_MouseUp(kLeftButton, 0, CellTwipX[1] + 1, CellTwipY[1] + 1);
+  ASSERT_EQ(CellOwner[1], 0);
+  EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(questions_.texts.isEmpty());
+}
+
+// Windows that are loaded but hidden are unloaded as well.
+TEST_F(ExitTest, ExitUnloadsAHiddenHelpWindow) {
+  Form1 form;
+  form.show();
+  form.Helpx_Click();
+  QPointer<HelpForm> help = form.helpForm();
+  help->findChild<QPushButton*>("Command3")->click();
+  ASSERT_TRUE(help && !help->isVisible());
+
+  EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
+  EXPECT_TRUE(help.isNull());
+}
+
+TEST_F(ExitTest, AWindowSharingTheMainCaptionIsClosedAllTheSame) {
+  Form1 form;
+  form.show();
+  QWidget lookalike;
+  lookalike.setWindowTitle(form.windowTitle());
+  CloseWatcher lookalikeClose(&lookalike, &form);
+  EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
+  EXPECT_TRUE(lookalikeClose.closed);
+}
+
+}  // namespace
+}  // namespace vorn::testing

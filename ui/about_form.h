@@ -1,0 +1,37 @@
+// The About window: the program's version, a credit text and its icon. It is shown modally
+// and closed with "OK", the Enter key or a click into the credit text; it is then only
+// hidden, and the next "About" shows the same window again.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class AboutForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit AboutForm(QWidget* parent = nullptr);
+
+  // The credit text: two empty lines, then the game and its authors, then where to write.
+  static constexpr char kCreditText[] =
+      "\n\nVorn 1.0 by the Vorn developers\nContact: vorn@vorngame.github.io\n";
+
+ public slots:
+  void AboutOk_Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void AboutText_MouseDown();
+
+  QPlainTextEdit* AboutText = nullptr;
+  QLabel* Picture1 = nullptr;
+  QPushButton* AboutOk = nullptr;
+  QLabel* Label1 = nullptr;
+};

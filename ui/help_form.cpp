@@ -1,0 +1,198 @@
+// The help window.
+#include "ui/help_form.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include "ui/twips.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr char kHelpPageName[] = "vorn.htm";
+
+// Layout in twips, relative to the client area.
+constexpr double kClientWidth = 7185;
+constexpr double kClientHeight = 5625;
+constexpr double kButtonTop = 30;
+constexpr double kButtonWidth = 1095;
+constexpr double kButtonHeight = 375;
+constexpr double kBackLeft = 60;
+constexpr double kForwardLeft = 1155;
+constexpr double kExitLeft = 2250;
+constexpr double kBrowserLeft = 30;
+constexpr double kBrowserTop = 420;
+constexpr double kBrowserWidth = 7110;
+constexpr double kBrowserHeight = 5460;
+
+// A plain path is taken literally, so a "#" in a folder name stays part of the path.
+QUrl AddressToUrl(const QString& address) {
+  const QUrl url(address);
+  if (url.scheme().isEmpty()) return QUrl::fromLocalFile(address);
+  return url;
+}
+
+bool IsReadableFile(const QUrl& url) {
+  const QFileInfo file(url.toLocalFile());
+  return file.isFile() && file.isReadable();
+}
+
+QString PageNotFound(const QUrl& url) {
+  return QStringLiteral(
+             "<html><body><h2>Page not found</h2>"
+             "<p>The help page could not be opened:</p><p><tt>%1</tt></p>"
+             "<p>It belongs in the same folder as the program.</p></body></html>")
+      .arg(url.toLocalFile().toHtmlEscaped());
+}
+
+// Only the web and mail are worth handing to the desktop; any other scheme is ignored.
+bool OpensOnTheDesktop(const QUrl& url) {
+  const QString scheme = url.scheme();
+  return scheme == "http" || scheme == "https" || scheme == "mailto";
+}
+
+}  // namespace
+
+QString HelpPageAddress(const QString& folder) {
+  QString address = folder;
+  if (!address.endsWith('/')) address += '/';
+  return address + kHelpPageName;
+}
+
+std::optional<double> BrowserExtent(double outerTwips, double marginTwips) {
+  const double extent = outerTwips - marginTwips;
+  if (extent < 0) return std::nullopt;
+  return extent;
+}
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+  setOpenLinks(true);
+  setOpenExternalLinks(false);
+}
+
+void HelpBrowser::Navigate(const QString& address) {
+  const QUrl url = AddressToUrl(address);
+  if (url == source()) {
+    reload();
+  } else {
+    setSource(url);
+  }
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+  const QUrl target = name.isRelative() ? source().resolved(name) : name;
+  if (target.isEmpty() || target.isLocalFile()) {
+    QTextBrowser::doSetSource(name, type);
+    return;
+  }
+  if (OpensOnTheDesktop(target)) QDesktopServices::openUrl(target);
+  emit foreignLinkRequested(target);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+  const QUrl url = name.isRelative() ? source().resolved(name) : name;
+  if (type == QTextDocument::HtmlResource && url.isLocalFile() && !IsReadableFile(url)) {
+    return PageNotFound(url);
+  }
+  return QTextBrowser::loadResource(type, name);
+}
+
+}  // namespace vorn
+
+HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName("HelpForm");
+  setWindowTitle("Vorn Help");
+  // Closing the window unloads it; the next "Help" builds a fresh one.
+  setAttribute(Qt::WA_DeleteOnClose);
+  buildControls();
+  resize(vorn::TwipsToPixels(*this, vorn::kClientWidth, vorn::kClientHeight));
+}
+
+void HelpForm::buildControls() {
+  Command1 = addButton("Command1", "Back", vorn::kBackLeft);
+  Command2 = addButton("Command2", "Forward", vorn::kForwardLeft);
+  Command3 = addButton("Command3", "Exit", vorn::kExitLeft);
+  connect(Command1, &QPushButton::clicked, this, &HelpForm::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &HelpForm::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &HelpForm::Command3_Click);
+
+  WebBrowser1 = new vorn::HelpBrowser(this);
+  WebBrowser1->setObjectName("WebBrowser1");
+  WebBrowser1->setGeometry(vorn::TwipsToPixels(*this, vorn::kBrowserLeft, vorn::kBrowserTop,
+                                               vorn::kBrowserWidth, vorn::kBrowserHeight));
+
+  setTabOrder(Command1, Command2);
+  setTabOrder(Command2, Command3);
+  setTabOrder(Command3, WebBrowser1);
+}
+
+QPushButton* HelpForm::addButton(const char* name, const QString& caption, int leftTwips) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  QFont font("Arial");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(8.25);
+  font.setWeight(QFont::Normal);
+  button->setFont(font);
+  button->setAutoDefault(false);
+  button->setGeometry(vorn::TwipsToPixels(*this, leftTwips, vorn::kButtonTop, vorn::kButtonWidth,
+                                          vorn::kButtonHeight));
+  return button;
+}
+
+// "Back" and "Forward" only step through the history while the page shown was reached
+// through a link to an anchor; on a page without one they leave it where it is.
+void HelpForm::Command1_Click() {
+  if (WebBrowser1->LocationURL().contains('#')) WebBrowser1->GoBack();
+}
+
+void HelpForm::Command2_Click() {
+  if (WebBrowser1->LocationURL().contains('#')) WebBrowser1->GoForward();
+}
+
+// "Exit" only hides the window, so the next "Help" shows the same one again.
+void HelpForm::Command3_Click() { hide(); }
+
+bool HelpForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QWidget::event(event);
+}
+
+// Every activation shows the help page from its top.
+void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
+
+void HelpForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Form_Resize();  // the frame may be known only now
+}
+
+void HelpForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+// The view follows the window's outer size, frame included; its left and top stay put, and
+// a side the window is too small for keeps its last value.
+void HelpForm::Form_Resize() {
+  const double twipsX = vorn::TwipsPerPixelX(*this);
+  const double twipsY = vorn::TwipsPerPixelY(*this);
+  const QSize outer = frameGeometry().size();
+  QSize view = WebBrowser1->size();
+  if (const auto width = vorn::BrowserExtent(outer.width() * twipsX, vorn::kBrowserWidthMargin)) {
+    view.setWidth(qRound(*width / twipsX));
+  }
+  if (const auto height =
+          vorn::BrowserExtent(outer.height() * twipsY, vorn::kBrowserHeightMargin)) {
+    view.setHeight(qRound(*height / twipsY));
+  }
+  WebBrowser1->resize(view);
+}
+
+void HelpForm::closeEvent(QCloseEvent* event) {
+  hide();
+  event->accept();
+}

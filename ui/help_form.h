@@ -1,0 +1,94 @@
+// The help window: the help page "vorn.htm" from the program's folder in an HTML view, with
+// "Back", "Forward" and "Exit" buttons above it. It is modeless and resizable, and the main
+// window stays usable while it is open.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QWidget>
+#include <optional>
+
+class QPushButton;
+
+namespace vorn {
+
+// The address of the help page for a program living in `folder`: the folder, one "/" and
+// "vorn.htm". A folder that already ends in "/" (the root) gets no second one.
+QString HelpPageAddress(const QString& folder);
+
+// One side of the HTML view for a help window whose outer side (frame included) measures
+// `outerTwips`: the outer side less `marginTwips`. No value when the window is too small for
+// any view, in which case the view keeps its side.
+std::optional<double> BrowserExtent(double outerTwips, double marginTwips);
+
+// Outer width less this gives the view's width, outer height less this its height.
+inline constexpr double kBrowserWidthMargin = 120;
+inline constexpr double kBrowserHeightMargin = 900;
+
+// The HTML view of the help window. It only ever shows local files; a link to anything
+// else is handed to the desktop (web and mail links) or ignored, and a page that cannot be
+// read is shown as a short "page not found" text.
+class HelpBrowser : public QTextBrowser {
+  Q_OBJECT
+
+ public:
+  explicit HelpBrowser(QWidget* parent = nullptr);
+
+  // Shows the page at `address`: a local path or a file URL, possibly with a fragment.
+  // Showing the page already shown loads it again and scrolls it to its top.
+  void Navigate(const QString& address);
+  void GoBack() { backward(); }
+  void GoForward() { forward(); }
+  // The address of the page shown, as text; empty before the first page.
+  QString LocationURL() const { return source().toString(); }
+
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ signals:
+  // A link that leaves the local files was followed; it was not opened here.
+  void foreignLinkRequested(const QUrl& url);
+
+ protected:
+  void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+};
+
+}  // namespace vorn
+
+class HelpForm : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString Tag READ Tag WRITE setTag)
+
+ public:
+  explicit HelpForm(QWidget* parent = nullptr);
+
+  // The address of the help page, set by the opener and shown on every activation.
+  QString Tag() const { return tag_; }
+  void setTag(const QString& tag) { tag_ = tag; }
+
+  vorn::HelpBrowser* browser() const { return WebBrowser1; }
+
+ public slots:
+  void Command1_Click();  // "Back"
+  void Command2_Click();  // "Forward"
+  void Command3_Click();  // "Exit"
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  QPushButton* addButton(const char* name, const QString& caption, int leftTwips);
+  void Form_Activate();
+  void Form_Resize();
+
+  QString tag_;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
+  vorn::HelpBrowser* WebBrowser1 = nullptr;
+};
