@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace vorn {
@@ -45,7 +46,7 @@ Integer SaturatingAdd(Integer base, double addend) {
   return static_cast<Integer>(sum);
 }
 
-double Val(const std::string& text) {
+double Val(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
   double sign = 1.0;
@@ -83,7 +84,9 @@ std::string Right(const std::string& text, std::size_t length) {
 }
 
 std::string Str(long long value) {
-  return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+  char text[24];
+  std::snprintf(text, sizeof text, value < 0 ? "%lld" : " %lld", value);
+  return text;
 }
 
 }  // namespace vorn

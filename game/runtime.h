@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace vorn {
 
@@ -36,7 +37,7 @@ Integer SaturatingAdd(Integer base, double addend);
 
 // Reads the numeric prefix of a text: optional blanks, an optional sign, digits and an
 // optional fraction. Reading stops at the first other character; no number at all gives 0.
-double Val(const std::string& text);
+double Val(std::string_view text);
 
 // Substring from 1-based position `start`, at most `length` characters. A start past the end
 // gives ""; a start below 1 is an invalid call.

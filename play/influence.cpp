@@ -28,8 +28,12 @@ std::string SpreadInfluence(Integer cell, Single start) {
   // A spread credits empty cells and its own side's stones, never the other side's.
   const Integer excludedOwner = CellOwner[cell] == 1 ? 0 : 1;
   // The queue is also the record of every cell reached so far; a marker follows each group
-  // of newly queued cells and lowers the value one step.
+  // of newly queued cells and lowers the value one step. It holds whole entries only, so a
+  // cell's code occurs in it exactly when the cell was queued: `queued` answers that
+  // without searching the text.
   std::string queue = Neighbours[cell] + ",999,";
+  PerCell<bool> queued;
+  for (Integer j = 1; j <= 6; ++j) queued[ListItem(j, queue)] = true;
   Single value = Decay(start);
   for (Integer position = 1;
        position <= kMaxQueuePosition && position <= static_cast<long long>(queue.size() / 4);
@@ -41,15 +45,16 @@ std::string SpreadInfluence(Integer cell, Single start) {
     }
     if (reached == 0) continue;
     if (CellOwner[reached] != excludedOwner) AddInfluence(reached, value);
-    bool queued = false;
+    bool appended = false;
     for (Integer j = 1; j <= 6; ++j) {
-      const std::string code = ListItemText(j, Neighbours[reached]);
-      if (Val(code) > 0 && queue.find(code) == std::string::npos) {
-        queue += code + ",";
-        queued = true;
+      const Integer next = ListItem(j, Neighbours[reached]);
+      if (next > 0 && !queued[next]) {
+        queue += CellCode(next) + ",";
+        queued[next] = true;
+        appended = true;
       }
     }
-    if (queued) queue += "999,";
+    if (appended) queue += "999,";
   }
   return queue;
 }

@@ -19,8 +19,12 @@ constexpr int kLightGrey = 7;
 }  // namespace
 
 Integer TouchesEdge(const std::string& edge, const std::string& group) {
-  for (Integer k = 1; k <= EntryCount(edge); ++k) {
-    if (ListHas(ListItem(k, edge), group) == Yes) return Yes;
+  PerCell<bool> onEdge;
+  for (Integer k = 1; k <= EntryCount(edge); ++k) onEdge[ListItem(k, edge)] = true;
+  // Both are lists of whole entries, so an edge cell's code occurs in the group exactly when
+  // one of the group's entries is that cell: one pass over the group answers for the edge.
+  for (Integer k = 1; k <= EntryCount(group); ++k) {
+    if (onEdge[ListItem(k, group)]) return Yes;
   }
   return No;
 }
