@@ -34,7 +34,7 @@ void BoardSurface::setBackColor(const QColor& color) {
 void BoardSurface::drawPolygon(const QPolygon& points) {
   drawn_.push_back({points, fillColor_, fillStyle_, drawWidth_});
   ensureImage();
-  render(image_, drawn_.back());
+  renderDrawn(image_, drawn_.back());
 }
 
 void BoardSurface::clear() {
@@ -63,10 +63,10 @@ void BoardSurface::ensureImage() {
   image_ = QImage(logical * ratio, QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
   image_.fill(backColor_);
-  for (const Drawn& drawn : drawn_) render(image_, drawn);
+  for (const Drawn& drawn : drawn_) renderDrawn(image_, drawn);
 }
 
-void BoardSurface::render(QImage& image, const Drawn& drawn) const {
+void BoardSurface::renderDrawn(QImage& image, const Drawn& drawn) const {
   QPainter painter(&image);
   painter.setPen(QPen(Qt::black, drawn.drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.setBrush(QBrush(drawn.fillColor, BrushStyleOf(drawn.fillStyle)));

@@ -62,7 +62,7 @@ class BoardSurface : public QWidget {
   };
 
   void ensureImage();
-  void render(QImage& image, const Drawn& drawn) const;
+  void renderDrawn(QImage& image, const Drawn& drawn) const;
 
   QImage image_;
   // Everything drawn since the last clear, so the image can be rebuilt crisp at a new size

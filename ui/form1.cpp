@@ -203,6 +203,12 @@ vorn::Single Form1::TwipsPerPixelY() const {
 }
 
 void Form1::SetMenuEnabled(vorn::MenuItem item, bool enabled) {
+  if (item == vorn::MenuItem::Sizex) {
+    // The submenu itself is disabled, not just its entry on the bar: re-enabling the window
+    // re-enables every child widget that was not disabled on its own, and the entry follows
+    // its menu.
+    sizeMenu_->setEnabled(enabled);
+  }
   menuAction(item)->setEnabled(enabled);
 }
 

@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, StartUpShowsTheEmptyElevenByElevenBoard) {
   EXPECT_EQ(form.surface()->indicatorColor(1), QColor(192, 192, 192));
   const QImage shot = form.surface()->grab().toImage();
   const double twips = 1440.0 / form.logicalDpiX();
-  const int indicatorMiddle = qRound((72 + 126) / twips);
+  const int indicatorMiddle = qRound((72 + 126) / twips * shot.devicePixelRatio());
   EXPECT_EQ(shot.pixelColor(indicatorMiddle, indicatorMiddle), QColor(0, 128, 0));
 }
 

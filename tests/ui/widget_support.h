@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 namespace vorn::testing {
 
@@ -19,12 +20,15 @@ class MessageBoxAnswerer : public QObject {
   ~MessageBoxAnswerer() override { qApp->removeEventFilter(this); }
 
   QStringList texts;
+  // Called while each box is up, before it is answered.
+  std::function<void(QMessageBox*)> onShown;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show) {
       if (auto* box = qobject_cast<QMessageBox*>(watched)) {
         texts << box->text();
+        if (onShown) onShown(box);
         QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
       }
     }
