@@ -17,7 +17,7 @@ class AboutForm : public QDialog {
 
   // The credit text: two empty lines, then the game and its authors, then where to write.
   static constexpr char kCreditText[] =
-      "\n\nVorn 1.0 by the Vorn developers\nContact: vorn@vorngame.github.io\n";
+      "\n\nVorn 1.0 by the Vorn developers\nContact: https://vorngame.github.io\n";
 
  public slots:
   void AboutOk_Click();

@@ -130,7 +130,8 @@ void HelpForm::buildControls() {
   setTabOrder(Command3, WebBrowser1);
 }
 
-QPushButton* HelpForm::addButton(const char* name, const QString& caption, int leftTwips) {
+QPushButton* HelpForm::addButton(const char* name, const QString& caption,
+                                 double leftTwips) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
   QFont font("Arial");

@@ -3,7 +3,6 @@
 // window stays usable while it is open.
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>
@@ -82,7 +81,7 @@ class HelpForm : public QWidget {
 
  private:
   void buildControls();
-  QPushButton* addButton(const char* name, const QString& caption, int leftTwips);
+  QPushButton* addButton(const char* name, const QString& caption, double leftTwips);
   void Form_Activate();
   void Form_Resize();
 
