@@ -1,0 +1,196 @@
+// A long random session: mouse releases anywhere, every menu command (disabled ones refused
+// as a real menu refuses them), preset layouts up to a full board and computer openings,
+// over every board size and both shapes. After every event the position must be sound.
+//
+// VORN_SOAK_SECONDS sets the time budget (default 50), VORN_SOAK_SEED the seed (default:
+// from the clock). The seed is printed, so a failing run can be repeated.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <set>
+
+#include "game/headless_window.h"
+#include "game/start_up.h"
+#include "play/game_commands.h"
+#include "play/mouse_input.h"
+#include "play/preset.h"
+#include "support/invariants.h"
+
+namespace vorn::testing {
+namespace {
+
+unsigned long EnvNumber(const char* name, unsigned long fallback) {
+  const char* text = std::getenv(name);
+  return text != nullptr && *text != '\0' ? std::strtoul(text, nullptr, 10) : fallback;
+}
+
+enum class Trigger { None, Command, Win };
+
+// Watches the game's own events: every new board must follow a win or a command.
+class Watcher : public GameObserver {
+ public:
+  void BoardBuilt() override {
+    ++boards;
+    if (expected == Trigger::None) ++unexplainedBoards;
+    expected = Trigger::None;
+  }
+  void StonePlaced(Integer, Integer) override { ++stones; }
+  Trigger expected = Trigger::None;
+  long boards = 0;
+  long unexplainedBoards = 0;
+  long stones = 0;
+};
+
+class Soak {
+ public:
+  explicit Soak(unsigned long seed) : random_(seed) {
+    AttachWindow(&window_);
+    AttachObserver(&watcher_);
+    watcher_.expected = Trigger::Command;  // start-up builds the first board
+    window_.onMessage = [this](const std::string& text) {
+      if (text.find(" WON - click here to continue") != std::string::npos) {
+        ++wins_;
+        ++winsThisClick_;
+        watcher_.expected = Trigger::Win;
+      }
+    };
+    Form_Load();
+  }
+  ~Soak() {
+    AttachObserver(nullptr);
+    AttachWindow(nullptr);
+  }
+
+  // One random event; returns what went wrong, if anything.
+  std::vector<std::string> Step() {
+    if (Pick(0, 99) < 3) {
+      ChooseMenu();
+    } else {
+      Release();
+    }
+    ++events_;
+    return PositionFaults();
+  }
+
+  // Moves to a new board through the menus: mostly small and quick to play out, now and then
+  // any size from 5 to 21, either shape.
+  void StartSession() {
+    const Integer target = static_cast<Integer>(Pick(0, 9) < 7 ? Pick(5, 8) : Pick(5, 21));
+    Choose(MenuItem::Restartx, Restartx_Click);
+    while (BoardSize < target) Choose(MenuItem::Increasex, Increasex_Click);
+    while (BoardSize > target) Choose(MenuItem::Decreasex, Decreasex_Click);
+    if (Pick(0, 2) == 0) Choose(MenuItem::Squarex, Squarex_Click);
+    sizesPlayed_.insert(BoardSize * 2 + SquareBoard);
+  }
+
+  long events() const { return events_; }
+  std::size_t boardKindsPlayed() const { return sizesPlayed_.size(); }
+  long wins() const { return wins_; }
+  const Watcher& watcher() const { return watcher_; }
+  std::string lastEvent;
+  long fullBoardsNotAnnounced = 0;
+  long doubleWins = 0;
+
+ private:
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+  void Choose(MenuItem item, void (*command)()) {
+    ASSERT_TRUE(window_.MenuChoosable(item)) << MenuItemName(item);
+    watcher_.expected = Trigger::Command;
+    command();
+  }
+
+  void ChooseMenu() {
+    static const MenuItem items[] = {MenuItem::Restartx, MenuItem::Presetx, MenuItem::StartPreset,
+                                     MenuItem::Squarex, MenuItem::Increasex, MenuItem::Decreasex};
+    static void (*const commands[])() = {Restartx_Click, Presetx_Click, StartPreset_Click,
+                                         Squarex_Click, Increasex_Click, Decreasex_Click};
+    const int choice = Pick(0, 5);
+    lastEvent = std::string("menu ") + MenuItemName(items[choice]);
+    if (!window_.MenuChoosable(items[choice])) return;  // a disabled item cannot be chosen
+    if (choice != 1 && choice != 2) watcher_.expected = Trigger::Command;
+    commands[choice]();
+  }
+
+  // A release on a cell, on a click box's border, in a gap, off the board or anywhere.
+  void Release() {
+    const Integer cell = static_cast<Integer>(Pick(1, CellCount));
+    const Single left = CellTwipX[cell];
+    const Single top = CellTwipY[cell];
+    const Single right = left + 2 * UnitX * TwipsX;
+    const Single bottom = top + UnitY * TwipsY;
+    Single x = left + UnitX * TwipsX;
+    Single y = top + UnitY * TwipsY / 2;
+    switch (Pick(0, 9)) {
+      case 0: x = Pick(0, 1) ? left : right; break;
+      case 1: y = Pick(0, 1) ? top : bottom; break;
+      case 2: y = bottom + Pick(1, 100); break;  // the lower cap or the gap below
+      case 3: x = static_cast<Single>(Pick(-3000, 14000)); y = static_cast<Single>(Pick(-3000, 8000)); break;
+      default: break;
+    }
+    static const Integer buttons[] = {kLeftButton, kLeftButton, kLeftButton, kRightButton, kMiddleButton};
+    const Integer button = buttons[Pick(0, 4)];
+    const Integer shift = static_cast<Integer>(Pick(0, 9) < 7 ? 0 : Pick(1, 7));
+    lastEvent = "up " + std::to_string(button) + " " + std::to_string(shift) + " " +
+                std::to_string(x) + " " + std::to_string(y);
+    const bool preset = PresetMode == Yes;
+    winsThisClick_ = 0;
+    Form_MouseUp(button, shift, x, y);
+    if (winsThisClick_ > 1) ++doubleWins;
+    // Stones of play are tested at once: a board they fill has been announced and replaced.
+    if (!preset && BoardFull() && winsThisClick_ == 0 && PresetMode == No && GameStarted == Yes) {
+      ++fullBoardsNotAnnounced;
+    }
+  }
+
+  std::mt19937 random_;
+  std::set<int> sizesPlayed_;
+  HeadlessWindow window_;
+  Watcher watcher_;
+  long events_ = 0;
+  long wins_ = 0;
+  int winsThisClick_ = 0;
+};
+
+TEST(SoakTest, RandomSessionsKeepThePositionSound) {
+  const unsigned long seed =
+      EnvNumber("VORN_SOAK_SEED", static_cast<unsigned long>(
+                                      std::chrono::system_clock::now().time_since_epoch().count() % 1000000007));
+  const auto budget = std::chrono::seconds(EnvNumber("VORN_SOAK_SECONDS", 50));
+  std::cout << "soak seed " << seed << " (repeat with VORN_SOAK_SEED=" << seed << ")\n";
+  ResetModuleState();
+  Soak soak(seed);
+  const auto start = std::chrono::steady_clock::now();
+  long violations = 0;
+  while (std::chrono::steady_clock::now() - start < budget) {
+    soak.StartSession();
+    for (int event = 0; event < 300; ++event) {
+      std::vector<std::string> faults;
+      try {
+        faults = soak.Step();
+      } catch (const std::exception& error) {
+        faults.push_back(std::string("run-time error: ") + error.what());
+      }
+      if (!faults.empty()) {
+        ++violations;
+        ADD_FAILURE() << "seed " << seed << ", event " << soak.events() << " (" << soak.lastEvent
+                      << "): " << faults.front();
+        if (violations > 5) return;
+      }
+    }
+  }
+  const Watcher& watcher = soak.watcher();
+  std::cout << "soak: " << soak.events() << " events, " << watcher.boards << " boards, "
+            << soak.wins() << " games won, " << watcher.stones << " stones, "
+            << soak.boardKindsPlayed() << " sizes and shapes, " << violations << " violations\n";
+  EXPECT_EQ(violations, 0) << "seed " << seed;
+  EXPECT_EQ(watcher.unexplainedBoards, 0) << "seed " << seed;
+  EXPECT_EQ(soak.fullBoardsNotAnnounced, 0) << "seed " << seed;
+  EXPECT_EQ(soak.doubleWins, 0) << "seed " << seed;
+  EXPECT_GT(soak.wins(), 100) << "the session should play many games to the end";
+}
+
+}  // namespace
+}  // namespace vorn::testing
