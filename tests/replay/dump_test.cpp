@@ -94,10 +94,11 @@ TEST(ReplayDumpAfterStartUp, ShowsAnEmpty11By11BoardWithGreenToMove) {
   std::ostringstream trace;
   std::ostringstream errors;
   ASSERT_EQ(RunScript(script, trace, errors), kExitSuccess);
+  const std::string owners = "owner" + Repeat("-1", 121) + "\n";
+  const std::string influence = "influence" + Repeat("0", 121) + "\n";
   EXPECT_EQ(trace.str(), "newgame 121\n"
-                         "state 11 1 121 0 0 0\n"
-                         "owner" + Repeat("-1", 121) + "\n"
-                         "influence" + Repeat("0", 121) + "\n"
+                         "state 11 1 121 0 0 0\n" +
+                         owners + influence +
                          "groups 0\n"
                          "groups 1\n"
                          "moves 0\n"

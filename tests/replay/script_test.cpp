@@ -97,13 +97,15 @@ TEST(ReplayScript, MenuNamesEveryCommandOfTheMenus) {
 TEST(ReplayScript, DumpTakesNothing) { EXPECT_EQ(Parsed("dump").kind, CommandKind::Dump); }
 
 TEST(ReplayScript, UnknownCommandsAreNamed) {
-  EXPECT_EQ(ErrorOf("jump 1 2"), "unknown command \"jump\"; the commands are up, cell, menu and dump");
+  EXPECT_EQ(ErrorOf("jump 1 2"),
+            "unknown command \"jump\"; the commands are up, cell, menu and dump");
   EXPECT_EQ(ErrorOf("Dump"), "unknown command \"Dump\"; the commands are up, cell, menu and dump");
   // A '#' after the first token starts no comment.
   EXPECT_EQ(ErrorOf("dump # now"), "dump takes no arguments, found 2");
   // Only the one carriage return at the end of a line is ignored; other control characters
   // are shown in the message.
-  EXPECT_EQ(ErrorOf("dump\r\r"), "unknown command \"dump\\x0D\"; the commands are up, cell, menu and dump");
+  EXPECT_EQ(ErrorOf("dump\r\r"),
+            "unknown command \"dump\\x0D\"; the commands are up, cell, menu and dump");
   EXPECT_EQ(ErrorOf(std::string("du\0mp", 5)),
             "unknown command \"du\\x00mp\"; the commands are up, cell, menu and dump");
 }

@@ -123,7 +123,9 @@ TEST(ReplaySession, SizeLimitsAreRefused) {
   EXPECT_EQ(down.trace, kStartUp + kBoardsDownTo5 + "disabled Decreasex\nnewgame 36\n");
   const Outcome up = Replay(Repeat("menu Increasex\n", 11));
   std::string boardsUpTo21;
-  for (int size = 12; size <= 21; ++size) boardsUpTo21 += "newgame " + std::to_string(size * size) + "\n";
+  for (int size = 12; size <= 21; ++size) {
+    boardsUpTo21 += "newgame " + std::to_string(size * size) + "\n";
+  }
   EXPECT_EQ(up.trace, kStartUp + boardsUpTo21 + "disabled Increasex\n");
 }
 
@@ -145,7 +147,8 @@ TEST(ReplaySession, ABadLineStopsTheRunAfterTheLinesBeforeIt) {
       "dump\n");
   EXPECT_EQ(run.status, kExitScriptError);
   EXPECT_EQ(run.trace, kStartUp + "newgame 100\nnewgame 100\n");
-  EXPECT_EQ(run.errors, "vorn-replay: line 5: cell 101 is not on the board: its cells are 1..100\n");
+  EXPECT_EQ(run.errors,
+            "vorn-replay: line 5: cell 101 is not on the board: its cells are 1..100\n");
 }
 
 TEST(ReplaySession, TheLastLineNeedsNoNewline) {

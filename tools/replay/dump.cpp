@@ -76,7 +76,9 @@ std::string Hex(Color color) {
 }
 
 std::string IndicatorLine(const HeadlessWindow& window) {
-  return (Line("indicator") << Hex(window.IndicatorColor(0)) << Hex(window.IndicatorColor(1))).str();
+  Line line("indicator");
+  line << Hex(window.IndicatorColor(0)) << Hex(window.IndicatorColor(1));
+  return line.str();
 }
 
 }  // namespace

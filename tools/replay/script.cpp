@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace vorn::replay {
@@ -117,7 +118,8 @@ std::string Read16Bit(std::string_view token, const char* what, Integer& value) 
     return std::string("bad ") + what + " " + Quoted(token) + ": expected a whole number";
   }
   const long long number = WholeValue(token);
-  if (number < std::numeric_limits<Integer>::min() || number > std::numeric_limits<Integer>::max()) {
+  if (number < std::numeric_limits<Integer>::min() ||
+      number > std::numeric_limits<Integer>::max()) {
     return std::string(what) + " " + std::string(token) +
            " is outside the 16-bit range -32768..32767";
   }
@@ -196,7 +198,9 @@ ParsedLine ParseMenu(const Tokens& tokens) {
     return Failed("menu Sizex is a submenu, not a command; choose Squarex, Increasex or Decreasex");
   }
   std::string known;
-  for (const MenuName& entry : kMenuNames) known += std::string(known.empty() ? "" : ", ") + entry.name;
+  for (const MenuName& entry : kMenuNames) {
+    known += std::string(known.empty() ? "" : ", ") + entry.name;
+  }
   return Failed("unknown menu item " + Quoted(name) + "; the menu items are " + known);
 }
 

@@ -68,7 +68,9 @@ void Session::Start() {
 bool Session::Run(const Command& command) {
   switch (command.kind) {
     case CommandKind::Nothing: break;
-    case CommandKind::MouseUp: Form_MouseUp(command.button, command.shift, command.x, command.y); break;
+    case CommandKind::MouseUp:
+      Form_MouseUp(command.button, command.shift, command.x, command.y);
+      break;
     case CommandKind::CellUp: ClickCell(command.button, command.shift, command.cell); break;
     case CommandKind::Menu: return ChooseMenu(command.menu);
     case CommandKind::Dump:
@@ -119,7 +121,8 @@ int RunScript(std::istream& script, std::ostream& trace, std::ostream& errors) {
   try {
     session.Start();
   } catch (const std::exception& fault) {
-    Report(trace, errors, "start-up", std::string("the game stopped with an error: ") + fault.what());
+    Report(trace, errors, "start-up",
+           std::string("the game stopped with an error: ") + fault.what());
     return kExitGameFault;
   }
   long long lineNumber = 0;
