@@ -1,7 +1,8 @@
 #!/bin/sh
 # Sets up a Debian 12 machine for Vorn and builds it, then plays or tests.
 #   ./setup.sh run    install what is missing, build, start the game
-#   ./setup.sh test   install what is missing, build, run the whole test suite
+#   ./setup.sh test   install what is missing, build, run the whole test suite (twice: the
+#                     second time built with the address and undefined-behaviour sanitizers)
 # Run as root, or as a user who may use sudo (only apt-get needs it).
 set -eu
 
@@ -43,5 +44,12 @@ if [ "$mode" = run ]; then
   exec ./build/vorn
 fi
 
+# The suite runs twice: as built for release, and again with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any report fails the run.
+export QT_QPA_PLATFORM=offscreen
 build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_BUILD_TESTS=ON -DVORN_BUILD_BENCH=ON
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$jobs"
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_BUILD_TESTS=ON -DVORN_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"

@@ -38,11 +38,15 @@ void PlaceRedStone(Integer cell) {
   if (cell != 0) PlaceStone(cell, SideToMove);
 }
 
+bool IsCell(Integer cell) { return cell >= 1 && cell <= CellCount; }
+
 void ChooseOnSquareBoard() {
   for (Integer i = 1; i <= CellCount; ++i) SavedInfluence[i] = Influence[i];
   Integer decidingCell = 0;
-  RateCells(decidingCell);  // a deciding cell is valued 999 and wins the scan below
-  const Integer chosen = HighestValuedEmptyCell();
+  RateCells(decidingCell);
+  // A cell that decides the game is always taken. Its value of 999 is not enough on its
+  // own: the map is never cleared, and after long play other cells can stand higher.
+  const Integer chosen = IsCell(decidingCell) ? decidingCell : HighestValuedEmptyCell();
   for (Integer i = 1; i <= CellCount; ++i) Influence[i] = SavedInfluence[i];
   PlaceRedStone(chosen);
   SpreadInfluence(SelectedCell, -100);
@@ -52,7 +56,7 @@ void ChooseOnSquareBoard() {
 void AnswerWithMirror() {
   Integer decidingCell = 0;
   RateCells(decidingCell);
-  if (decidingCell >= 1 && decidingCell <= CellCount) {
+  if (IsCell(decidingCell)) {
     PlaceStone(decidingCell, SideToMove);
     return;
   }

@@ -75,6 +75,16 @@ TEST_F(ComputerMoveTest, ADecidingCellIsTakenOnASquareBoard) {
   EXPECT_EQ(Influence[15], before);
 }
 
+// The map is never cleared: after games on short boards, where no second spread follows
+// GREEN's stones, cells can stand far above the 999 a deciding cell is given.
+TEST_F(ComputerMoveTest, DecidingCellIsPlayedEvenWhenStaleInfluenceOutscoresIt) {
+  Board(5, true);
+  for (int cell : {11, 12, 13, 14}) GreenPlays(static_cast<Integer>(cell));
+  Influence[3] = 1148;
+  Influence[9] = 5000;
+  EXPECT_EQ(RedsReply(), 15);
+}
+
 TEST_F(ComputerMoveTest, ShortBoardAnswersWithTheMirrorPartner) {
   Board(5, false);
   GreenPlays(2);
