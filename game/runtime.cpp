@@ -69,14 +69,6 @@ double Val(std::string_view text) {
   return sign * number;
 }
 
-std::string Mid(const std::string& text, long long start, std::size_t length) {
-  if (start < 1) throw RunTimeError("invalid procedure call: substring from position " +
-                                    std::to_string(start));
-  const auto from = static_cast<std::size_t>(start - 1);
-  if (from >= text.size()) return {};
-  return text.substr(from, length);
-}
-
 std::string Left(const std::string& text, std::size_t length) { return text.substr(0, length); }
 
 std::string Right(const std::string& text, std::size_t length) {

@@ -39,9 +39,7 @@ Integer SaturatingAdd(Integer base, double addend);
 // optional fraction. Reading stops at the first other character; no number at all gives 0.
 double Val(std::string_view text);
 
-// Substring from 1-based position `start`, at most `length` characters. A start past the end
-// gives ""; a start below 1 is an invalid call.
-std::string Mid(const std::string& text, long long start, std::size_t length);
+// The first or last `length` characters of a text (all of it when shorter).
 std::string Left(const std::string& text, std::size_t length);
 std::string Right(const std::string& text, std::size_t length);
 

@@ -14,13 +14,6 @@ namespace {
 
 using BoardTest = GameTest;
 
-// Builds a board of the given shape the way the size commands do.
-void BuildBoard(Integer size, bool square) {
-  BoardSize = size;
-  SquareBoard = square ? Yes : No;
-  Restartx_Click();
-}
-
 TEST_F(BoardTest, StartUpLeavesGreenToMoveOnAnEmptyElevenByElevenBoard) {
   EXPECT_EQ(window.Caption(), "VORN SIZE 11");
   EXPECT_EQ(BoardSize, 11);
@@ -89,18 +82,18 @@ TEST_F(BoardTest, CellsOfSizeElevenSitWhereTheStepsRoundThem) {
 }
 
 TEST_F(BoardTest, RowStartsOfSizesFourteenAndTwentyOne) {
-  BuildBoard(14, true);
+  Board(14, true);
   EXPECT_EQ(CellPos[1], "189014");
   EXPECT_EQ(CellPos[15], "176035");  // 175.5 to the even 176, a step of 13
   EXPECT_EQ(CellPos[29], "162056");  // a step of 14
-  BuildBoard(21, true);
+  Board(21, true);
   EXPECT_EQ(CellPos[1], "284014");  // 283.5 draws at 284
   EXPECT_EQ(CellPos[22], "270035");
   EXPECT_EQ(window.Caption(), "VORN SIZE 21");
 }
 
 TEST_F(BoardTest, PositionKeysOfCellsLeftOfXHundredCarryLeadingZeros) {
-  BuildBoard(21, true);
+  Board(21, true);
   // The bottom-left cell of the largest board lies far left.
   const Integer corner = CellCount - 20;
   EXPECT_EQ(CellPos[corner].size(), 6u);
@@ -110,7 +103,7 @@ TEST_F(BoardTest, PositionKeysOfCellsLeftOfXHundredCarryLeadingZeros) {
 }
 
 TEST_F(BoardTest, NeighbourExamplesOfTheFiveColumnBoards) {
-  BuildBoard(5, false);
+  Board(5, false);
   EXPECT_EQ(CellCount, 20);
   EXPECT_EQ(Neighbours[1], "XXX,007,XXX,006,XXX,002");
   EXPECT_EQ(Neighbours[7], "001,013,002,012,006,008");
@@ -118,7 +111,7 @@ TEST_F(BoardTest, NeighbourExamplesOfTheFiveColumnBoards) {
   EXPECT_EQ(BottomEdge, ListOf({16, 17, 18, 19, 20}));
   EXPECT_EQ(LeftEdge, ListOf({1, 6, 11, 16}));
   EXPECT_EQ(RightEdge, ListOf({5, 10, 15, 20}));
-  BuildBoard(5, true);
+  Board(5, true);
   EXPECT_EQ(CellCount, 25);
   EXPECT_EQ(Neighbours[21], "XXX,XXX,016,XXX,XXX,022");
   EXPECT_EQ(LeftEdge, ListOf({1, 6, 11, 16, 21}));
@@ -140,7 +133,7 @@ TEST_F(BoardTest, EveryBoardOfEverySizeAndShapeIsBuiltConsistently) {
   for (Integer size = 5; size <= 21; ++size) {
     for (bool square : {true, false}) {
       SCOPED_TRACE(::testing::Message() << "size " << size << (square ? " square" : " short"));
-      BuildBoard(size, square);
+      Board(size, square);
       const int rows = square ? size : size - 1;
       ASSERT_EQ(CellCount, size * rows);
       EXPECT_EQ(window.Caption(), "VORN SIZE" + Str(size));
@@ -177,7 +170,7 @@ TEST_F(BoardTest, EveryBoardOfEverySizeAndShapeIsBuiltConsistently) {
 TEST_F(BoardTest, MirrorPairsNumberEveryCellOfAShortBoardWithItsMirrorImage) {
   for (Integer size = 5; size <= 21; ++size) {
     SCOPED_TRACE(::testing::Message() << "size " << size);
-    BuildBoard(size, false);
+    Board(size, false);
     std::map<int, std::vector<int>> cellsOfPair;
     for (int cell = 1; cell <= CellCount; ++cell) cellsOfPair[MirrorPair[cell]].push_back(cell);
     ASSERT_EQ(cellsOfPair.size(), static_cast<std::size_t>(size * (size - 1) / 2));
@@ -196,12 +189,12 @@ TEST_F(BoardTest, MirrorPairsNumberEveryCellOfAShortBoardWithItsMirrorImage) {
 }
 
 TEST_F(BoardTest, MirrorPairExamplesOfTheFiveColumnBoard) {
-  BuildBoard(5, false);
+  Board(5, false);
   EXPECT_EQ(MirrorPair[1], 1);
   EXPECT_EQ(MirrorPair[2], 1);
   EXPECT_EQ(MirrorPair[3], 5);
   EXPECT_EQ(MirrorPair[6], 5);
-  BuildBoard(11, false);
+  Board(11, false);
   EXPECT_EQ(CellCount, 110);
   EXPECT_EQ(BottomEdge, ListOf({100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110}));
   EXPECT_EQ(MirrorPair[1], 1);
@@ -209,11 +202,11 @@ TEST_F(BoardTest, MirrorPairExamplesOfTheFiveColumnBoard) {
 }
 
 TEST_F(BoardTest, ASmallerBoardClearsOnlyItsOwnCells) {
-  BuildBoard(21, true);
+  Board(21, true);
   CellOwner[400] = 0;
   CellGroup[400] = 3;
   Groups[0][400] = "400,";
-  BuildBoard(5, true);
+  Board(5, true);
   for (Integer cell = 1; cell <= 25; ++cell) EXPECT_EQ(CellOwner[cell], -1);
   EXPECT_EQ(CellOwner[400], 0);
   EXPECT_EQ(CellGroup[400], 3);

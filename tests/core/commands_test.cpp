@@ -10,11 +10,6 @@ namespace {
 
 class CommandsTest : public GameTest {
  protected:
-  int Stones() const {
-    int count = 0;
-    for (Integer cell = 1; cell <= CellCount; ++cell) count += CellOwner[cell] != -1;
-    return count;
-  }
   void ExpectAwaitingTheFirstMove() {
     EXPECT_EQ(Stones(), 0);
     EXPECT_EQ(SideToMove, 0);

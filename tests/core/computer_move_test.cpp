@@ -27,11 +27,6 @@ class ComputerMoveTest : public GameTest {
     if (window.Moves(1).size() == before) return 0;
     return CInt(Val(window.Moves(1).back()));
   }
-  void Board(Integer size, bool square) {
-    BoardSize = size;
-    SquareBoard = square ? Yes : No;
-    Restartx_Click();
-  }
 };
 
 TEST_F(ComputerMoveTest, TiesGoToTheLowerNumberedCell) {

@@ -12,6 +12,7 @@
 #include "game/start_up.h"
 #include "game/state.h"
 #include "game/window_services.h"
+#include "play/game_commands.h"
 
 namespace vorn::testing {
 
@@ -25,6 +26,20 @@ class GameTest : public ::testing::Test {
   void TearDown() override {
     AttachObserver(nullptr);
     AttachWindow(nullptr);
+  }
+
+  // A new board of the given size and shape, built the way the size commands build it.
+  static void Board(Integer size, bool square) {
+    BoardSize = size;
+    SquareBoard = square ? Yes : No;
+    Restartx_Click();
+  }
+
+  // Stones on the board, of either side.
+  static int Stones() {
+    int count = 0;
+    for (Integer cell = 1; cell <= CellCount; ++cell) count += CellOwner[cell] != -1;
+    return count;
   }
 
   HeadlessWindow window;

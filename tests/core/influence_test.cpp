@@ -14,11 +14,8 @@ namespace {
 
 class InfluenceTest : public GameTest {
  protected:
-  void FiveByFive() {
-    BoardSize = 5;
-    Restartx_Click();
-  }
-  std::vector<int> Board() const {
+  void FiveByFive() { Board(5, true); }
+  std::vector<int> Values() const {
     std::vector<int> values;
     for (Integer cell = 1; cell <= CellCount; ++cell) values.push_back(Influence[cell]);
     return values;
@@ -44,7 +41,7 @@ TEST_F(InfluenceTest, GreenStoneOnTheCentreOfTheFiveByFiveBoard) {
   EXPECT_EQ(queue,
             "007,019,008,018,012,014,999,001,013,002,006,999,025,024,020,999,003,009,999,023,017,"
             "999,011,999,015,999,004,999,010,999,022,999,016,999,005,999,021,999,");
-  EXPECT_EQ(Board(), (std::vector<int>{64, 64, 40, 16, 5,   //
+  EXPECT_EQ(Values(), (std::vector<int>{64, 64, 40, 16, 5,   //
                                        64, 80, 80, 40, 12,  //
                                        25, 80, 64, 80, 20,  //
                                        7, 32, 80, 80, 51,   //
@@ -55,7 +52,7 @@ TEST_F(InfluenceTest, RedStoneOnTheCentreOfTheFiveByFiveBoard) {
   FiveByFive();
   PlaceStone(13, 1);
   SpreadInfluence(13, -100);
-  EXPECT_EQ(Board(), (std::vector<int>{-65, -65, -43, -20, -10,  //
+  EXPECT_EQ(Values(), (std::vector<int>{-65, -65, -43, -20, -10,  //
                                        -65, -81, -81, -43, -17,  //
                                        -29, -81, -65, -81, -24,  //
                                        -12, -35, -81, -81, -53,  //

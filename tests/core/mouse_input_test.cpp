@@ -10,19 +10,7 @@
 namespace vorn::testing {
 namespace {
 
-class MouseInputTest : public GameTest {
- protected:
-  int Stones() const {
-    int count = 0;
-    for (Integer cell = 1; cell <= CellCount; ++cell) count += CellOwner[cell] != -1;
-    return count;
-  }
-  void Board(Integer size, bool square) {
-    BoardSize = size;
-    SquareBoard = square ? Yes : No;
-    Restartx_Click();
-  }
-};
+using MouseInputTest = GameTest;
 
 TEST_F(MouseInputTest, ClickBoxesIncludeTheirBordersAndASharedSideGoesToTheLowerCell) {
   // Cell 1's box: x 2220..2625, y 210..420 twips; cell 2 starts at x 2625.

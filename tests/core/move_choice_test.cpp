@@ -21,11 +21,6 @@ class MoveChoiceTest : public GameTest {
   void Green(std::initializer_list<int> cells) {
     for (int cell : cells) PlaceStone(static_cast<Integer>(cell), 0);
   }
-  void Board(Integer size, bool square) {
-    BoardSize = size;
-    SquareBoard = square ? Yes : No;
-    Restartx_Click();
-  }
   // Influence of the cells of one column, top to bottom.
   std::vector<int> Column(int column) {
     std::vector<int> values;

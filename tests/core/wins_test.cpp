@@ -23,11 +23,6 @@ class WinsTest : public GameTest {
     if (group != nullptr) *group = found;
     return result;
   }
-  void Board(Integer size, bool square) {
-    BoardSize = size;
-    SquareBoard = square ? Yes : No;
-    Restartx_Click();
-  }
 };
 
 TEST_F(WinsTest, AGreenRowFromLeftToRightWinsAtItsLastStone) {

@@ -15,7 +15,7 @@ function(expect_file path)
   endif()
 endfunction()
 
-# The first bytes of a file, in hex.
+# The first bytes of a file, as base-16 digits.
 function(file_magic path bytes out)
   file(READ "${path}" magic LIMIT ${bytes} HEX)
   set(${out} "${magic}" PARENT_SCOPE)
@@ -24,10 +24,10 @@ endfunction()
 # A PNG's width and height from its header chunk.
 function(png_size path out)
   file(READ "${path}" header OFFSET 16 LIMIT 8 HEX)
-  string(SUBSTRING "${header}" 0 8 width_hex)
-  string(SUBSTRING "${header}" 8 8 height_hex)
-  math(EXPR width "0x${width_hex}")
-  math(EXPR height "0x${height_hex}")
+  string(SUBSTRING "${header}" 0 8 width_digits)
+  string(SUBSTRING "${header}" 8 8 height_digits)
+  math(EXPR width "0x${width_digits}")
+  math(EXPR height "0x${height_digits}")
   set(${out} "${width}x${height}" PARENT_SCOPE)
 endfunction()
 

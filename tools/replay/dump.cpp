@@ -69,7 +69,7 @@ std::string MenusLine(const HeadlessWindow& window) {
   return line.str();
 }
 
-std::string Hex(Color color) {
+std::string RrGgBb(Color color) {
   char text[8];
   std::snprintf(text, sizeof text, "%06x", static_cast<unsigned>(color));
   return text;
@@ -77,7 +77,7 @@ std::string Hex(Color color) {
 
 std::string IndicatorLine(const HeadlessWindow& window) {
   Line line("indicator");
-  line << Hex(window.IndicatorColor(0)) << Hex(window.IndicatorColor(1));
+  line << RrGgBb(window.IndicatorColor(0)) << RrGgBb(window.IndicatorColor(1));
   return line.str();
 }
 

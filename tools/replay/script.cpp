@@ -134,7 +134,7 @@ std::string ReadTwips(std::string_view token, const char* what, Single& value) {
     return std::string("bad ") + what + " " + Quoted(token) +
            ": expected a decimal number such as 405 or -12.5 (no exponent)";
   }
-  // The text is known to be a plain decimal, so strtof cannot meet a hex or named value;
+  // The text is known to be a plain decimal, so strtof cannot meet a base-16 or named value;
   // it rounds straight to single precision, without a detour through double.
   const std::string text(token);
   const Single number = std::strtof(text.c_str(), nullptr);
