@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -41,6 +42,19 @@ TEST_F(MainWindowTest, StartUpShowsTheEmptyElevenByElevenBoard) {
   const double twips = 1440.0 / form.logicalDpiX();
   const int indicatorMiddle = qRound((72 + 126) / twips * shot.devicePixelRatio());
   EXPECT_EQ(shot.pixelColor(indicatorMiddle, indicatorMiddle), QColor(0, 128, 0));
+}
+
+TEST_F(MainWindowTest, TheWholeWindowTakesTheSizeOfTheBoard) {
+  Form1 form;
+  form.show();
+  QApplication::processEvents();
+  // 486 x 308 pixels outside, frame and menu bar included.
+  EXPECT_EQ(form.requestedOuterSize(), QSize(486, 308));
+  EXPECT_EQ(form.frameGeometry().size(), QSize(486, 308));
+  form.findChild<QAction*>("Increasex")->trigger();
+  EXPECT_EQ(form.requestedOuterSize(), QSize(526, 329));  // 459 + 67.5 rounds to the even 526
+  EXPECT_EQ(form.frameGeometry().size(), form.requestedOuterSize());
+  EXPECT_GE(form.surface()->width(), 487);  // cell 12 ends at x 486
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
