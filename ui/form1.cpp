@@ -228,10 +228,10 @@ void Form1::placeIndicators() {
 }
 
 void Form1::SetIndicatorColor(vorn::Integer side, vorn::Color color) {
-  surface_->setIndicator(moveListIndex(side), indicatorRect(side), ToQColor(color));
+  surface_->setIndicator(CheckedSide(side), indicatorRect(side), ToQColor(color));
 }
 
-int Form1::moveListIndex(vorn::Integer side) const {
+int Form1::CheckedSide(vorn::Integer side) {
   if (side != 0 && side != 1) throw vorn::RunTimeError("no side " + std::to_string(side));
   return side;
 }
@@ -242,15 +242,15 @@ void Form1::HideMoveLists() {
 }
 
 void Form1::AppendMove(vorn::Integer side, const std::string& item) {
-  playerMoves_[moveListIndex(side)]->addItem(QString::fromStdString(item));
+  playerMoves_[CheckedSide(side)]->addItem(QString::fromStdString(item));
 }
 
 int Form1::MoveCount(vorn::Integer side) const {
-  return playerMoves_[moveListIndex(side)]->count();
+  return playerMoves_[CheckedSide(side)]->count();
 }
 
 std::string Form1::MoveText(vorn::Integer side, int index) const {
-  const QListWidgetItem* item = playerMoves_[moveListIndex(side)]->item(index);
+  const QListWidgetItem* item = playerMoves_[CheckedSide(side)]->item(index);
   if (item == nullptr) throw vorn::RunTimeError("invalid list index " + std::to_string(index));
   return item->text().toStdString();
 }

@@ -75,7 +75,7 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void applyOuterSize();
   void placeIndicators();
   QRectF indicatorRect(int side) const;
-  int moveListIndex(vorn::Integer side) const;  // a side, checked
+  static int CheckedSide(vorn::Integer side);  // 0 or 1, anything else is a fault
   void closeOtherWindows();
 
   BoardSurface* surface_ = nullptr;
