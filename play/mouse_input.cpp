@@ -25,6 +25,16 @@ void StartGame() {
   PresetMode = No;
 }
 
+// Announces a win of the side to move; true when the game ended.
+bool GameWon() {
+  Integer result = 0;
+  Integer group = 0;
+  CheckWin(result, SideToMove, group);
+  if (result != kWon) return false;
+  AnnounceWin(SideToMove, group);
+  return true;
+}
+
 // The computer's opening cell: the middle cell, or after a preset layout that filled it the
 // lowest-numbered empty cell; 0 on a full board.
 Integer OpeningCell() {
@@ -45,17 +55,12 @@ void ComputerOpening() {
   PlaceStone(SelectedCell, 1);
   SpreadInfluence(SelectedCell, -100);
   Influence[SelectedCell] = 0;
+  // On an empty board one stone decides nothing, but after a preset layout the opening stone
+  // can complete RED's chain, or fill a board on which GREEN's chain already stands and
+  // GREEN has no stone left to play: either way the game is over at once.
+  if (GameWon()) return;
   SwitchTurn();
-}
-
-// Announces a win of the side to move; true when the game ended.
-bool GameWon() {
-  Integer result = 0;
-  Integer group = 0;
-  CheckWin(result, SideToMove, group);
-  if (result != kWon) return false;
-  AnnounceWin(SideToMove, group);
-  return true;
+  if (LowestEmptyCell() == 0) GameWon();
 }
 
 void GreenMove() {

@@ -121,6 +121,40 @@ TEST_F(MouseInputTest, AnOpeningOnAFullBoardDoesNothingAtAll) {
   EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
 }
 
+// Found by the soak test: a full board left in play with no winner announced.
+TEST_F(MouseInputTest, AComputerOpeningThatCompletesAPresetRedChainIsAnnounced) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell : {2, 7, 17, 22}) Click(cell, kRightButton);  // column 2 but for cell 12
+  StartPreset_Click();
+  Click(1, kRightButton);  // the opening cell is 12
+  EXPECT_EQ(window.Messages().back(), "RED WON - click here to continue");
+  EXPECT_EQ(Stones(), 0);
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(GameStarted, No);
+}
+
+TEST_F(MouseInputTest, AComputerOpeningThatFillsTheBoardAnnouncesGreensPresetChain) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    if (cell != 12) Click(cell, cell <= 5 ? kLeftButton : kRightButton);  // GREEN holds row 1
+  }
+  StartPreset_Click();
+  Click(1, kRightButton);
+  EXPECT_EQ(window.Messages().back(), "GREEN WON - click here to continue");
+  EXPECT_EQ(Stones(), 0);
+  EXPECT_EQ(SideToMove, 0);
+}
+
+TEST_F(MouseInputTest, AComputerOpeningOnAnEmptyBoardAnnouncesNothing) {
+  Board(5, true);
+  Click(1, kRightButton);
+  EXPECT_EQ(CellOwner[12], 1);
+  EXPECT_TRUE(window.Messages().empty());
+  EXPECT_EQ(SideToMove, 0);
+}
+
 TEST_F(MouseInputTest, AWinningGreenStoneIsAnnouncedAndNotAnswered) {
   Board(5, true);
   Presetx_Click();
