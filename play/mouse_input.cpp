@@ -35,6 +35,18 @@ bool GameWon() {
   return true;
 }
 
+void AnnounceFullBoard() {
+  for (Integer side = 1; side >= 0; --side) {
+    Integer result = 0;
+    Integer group = 0;
+    CheckWin(result, side, group);
+    if (result == kWon) {
+      AnnounceWin(side, group);
+      return;
+    }
+  }
+}
+
 // The computer's opening cell: the middle cell, or after a preset layout that filled it the
 // lowest-numbered empty cell; 0 on a full board.
 Integer OpeningCell() {
@@ -55,12 +67,10 @@ void ComputerOpening() {
   PlaceStone(SelectedCell, 1);
   SpreadInfluence(SelectedCell, -100);
   Influence[SelectedCell] = 0;
-  // On an empty board one stone decides nothing, but after a preset layout the opening stone
-  // can complete RED's chain, or fill a board on which GREEN's chain already stands and
-  // GREEN has no stone left to play: either way the game is over at once.
-  if (GameWon()) return;
   SwitchTurn();
-  if (LowestEmptyCell() == 0) GameWon();
+  // After a preset layout the opening stone can fill the board. No stone is left to play
+  // then, so the one chain that stands on a full board wins at once.
+  if (LowestEmptyCell() == 0) AnnounceFullBoard();
 }
 
 void GreenMove() {

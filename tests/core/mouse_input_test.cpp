@@ -121,20 +121,24 @@ TEST_F(MouseInputTest, AnOpeningOnAFullBoardDoesNothingAtAll) {
   EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
 }
 
-// Found by the soak test: a full board left in play with no winner announced.
-TEST_F(MouseInputTest, AComputerOpeningThatCompletesAPresetRedChainIsAnnounced) {
+// A RED chain laid out in preset mode waits for the win test after the computer's reply,
+// also when the opening stone completes it.
+TEST_F(MouseInputTest, APresetRedChainCompletedByTheOpeningIsAnnouncedAfterTheReply) {
   Board(5, true);
   Presetx_Click();
   for (Integer cell : {2, 7, 17, 22}) Click(cell, kRightButton);  // column 2 but for cell 12
   StartPreset_Click();
   Click(1, kRightButton);  // the opening cell is 12
+  EXPECT_EQ(CellOwner[12], 1);
+  EXPECT_EQ(window.Messages().back(), "Place GREEN to start the game");
+  Click(25);
   EXPECT_EQ(window.Messages().back(), "RED WON - click here to continue");
   EXPECT_EQ(Stones(), 0);
-  EXPECT_EQ(SideToMove, 0);
-  EXPECT_EQ(GameStarted, No);
 }
 
-TEST_F(MouseInputTest, AComputerOpeningThatFillsTheBoardAnnouncesGreensPresetChain) {
+// Found by the soak test: an opening that filled the board left a game in play that nobody
+// could move in and nobody had won.
+TEST_F(MouseInputTest, AnOpeningThatFillsTheBoardAnnouncesGreensPresetChain) {
   Board(5, true);
   Presetx_Click();
   for (Integer cell = 1; cell <= CellCount; ++cell) {
@@ -145,6 +149,20 @@ TEST_F(MouseInputTest, AComputerOpeningThatFillsTheBoardAnnouncesGreensPresetCha
   EXPECT_EQ(window.Messages().back(), "GREEN WON - click here to continue");
   EXPECT_EQ(Stones(), 0);
   EXPECT_EQ(SideToMove, 0);
+  EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
+  EXPECT_TRUE(window.Enabled());
+}
+
+TEST_F(MouseInputTest, AnOpeningThatFillsTheBoardAndCompletesRedsChainAnnouncesRed) {
+  Board(5, true);
+  Presetx_Click();
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    if (cell != 12) Click(cell, (cell - 1) % 5 == 1 ? kRightButton : kLeftButton);  // column 2 RED
+  }
+  StartPreset_Click();
+  Click(1, kRightButton);
+  EXPECT_EQ(window.Messages().back(), "RED WON - click here to continue");
+  EXPECT_EQ(Stones(), 0);
 }
 
 TEST_F(MouseInputTest, AComputerOpeningOnAnEmptyBoardAnnouncesNothing) {
