@@ -25,26 +25,14 @@ void StartGame() {
   PresetMode = No;
 }
 
-// Announces a win of the side to move; true when the game ended.
-bool GameWon() {
+// Announces a win of `side`; true when the game ended.
+bool AnnounceIfWon(Integer side) {
   Integer result = 0;
   Integer group = 0;
-  CheckWin(result, SideToMove, group);
+  CheckWin(result, side, group);
   if (result != kWon) return false;
-  AnnounceWin(SideToMove, group);
+  AnnounceWin(side, group);
   return true;
-}
-
-void AnnounceFullBoard() {
-  for (Integer side = 1; side >= 0; --side) {
-    Integer result = 0;
-    Integer group = 0;
-    CheckWin(result, side, group);
-    if (result == kWon) {
-      AnnounceWin(side, group);
-      return;
-    }
-  }
 }
 
 // The computer's opening cell: the middle cell, or after a preset layout that filled it the
@@ -70,19 +58,19 @@ void ComputerOpening() {
   SwitchTurn();
   // After a preset layout the opening stone can fill the board. No stone is left to play
   // then, so the one chain that stands on a full board wins at once.
-  if (LowestEmptyCell() == 0) AnnounceFullBoard();
+  if (LowestEmptyCell() == 0 && !AnnounceIfWon(1)) AnnounceIfWon(0);
 }
 
 void GreenMove() {
   if (CellOwner[SelectedCell] != -1) return;
   if (SideToMove == 1) return;
   PlaceStone(SelectedCell, SideToMove);
-  if (GameWon()) return;  // a winning stone is not answered
+  if (AnnounceIfWon(SideToMove)) return;  // a winning stone is not answered
   SpreadInfluence(SelectedCell, 100);
   if (GameStarted == No) StartGame();
   SwitchTurn();
   ComputerMove();
-  if (GameWon()) return;
+  if (AnnounceIfWon(SideToMove)) return;
   SwitchTurn();
 }
 
