@@ -40,8 +40,8 @@ build() {  # build DIR [cmake options...]
 }
 
 if [ "$mode" = run ]; then
-  build build -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
-  exec ./build/vorn
+  build build-release -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
+  exec ./build-release/vorn
 fi
 
 # The suite runs twice: as built for release, and again with AddressSanitizer and
