@@ -16,28 +16,34 @@ constexpr Integer kWon = 3;
 constexpr int kBlack = 0;
 constexpr int kLightGrey = 7;
 
-}  // namespace
-
-Integer TouchesEdge(const std::string& edge, const std::string& group) {
+// The cells of an edge list, as a table.
+PerCell<bool> EdgeCells(const std::string& edge) {
   PerCell<bool> onEdge;
   for (Integer k = 1; k <= EntryCount(edge); ++k) onEdge[ListItem(k, edge)] = true;
-  // Both are lists of whole entries, so an edge cell's code occurs in the group exactly when
-  // one of the group's entries is that cell: one pass over the group answers for the edge.
-  for (Integer k = 1; k <= EntryCount(group); ++k) {
-    if (onEdge[ListItem(k, group)]) return Yes;
-  }
-  return No;
+  return onEdge;
 }
+
+// Edge and group are lists of whole entries, so an edge cell's code occurs in the group
+// exactly when one of the group's entries is that cell: one pass over the group answers.
+bool Touches(const PerCell<bool>& onEdge, const std::string& group) {
+  for (Integer k = 1; k <= EntryCount(group); ++k) {
+    if (onEdge[ListItem(k, group)]) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 void CheckWin(Integer& result, Integer side, Integer& group) {
   result = -1;
-  const std::string& firstEdge = side == 0 ? LeftEdge : BottomEdge;
-  const std::string& secondEdge = side == 0 ? RightEdge : TopEdge;
+  // Built once per call: the computer's look-ahead runs this for every tried stone.
+  const PerCell<bool> firstEdge = EdgeCells(side == 0 ? LeftEdge : BottomEdge);
+  const PerCell<bool> secondEdge = EdgeCells(side == 0 ? RightEdge : TopEdge);
   const Integer count = GroupCount[side];
   for (Integer g = 1; g <= count; ++g) {
     const std::string& chain = Groups[side][g];
     if (chain.empty()) continue;
-    if (TouchesEdge(firstEdge, chain) == Yes && TouchesEdge(secondEdge, chain) == Yes) {
+    if (Touches(firstEdge, chain) && Touches(secondEdge, chain)) {
       result = kWon;
       group = g;
       return;

@@ -1,8 +1,6 @@
 // Win detection and announcement.
 #pragma once
 
-#include <string>
-
 #include "game/runtime.h"
 
 namespace vorn {
@@ -14,8 +12,5 @@ void CheckWin(Integer& result, Integer side, Integer& group);
 // Hatches the winning chain, announces the winner, and hands GREEN a fresh board of the same
 // size and shape.
 void AnnounceWin(Integer side, Integer group);
-
-// Yes when some cell of `edge` lies in `group`.
-Integer TouchesEdge(const std::string& edge, const std::string& group);
 
 }  // namespace vorn
