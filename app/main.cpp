@@ -1,13 +1,14 @@
 // The vorn program: one main window with the board.
 #include <QApplication>
 
+#include "app/version.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vorn");
-  QApplication::setApplicationVersion("1.0");
+  QApplication::setApplicationVersion(vorn::kVersion);
   // Lets the desktop match the windows to the installed entry and its icon.
   QGuiApplication::setDesktopFileName("io.github.vorngame.Vorn");
   QApplication::setWindowIcon(vorn::ProgramIcon());

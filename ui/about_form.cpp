@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/version.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
@@ -38,7 +39,7 @@ void AboutForm::buildControls() {
   AboutText->setObjectName("AboutText");
   AboutText->setGeometry(vorn::TwipsToPixels(*this, 24, 36, 4185, 1050));
   AboutText->setReadOnly(true);
-  AboutText->setPlainText(kCreditText);
+  AboutText->setPlainText(CreditText());
   AboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   AboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QPalette textPalette = AboutText->palette();
@@ -59,7 +60,7 @@ void AboutForm::buildControls() {
   AboutOk->setDefault(true);
   connect(AboutOk, &QPushButton::clicked, this, &AboutForm::AboutOk_Click);
 
-  Label1 = new QLabel("Version 1.0", this);
+  Label1 = new QLabel(QStringLiteral("Version %1").arg(vorn::kVersion), this);
   Label1->setObjectName("Label1");
   Label1->setGeometry(vorn::TwipsToPixels(*this, 45, 1155, 4770, 300));
   Label1->setAutoFillBackground(true);
@@ -69,6 +70,11 @@ void AboutForm::buildControls() {
   Label1->setPalette(labelPalette);
 
   setTabOrder(AboutOk, AboutText);
+}
+
+QString AboutForm::CreditText() {
+  return QStringLiteral("\n\nVorn %1 by the Vorn developers\nContact: https://vorngame.github.io\n")
+      .arg(vorn::kVersion);
 }
 
 // Hiding the window ends its modal showing; it stays loaded for the next "About".

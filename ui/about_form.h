@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,8 +17,7 @@ class AboutForm : public QDialog {
   explicit AboutForm(QWidget* parent = nullptr);
 
   // The credit text: two empty lines, then the game and its authors, then where to write.
-  static constexpr char kCreditText[] =
-      "\n\nVorn 1.0 by the Vorn developers\nContact: https://vorngame.github.io\n";
+  static QString CreditText();
 
  public slots:
   void AboutOk_Click();
