@@ -1,20 +1,30 @@
 #!/bin/sh
 # Sets up a Debian 12 machine for Vorn and builds it, then plays or tests.
-#   ./setup.sh run    install what is missing, build, start the game
-#   ./setup.sh test   install what is missing, build, run the whole test suite (twice: the
-#                     second time built with the address and undefined-behaviour sanitizers)
+#   ./setup.sh run      install what is missing, build, start the game
+#   ./setup.sh test     install what is missing, build, run the whole test suite (twice: the
+#                       second time built with the address and undefined-behaviour sanitizers)
+#   ./setup.sh package  install what is missing, build for release, make the Debian packages
+#                       vorn and vorn-tools in build-package/
 # Run as root, or as a user who may use sudo (only apt-get needs it).
 set -eu
 
 cd "$(dirname "$0")"
 mode=${1:-}
 case "$mode" in
-  run|test) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  run|test|package) ;;
+  *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac
 
-packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev"
-[ "$mode" = run ] && packages="$packages qt6-wayland"
+# Building needs these; each mode adds its own.
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
+case "$mode" in
+  run) packages="$packages qt6-wayland" ;;
+  # The suite's libraries, the validators of the desktop entry and metainfo, the man-page
+  # linter, and what building a Debian package needs (dpkg-shlibdeps, file).
+  test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream
+    mandoc dpkg-dev file" ;;
+  package) packages="$packages dpkg-dev file" ;;
+esac
 
 missing=""
 for package in $packages; do
@@ -42,6 +52,13 @@ build() {  # build DIR [cmake options...]
 if [ "$mode" = run ]; then
   build build-release -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
   exec ./build-release/vorn
+fi
+
+if [ "$mode" = package ]; then
+  build build-package -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
+  (cd build-package && cpack -G DEB)
+  ls -l build-package/*.deb
+  exit 0
 fi
 
 # The suite runs twice: as built for release, and again with AddressSanitizer and

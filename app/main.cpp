@@ -1,11 +1,17 @@
 // The vorn program: one main window with the board.
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/version.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
 
 int main(int argc, char* argv[]) {
+  // Answered before the application exists, so --help and --version need no display and
+  // nothing the program refuses ever opens a window.
+  const vorn::CommandLineAnswer command = vorn::ReadCommandLine(vorn::ArgumentsOf(argc, argv));
+  if (!command.startsGame) return vorn::Deliver(command);
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vorn");
   QApplication::setApplicationVersion(vorn::kVersion);

@@ -3,10 +3,12 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "app/install_layout.h"
 #include "ui/twips.h"
 
 namespace vorn {
@@ -57,10 +59,19 @@ bool OpensOnTheDesktop(const QUrl& url) {
 
 }  // namespace
 
-QString HelpPageAddress(const QString& folder) {
+QString PageInFolder(const QString& folder) {
   QString address = folder;
   if (!address.endsWith('/')) address += '/';
   return address + kHelpPageName;
+}
+
+QString HelpPageAddress(const QString& programFolder) {
+  const QString beside = PageInFolder(programFolder);
+  if (QFileInfo(beside).isFile()) return beside;
+  const QString installed =
+      PageInFolder(QDir::cleanPath(QDir(programFolder).filePath(kDataFolderFromProgram)));
+  if (QFileInfo(installed).isFile()) return installed;
+  return beside;  // where the window then reports it missing
 }
 
 std::optional<double> BrowserExtent(double outerTwips, double marginTwips) {

@@ -1,6 +1,6 @@
-// The help window: the help page "vorn.htm" from the program's folder in an HTML view, with
-// "Back", "Forward" and "Exit" buttons above it. It is modeless and resizable, and the main
-// window stays usable while it is open.
+// The help window: the help page "vorn.htm", found beside the program or in the installed
+// tree's data folder, in an HTML view, with "Back", "Forward" and "Exit" buttons above it.
+// It is modeless and resizable, and the main window stays usable while it is open.
 #pragma once
 
 #include <QString>
@@ -13,9 +13,15 @@ class QPushButton;
 
 namespace vorn {
 
-// The address of the help page for a program living in `folder`: the folder, one "/" and
-// "vorn.htm". A folder that already ends in "/" (the root) gets no second one.
-QString HelpPageAddress(const QString& folder);
+// The help page's address in `folder`: the folder, one "/" and "vorn.htm". A folder that
+// already ends in "/" (the root) gets no second one.
+QString PageInFolder(const QString& folder);
+
+// The address of the help page for a program living in `programFolder`: the page beside the
+// program, as in a build folder; else the page in the data folder of the installed tree,
+// found from the program's folder (kDataFolderFromProgram), so the tree can be moved whole;
+// else, when neither exists, the address beside the program.
+QString HelpPageAddress(const QString& programFolder);
 
 // One side of the HTML view for a help window whose outer side (frame included) measures
 // `outerTwips`: the outer side less `marginTwips`. No value when the window is too small for
