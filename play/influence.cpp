@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "game/cell_lists.h"
 #include "game/state.h"
 
 namespace vorn {
@@ -11,7 +10,7 @@ namespace vorn {
 namespace {
 
 constexpr Integer kLevelMarker = 999;
-constexpr Integer kMaxQueuePosition = 9999;
+constexpr std::size_t kMaxQueuePosition = 9999;
 
 }  // namespace
 
@@ -24,21 +23,24 @@ void AddInfluence(Integer cell, double amount) {
   Influence[cell] = SaturatingAdd(Influence[cell], amount);
 }
 
-std::string SpreadInfluence(Integer cell, Single start) {
+SpreadQueue SpreadInfluence(Integer cell, Single start) {
   // A spread credits empty cells and its own side's stones, never the other side's.
   const Integer excludedOwner = CellOwner[cell] == 1 ? 0 : 1;
   // The queue is also the record of every cell reached so far; a marker follows each group
-  // of newly queued cells and lowers the value one step. It holds whole entries only, so a
-  // cell's code occurs in it exactly when the cell was queued: `queued` answers that
-  // without searching the text.
-  std::string queue = Neighbours[cell] + ",999,";
+  // of newly queued cells and lowers the value one step. `queued` answers whether a cell is
+  // in it, which is what a search of the queue's text for the cell's code would find.
+  SpreadQueue queue;
+  queue.reserve(7 + 2 * static_cast<std::size_t>(CellCount));
   PerCell<bool> queued;
-  for (Integer j = 1; j <= 6; ++j) queued[ListItem(j, queue)] = true;
+  for (Integer j = 0; j < 6; ++j) {
+    queue.push_back(NeighbourCells[cell][j]);
+    queued[queue.back()] = true;
+  }
+  queue.push_back(kLevelMarker);
   Single value = Decay(start);
-  for (Integer position = 1;
-       position <= kMaxQueuePosition && position <= static_cast<long long>(queue.size() / 4);
+  for (std::size_t position = 0; position < kMaxQueuePosition && position < queue.size();
        ++position) {
-    const Integer reached = ListItem(position, queue);
+    const Integer reached = queue[position];
     if (reached == kLevelMarker) {
       value = Decay(value);
       continue;
@@ -46,15 +48,15 @@ std::string SpreadInfluence(Integer cell, Single start) {
     if (reached == 0) continue;
     if (CellOwner[reached] != excludedOwner) AddInfluence(reached, value);
     bool appended = false;
-    for (Integer j = 1; j <= 6; ++j) {
-      const Integer next = ListItem(j, Neighbours[reached]);
+    for (Integer j = 0; j < 6; ++j) {
+      const Integer next = NeighbourCells[reached][j];
       if (next > 0 && !queued[next]) {
-        queue += CellCode(next) + ",";
+        queue.push_back(next);
         queued[next] = true;
         appended = true;
       }
     }
-    if (appended) queue += "999,";
+    if (appended) queue.push_back(kLevelMarker);
   }
   return queue;
 }
