@@ -185,18 +185,21 @@ void BM_RateCells(benchmark::State& state) {
 }
 BENCHMARK(BM_RateCells)->ArgName("moves")->Arg(0)->Arg(20)->Arg(60)->Arg(120)->Unit(benchmark::kMicrosecond);
 
-// A spread from the centre cell; putting the map back is part of the time (a plain copy).
+// A spread of either sign from the centre cell; putting the map back is part of the time
+// (a plain copy).
 void BM_SpreadInfluence(benchmark::State& state) {
   HeadlessWindow window;
   SetUpLargestBoard(window, 60);
   const Integer centre = 221;
+  const Single start = static_cast<Single>(state.range(0));
   const PerCell<Integer> influence = Influence;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(SpreadInfluence(centre, 100));
+    SpreadInfluence(centre, start);
+    benchmark::ClobberMemory();
     Influence = influence;
   }
 }
-BENCHMARK(BM_SpreadInfluence)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpreadInfluence)->ArgName("start")->Arg(100)->Arg(-100)->Unit(benchmark::kMicrosecond);
 
 // Both win tests of a click; they change nothing.
 void BM_CheckWin(benchmark::State& state) {

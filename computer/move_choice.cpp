@@ -36,15 +36,18 @@ ChainEdges ReadChainEdges() {
   return chains;
 }
 
-// The edges of the chain that a stone of `side` on the empty `cell` would be part of: the
-// cell's own and those of every chain of the side next to it, which the stone merges.
-Integer MergedEdges(const ChainEdges& chains, Integer cell, Integer side) {
-  Integer edges = CellEdges[cell];
+// The edges of the chain that a stone on the empty `cell` would be part of, for a stone of
+// either side: the cell's own and those of every chain of that side next to it, which the
+// stone would merge.
+PerSide<Integer> MergedEdges(const ChainEdges& chains, Integer cell) {
+  PerSide<Integer> edges;
+  edges[0] = edges[1] = CellEdges[cell];
+  const CheckedArray<Integer, 6>& around = NeighbourCells[cell];
   for (Integer k = 0; k < 6; ++k) {
-    const Integer next = NeighbourCells[cell][k];
-    if (next != 0 && CellOwner[next] == side && CellGroup[next] > 0) {
-      edges = static_cast<Integer>(edges | chains.ofSlot[side][CellGroup[next]]);
-    }
+    const Integer next = around[k];
+    if (next == 0 || CellOwner[next] < 0 || CellGroup[next] <= 0) continue;
+    const Integer side = CellOwner[next];
+    edges[side] = static_cast<Integer>(edges[side] | chains.ofSlot[side][CellGroup[next]]);
   }
   return edges;
 }
@@ -56,8 +59,9 @@ Integer MergedEdges(const ChainEdges& chains, Integer cell, Integer side) {
 Integer FindDecidingCell(const ChainEdges& chains) {
   for (Integer cell = 1; cell <= CellCount; ++cell) {
     if (CellOwner[cell] != -1) continue;
+    const PerSide<Integer> edges = MergedEdges(chains, cell);
     for (Integer side = 0; side <= 1; ++side) {
-      if (chains.joined[side] || JoinsEdges(MergedEdges(chains, cell, side), side)) return cell;
+      if (chains.joined[side] || JoinsEdges(edges[side], side)) return cell;
     }
   }
   return ToInteger(CellCount + 1);
@@ -79,7 +83,7 @@ void RateEdgeThreats(const ChainEdges& chains, Integer firstCell, Integer nearEd
   const Integer n = BoardSize;
   for (Integer cell = firstCell; cell <= n * n; cell = ToInteger(cell + n)) {
     if (CellOwner[cell] != -1) continue;
-    if ((MergedEdges(chains, cell, 0) & nearEdge) != 0 && HasNeighbourOn(cell, farEdge)) {
+    if ((MergedEdges(chains, cell)[0] & nearEdge) != 0 && HasNeighbourOn(cell, farEdge)) {
       AddInfluence(cell, kEdgeThreatBonus);
     }
   }

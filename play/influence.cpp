@@ -2,6 +2,7 @@
 #include "play/influence.h"
 
 #include <cmath>
+#include <vector>
 
 #include "game/state.h"
 
@@ -10,7 +11,6 @@ namespace vorn {
 namespace {
 
 constexpr Integer kLevelMarker = 999;
-constexpr std::size_t kMaxQueuePosition = 9999;
 
 }  // namespace
 
@@ -23,33 +23,37 @@ void AddInfluence(Integer cell, double amount) {
   Influence[cell] = SaturatingAdd(Influence[cell], amount);
 }
 
-SpreadQueue SpreadInfluence(Integer cell, Single start) {
+void SpreadInfluence(Integer cell, Single start) {
   // A spread credits empty cells and its own side's stones, never the other side's.
   const Integer excludedOwner = CellOwner[cell] == 1 ? 0 : 1;
   // The queue is also the record of every cell reached so far; a marker follows each group
   // of newly queued cells and lowers the value one step. `queued` answers whether a cell is
   // in it, which is what a search of the queue's text for the cell's code would find.
-  SpreadQueue queue;
+  std::vector<Integer> queue;
   queue.reserve(7 + 2 * static_cast<std::size_t>(CellCount));
   PerCell<bool> queued;
+  PerCell<bool> credited;
   for (Integer j = 0; j < 6; ++j) {
     queue.push_back(NeighbourCells[cell][j]);
     queued[queue.back()] = true;
   }
   queue.push_back(kLevelMarker);
   Single value = Decay(start);
-  for (std::size_t position = 0; position < kMaxQueuePosition && position < queue.size();
-       ++position) {
+  for (std::size_t position = 0; position < queue.size(); ++position) {
     const Integer reached = queue[position];
     if (reached == kLevelMarker) {
-      value = Decay(value);
+      const Single next = Decay(value);
+      if (next == value) break;  // a fixed point of the decay: see below
+      value = next;
       continue;
     }
     if (reached == 0) continue;
     if (CellOwner[reached] != excludedOwner) AddInfluence(reached, value);
+    credited[reached] = true;
     bool appended = false;
+    const CheckedArray<Integer, 6>& around = NeighbourCells[reached];
     for (Integer j = 0; j < 6; ++j) {
-      const Integer next = NeighbourCells[reached][j];
+      const Integer next = around[j];
       if (next > 0 && !queued[next]) {
         queue.push_back(next);
         queued[next] = true;
@@ -58,7 +62,15 @@ SpreadQueue SpreadInfluence(Integer cell, Single start) {
     }
     if (appended) queue.push_back(kLevelMarker);
   }
-  return queue;
+  // Once the value no longer changes (0 for a start of +100, -5 for -100), the rest of the
+  // walk would credit every cell not reached yet, each exactly once since the board is
+  // connected, with that same value. Each sum is one cell's own, so the order of those
+  // additions does not matter, and adding 0 changes nothing. (The walk never comes near
+  // its limit of 9999 queue positions: a queue holds at most 7 + 2 x 441 entries.)
+  if (value == 0) return;
+  for (Integer other = 1; other <= CellCount; ++other) {
+    if (!credited[other] && CellOwner[other] != excludedOwner) AddInfluence(other, value);
+  }
 }
 
 }  // namespace vorn
