@@ -97,6 +97,23 @@ TEST_F(InfluenceTest, OppositeSpreadsFromOneCellDoNotCancel) {
   }
 }
 
+// On the largest board the value reaches the end of its decay long before the far cells:
+// they get -5 from a start of -100 and nothing from +100.
+TEST_F(InfluenceTest, FarCellsOfTheLargestBoardGetTheLastValueOfTheDecay) {
+  Board(21, true);
+  PlaceStone(1, 1);
+  SpreadInfluence(1, -100);
+  EXPECT_EQ(Influence[2], -81);
+  EXPECT_EQ(Influence[1], -65);
+  EXPECT_EQ(Influence[441], -5);
+  EXPECT_EQ(Influence[21], -5);
+  PlaceStone(441, 0);
+  SpreadInfluence(441, 100);
+  EXPECT_EQ(Influence[21], -5);
+  EXPECT_EQ(Influence[440], -5 + 80);
+  EXPECT_EQ(Influence[1], -65);  // a RED stone takes nothing from GREEN's spread
+}
+
 TEST_F(InfluenceTest, InfluenceCarriesOverToTheNextBoard) {
   PlaceStone(61, 0);
   SpreadInfluence(61, 100);

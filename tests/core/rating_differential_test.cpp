@@ -59,6 +59,10 @@ struct Tables {
         if (groups[side][slot] != other.groups[side][slot]) return at("Groups slot", slot);
       }
     }
+    if (bridgeCount != other.bridgeCount) return "BridgeCount";
+    for (Integer k = 1; k <= bridgeCount; ++k) {
+      if (bridges[k] != other.bridges[k]) return at("bridge record", k);
+    }
     for (Integer cell = 1; cell <= CellCount; ++cell) {
       if (owners[cell] != other.owners[cell]) return at("CellOwner", cell);
       if (cellGroups[cell] != other.cellGroups[cell]) return at("CellGroup", cell);
@@ -66,10 +70,6 @@ struct Tables {
         return at("Influence", cell) + ": " + std::to_string(influence[cell]) + " against " +
                std::to_string(other.influence[cell]);
       }
-    }
-    if (bridgeCount != other.bridgeCount) return "BridgeCount";
-    for (Integer k = 1; k <= bridgeCount; ++k) {
-      if (bridges[k] != other.bridges[k]) return at("bridge record", k);
     }
     return "";
   }
