@@ -110,7 +110,8 @@ void BM_Click(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_Click)->ArgName("moves")->Arg(0)->Arg(20)->Arg(60)->Arg(120)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Click)->ArgName("moves")->Arg(0)->Arg(20)->Arg(60)->Arg(120)
+    ->Unit(benchmark::kMicrosecond);
 
 // GREEN's choice in a seeded game: often next to one of its stones, so that chains grow.
 Integer RandomGreenCell(std::mt19937& random) {
@@ -183,7 +184,8 @@ void BM_RateCells(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_RateCells)->ArgName("moves")->Arg(0)->Arg(20)->Arg(60)->Arg(120)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RateCells)->ArgName("moves")->Arg(0)->Arg(20)->Arg(60)->Arg(120)
+    ->Unit(benchmark::kMicrosecond);
 
 // A spread of either sign from the centre cell; putting the map back is part of the time
 // (a plain copy).

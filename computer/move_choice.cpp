@@ -96,7 +96,9 @@ void RateBridges(const ChainEdges& chains) {
   for (Integer k = 1; k <= BridgeCount; ++k) {
     const std::string& record = Bridges[k];
     const Integer cell = ListItem(1, record);
-    const Integer edges = chains.ofSlot[0][ListItem(2, record)] | chains.ofSlot[0][ListItem(3, record)];
+    const Integer group1 = ListItem(2, record);
+    const Integer group2 = ListItem(3, record);
+    const Integer edges = chains.ofSlot[0][group1] | chains.ofSlot[0][group2];
     const bool onEdge = (edges & (kLeftEdgeBit | kRightEdgeBit)) != 0;
     AddInfluence(cell, onEdge ? kEdgeBridgeBonus : kBridgeBonus);
   }

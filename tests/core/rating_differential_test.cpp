@@ -52,7 +52,9 @@ struct Tables {
 
   // The first difference from `other`, in words; empty when there is none.
   std::string Difference(const Tables& other) const {
-    auto at = [](const char* what, int index) { return std::string(what) + " " + std::to_string(index); };
+    auto at = [](const char* what, int index) {
+      return std::string(what) + " " + std::to_string(index);
+    };
     for (Integer side = 0; side <= 1; ++side) {
       if (groupCounts[side] != other.groupCounts[side]) return at("GroupCount", side);
       for (Integer slot = 1; slot <= groupCounts[side]; ++slot) {
@@ -120,9 +122,10 @@ class RatingDifferentialTest : public GameTest {
     before.Restore();
     Integer stepByStep = 0;
     reference::RateCells(stepByStep);
-    std::string difference = fast != stepByStep ? "deciding cell " + std::to_string(fast) + " against " +
-                                                      std::to_string(stepByStep)
-                                                : rated.Difference(Tables());
+    std::string difference =
+        fast != stepByStep
+            ? "deciding cell " + std::to_string(fast) + " against " + std::to_string(stepByStep)
+            : rated.Difference(Tables());
     before.Restore();
     for (Integer side = 0; side <= 1 && difference.empty(); ++side) {
       Integer result[2] = {0, 0}, group[2] = {0, 0};

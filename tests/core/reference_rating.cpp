@@ -109,7 +109,8 @@ void RateEdgeThreats(Integer firstCell, const std::string& nearEdge, const std::
 }
 
 bool TouchesGreenEdge(Integer slot) {
-  return ListsShare(LeftEdge, Groups[0][slot]) == Yes || ListsShare(RightEdge, Groups[0][slot]) == Yes;
+  return ListsShare(LeftEdge, Groups[0][slot]) == Yes ||
+         ListsShare(RightEdge, Groups[0][slot]) == Yes;
 }
 
 void RateBridges() {
@@ -118,7 +119,8 @@ void RateBridges() {
   for (Integer k = 1; k <= BridgeCount; ++k) {
     const Integer group1 = ListItem(2, Bridges[k]);
     const Integer group2 = ListItem(3, Bridges[k]);
-    AddInfluence(ListItem(1, Bridges[k]), TouchesGreenEdge(group1) || TouchesGreenEdge(group2) ? 100 : 800);
+    const bool onEdge = TouchesGreenEdge(group1) || TouchesGreenEdge(group2);
+    AddInfluence(ListItem(1, Bridges[k]), onEdge ? 100 : 800);
   }
 }
 
@@ -134,8 +136,8 @@ void RateLineExtension() {
 
 void RateRightOfStones() {
   for (Integer cell = 1; cell <= CellCount; ++cell) {
-    if (CellOwner[cell] == -1 && ListHas(cell, LeftEdge) == No && cell - 1 <= BoardSize * BoardSize &&
-        CellOwner[cell - 1] == 0) {
+    if (CellOwner[cell] == -1 && ListHas(cell, LeftEdge) == No &&
+        cell - 1 <= BoardSize * BoardSize && CellOwner[cell - 1] == 0) {
       AddInfluence(cell, 200);
     }
   }

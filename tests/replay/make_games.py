@@ -6,10 +6,10 @@ several deciding cells at once.
 
     tests/replay/make_games.py BUILD_DIR [NAME...]
 
-The scripts (all, or the named ones) are written to tests/replay/games/; record their traces afterwards with
-update-golden.sh. The generator plays through the vorn-replay of BUILD_DIR to know which
-cells are empty and when a game is won, so the scripts it writes depend on the game that
-played them: regenerate them only together with their traces, and read both.
+The scripts (all, or the named ones) are written to tests/replay/games/; record their traces
+afterwards with update-golden.sh. The generator plays through the vorn-replay of BUILD_DIR to
+know which cells are empty and when a game is won, so the scripts it writes depend on the
+game that played them: regenerate them only together with their traces, and read both.
 """
 
 import os
@@ -155,7 +155,8 @@ class Writer:
             for text in header:
                 out.write("# " + text + "\n")
             out.write("\n".join(self.lines) + "\n")
-        print(f"{self.name}: {self.clicks} clicks, influence {self.extremes[0]}..{self.extremes[1]}")
+        low, high = self.extremes
+        print(f"{self.name}: {self.clicks} clicks, influence {low}..{high}")
 
 
 def every_size(binary, square):
@@ -242,7 +243,8 @@ def deciding_presets(binary):
         n, rows = size, size if square else size - 1
         # Two GREEN rows, each with a gap of its own.
         first, second = sorted(pick.sample(range(1, rows + 1), 2))
-        stones = gapped_row(n, first, pick.randint(1, n)) + gapped_row(n, second, pick.randint(1, n))
+        stones = gapped_row(n, first, pick.randint(1, n))
+        stones += gapped_row(n, second, pick.randint(1, n))
         writer.comment(f"size {size}: GREEN rows {first} and {second} with a gap each")
         writer.preset(stones)
         writer.play_to_win()

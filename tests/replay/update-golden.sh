@@ -6,9 +6,9 @@
 #
 # GAME is a script's name without its extension (green_wins_square) or its path; with none
 # given, every game is rewritten. A trace of more than 256 KB is kept packed, as
-# games/GAME.trace.tar.xz holding GAME.trace. Only do this after a deliberate change of the game, and
-# read every changed trace before committing it (git diff tests/replay/games): a recorded
-# trace is only worth keeping when the game it shows is right. Check at least that stones
+# games/GAME.trace.tar.xz holding GAME.trace. Only do this after a deliberate change of the
+# game, and read every changed trace before committing it (git diff tests/replay/games): a
+# recorded trace is only worth keeping when the game it shows is right. Check at least that stones
 # never land on occupied cells, that each win message names the side whose chain crosses
 # the board and is followed by a fresh "newgame", and that refused menu commands are the
 # ones that should be disabled.
