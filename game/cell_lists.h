@@ -48,7 +48,7 @@ void ForEachEntry(const std::string& list, Visit visit) {
 // The edge bits of every cell of a list of cells: the edges the cells touch between them.
 Integer ListEdges(const std::string& list);
 
-// Yes when the edge bits hold both of the side's edges: left and right for GREEN, top and
+// True when the edge bits hold both of the side's edges: left and right for GREEN, top and
 // bottom for RED.
 inline bool JoinsEdges(Integer edges, Integer side) {
   const Integer both = side == 0 ? kLeftEdgeBit | kRightEdgeBit : kTopEdgeBit | kBottomEdgeBit;
