@@ -14,24 +14,32 @@ int NonEmptySlots(Integer side) {
   return count;
 }
 
-// Records every other group of `side` that `cell` touches through its neighbour `touching`.
-void RecordGroupsTouching(Integer side, Integer group1, Integer cell, Integer touching) {
-  for (Integer group2 = group1; group2 <= GroupCount[side]; ++group2) {
-    if (group2 == group1 || Groups[side][group2].empty()) continue;
-    if (ListHas(touching, Groups[side][group2]) == Yes) AddBridge(cell, group1, group2);
-  }
+std::string BridgeRecord(Integer cell, Integer group1, Integer group2) {
+  return CellCode(cell) + "," + CellCode(group1) + "&" + CellCode(group2);
 }
 
-void FindBridgesAround(Integer side, Integer group1, Integer stone) {
-  const std::string& group = Groups[side][group1];
-  for (Integer j = 1; j <= 6; ++j) {
-    const Integer empty = ListItem(j, Neighbours[stone]);
-    if (empty == 0 || CellOwner[empty] != -1 || ListHas(empty, group) == Yes) continue;
-    for (Integer k = 1; k <= 6; ++k) {
-      const Integer touching = ListItem(k, Neighbours[empty]);
-      if (touching == 0 || ListHas(touching, group) == Yes) continue;
-      RecordGroupsTouching(side, group1, empty, touching);
+void StoreBridge(Integer cell, Integer group1, Integer group2) {
+  if (BridgeCount >= kLastSlot) return;  // the list is full: further records are dropped
+  BridgeCount = ToInteger(BridgeCount + 1);
+  Bridges[BridgeCount] = BridgeRecord(cell, group1, group2);
+}
+
+// Records the bridges of `group1` through the empty `cell`: one for each group of a higher
+// slot among the cell's neighbours, in neighbour order, each group once. A stone lies in
+// the group its CellGroup names, which is what a search of every group's list would find;
+// groups of lower slots are left out, as their own scan has recorded those pairs already.
+void RecordBridgesAt(Integer side, Integer group1, Integer cell) {
+  for (Integer k = 0; k < 6; ++k) {
+    const Integer touching = NeighbourCells[cell][k];
+    if (touching == 0 || CellOwner[touching] != side) continue;
+    const Integer group2 = CellGroup[touching];
+    if (group2 <= group1) continue;
+    bool recorded = false;
+    for (Integer j = 0; j < k && !recorded; ++j) {
+      const Integer earlier = NeighbourCells[cell][j];
+      recorded = earlier != 0 && CellOwner[earlier] == side && CellGroup[earlier] == group2;
     }
+    if (!recorded) StoreBridge(cell, group1, group2);
   }
 }
 
@@ -39,22 +47,20 @@ void FindBridgesAround(Integer side, Integer group1, Integer stone) {
 
 void FindBridges(Integer side) {
   if (NonEmptySlots(side) == 1) return;
+  // The records found through an empty cell depend only on the cell and the first group,
+  // so a cell met again from another stone of that group adds nothing new: the records are
+  // those of a scan of every stone's every neighbour that keeps each record's first find.
+  PerCell<Integer> scannedFrom;
   for (Integer group1 = 1; group1 <= GroupCount[side]; ++group1) {
-    const std::string& group = Groups[side][group1];
-    const Integer stones = CInt(static_cast<double>(group.size()) / 4.0);
-    for (Integer i = 1; i <= stones; ++i) FindBridgesAround(side, group1, ListItem(i, group));
+    ForEachEntry(Groups[side][group1], [&](Integer stone) {
+      for (Integer j = 0; j < 6; ++j) {
+        const Integer cell = NeighbourCells[stone][j];
+        if (cell == 0 || CellOwner[cell] != -1 || scannedFrom[cell] == group1) continue;
+        scannedFrom[cell] = group1;
+        RecordBridgesAt(side, group1, cell);
+      }
+    });
   }
-}
-
-void AddBridge(Integer cell, Integer group1, Integer group2) {
-  const std::string record = CellCode(cell) + "," + CellCode(group1) + "&" + CellCode(group2);
-  const std::string swapped = CellCode(cell) + "," + CellCode(group2) + "&" + CellCode(group1);
-  for (Integer k = 1; k <= BridgeCount; ++k) {
-    if (Bridges[k] == record || Bridges[k] == swapped) return;
-  }
-  if (BridgeCount >= kLastSlot) return;  // the list is full: further records are dropped
-  BridgeCount = ToInteger(BridgeCount + 1);
-  Bridges[BridgeCount] = record;
 }
 
 }  // namespace vorn

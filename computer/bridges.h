@@ -6,11 +6,9 @@
 
 namespace vorn {
 
-// Appends the bridge records of `side` to Bridges; the caller sets BridgeCount to 0 first.
+// Appends the bridge records of `side` to Bridges, each pair of groups once per cell, in
+// the order of a scan of each group's stones and their neighbours; the caller sets
+// BridgeCount to 0 first. A list that is full takes no more records.
 void FindBridges(Integer side);
-
-// Appends the record for this cell and pair of slots unless it is held already, in either
-// slot order. A list that is full takes no more records.
-void AddBridge(Integer cell, Integer group1, Integer group2);
 
 }  // namespace vorn

@@ -28,8 +28,8 @@ void FoundGroup(Integer cell, Integer side) {
 void AddToGroups(Integer cell, Integer side) {
   Integer joined = 0;
   Integer current = 0;  // the slot that holds the new stone so far
-  for (Integer i = 1; i <= 6; ++i) {
-    const Integer neighbour = ListItem(i, Neighbours[cell]);
+  for (Integer i = 0; i < 6; ++i) {
+    const Integer neighbour = NeighbourCells[cell][i];
     if (neighbour == 0 || CellOwner[neighbour] != side || CellGroup[neighbour] <= 0) continue;
     const Integer group = CellGroup[neighbour];
     if (current <= 0 || group == current) {

@@ -8,12 +8,9 @@ namespace vorn {
 
 // Sets `cell` to the first empty cell where one more stone of either side completes a chain
 // (its Influence becomes 999), or to CellCount + 1 after adding this turn's bonuses (square
-// boards only). Position and group tables are as they were on return.
+// boards only). The stones it would try are judged from the edges each chain touches, so
+// the position and the group tables are never changed; only Influence and, on a square
+// board, the bridge records are.
 void RateCells(Integer& cell);
-
-// Snapshot of the group tables and bridge records, taken once per rating and put back after
-// every tried stone.
-void SaveGroupState();
-void RestoreGroupState();
 
 }  // namespace vorn

@@ -33,13 +33,14 @@ void FormatCode(long long number, char (&code)[3]) {
 
 }  // namespace
 
-Integer ListItem(Integer index, const std::string& list) {
-  const std::string_view entry = Entry(index, list);
+Integer EntryNumber(std::string_view entry) {
   if (entry.size() == 3 && IsDigit(entry[0]) && IsDigit(entry[1]) && IsDigit(entry[2])) {
     return static_cast<Integer>((entry[0] - '0') * 100 + (entry[1] - '0') * 10 + (entry[2] - '0'));
   }
   return CInt(Val(entry));
 }
+
+Integer ListItem(Integer index, const std::string& list) { return EntryNumber(Entry(index, list)); }
 
 std::string ListItemText(Integer index, const std::string& list) {
   return std::string(Entry(index, list));
@@ -72,6 +73,12 @@ Integer ListsShare(const std::string& listA, const std::string& listB) {
     if (ListHas(ListItem(i, listA), listB) == 1) return Yes;
   }
   return No;
+}
+
+Integer ListEdges(const std::string& list) {
+  Integer edges = 0;
+  ForEachEntry(list, [&](Integer cell) { edges = static_cast<Integer>(edges | CellEdges[cell]); });
+  return edges;
 }
 
 }  // namespace vorn

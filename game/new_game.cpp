@@ -1,6 +1,8 @@
 // Board construction.
 #include "game/new_game.h"
 
+#include <utility>
+
 #include "display/cell_drawing.h"
 #include "game/cell_lists.h"
 #include "game/state.h"
@@ -84,6 +86,23 @@ void MarkOffBoardNeighbours(Integer n) {
   }
 }
 
+// The neighbour lists and edges again as numbers, read from the lists themselves so that
+// both always say the same.
+void BuildNumberTables() {
+  for (Integer i = 1; i <= CellCount; ++i) {
+    for (Integer k = 1; k <= 6; ++k) NeighbourCells[i][k - 1] = ListItem(k, Neighbours[i]);
+    CellEdges[i] = 0;
+  }
+  const std::pair<const std::string*, Integer> edges[] = {
+      {&LeftEdge, kLeftEdgeBit}, {&RightEdge, kRightEdgeBit},
+      {&TopEdge, kTopEdgeBit}, {&BottomEdge, kBottomEdgeBit}};
+  for (const auto& [edge, bit] : edges) {
+    ForEachEntry(*edge, [bit = bit](Integer cell) {
+      CellEdges[cell] = static_cast<Integer>(CellEdges[cell] | bit);
+    });
+  }
+}
+
 void ClearPosition() {
   for (Integer i = 1; i <= CellCount; ++i) {
     CellOwner[i] = -1;
@@ -123,6 +142,7 @@ void NewGame(Integer size) {
   BuildEdges(size);
   BuildNeighbours(size);
   MarkOffBoardNeighbours(size);
+  BuildNumberTables();
   FitWindow();
   ClearPosition();
   if (SquareBoard == No) NumberMirrorPairs();

@@ -1,5 +1,6 @@
 // Building a fresh board: drawing every cell, the cell count, the four edges, the neighbour
-// lists, the mirror pairing of boards that are not square, the window size and the menus.
+// lists (and both again as numbers), the mirror pairing of boards that are not square, the
+// window size and the menus.
 #pragma once
 
 #include "game/runtime.h"

@@ -2,8 +2,8 @@
 #include "game/runtime.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace vorn {
@@ -21,6 +21,11 @@ long long RoundHalfEven(double value, long long low, long long high) {
 }
 
 }  // namespace
+
+void SubscriptOutOfRange(long long index, std::size_t size) {
+  throw RunTimeError("subscript out of range: " + std::to_string(index) + " not in 0.." +
+                     std::to_string(size - 1));
+}
 
 Integer ToInteger(long long value) {
   if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
@@ -76,9 +81,11 @@ std::string Right(const std::string& text, std::size_t length) {
 }
 
 std::string Str(long long value) {
-  char text[24];
-  std::snprintf(text, sizeof text, value < 0 ? "%lld" : " %lld", value);
-  return text;
+  // Twice for every cell drawn: to_chars, not a formatted print.
+  char text[24] = {' '};
+  char* const digits = value < 0 ? text : text + 1;
+  const char* const end = std::to_chars(digits, text + sizeof text, value).ptr;
+  return std::string(static_cast<const char*>(text), end);
 }
 
 }  // namespace vorn

@@ -46,6 +46,9 @@ std::string Right(const std::string& text, std::size_t length);
 // Number to text for display: one space before a non-negative number (" 11", "-3").
 std::string Str(long long value);
 
+// Throws the run-time error of an index outside 0..size - 1.
+[[noreturn]] void SubscriptOutOfRange(long long index, std::size_t size);
+
 // Index in [0, Size): every access is checked, so a stray index fails loudly instead of
 // touching memory it does not own.
 template <typename T, std::size_t Size>
@@ -57,10 +60,10 @@ class CheckedArray {
   void fill(const T& value) { items_.fill(value); }
 
  private:
+  // Small enough to be inlined everywhere: the error is built out of line.
   static std::size_t Checked(long long index) {
-    if (index < 0 || index >= static_cast<long long>(Size)) {
-      throw RunTimeError("subscript out of range: " + std::to_string(index) + " not in 0.." +
-                         std::to_string(Size - 1));
+    if (index < 0 || index >= static_cast<long long>(Size)) [[unlikely]] {
+      SubscriptOutOfRange(index, Size);
     }
     return static_cast<std::size_t>(index);
   }

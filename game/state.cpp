@@ -20,6 +20,8 @@ void ResetModuleState() {
   TopEdge.clear();
   BottomEdge.clear();
   Clear(MirrorPair);
+  Clear(NeighbourCells);
+  Clear(CellEdges);
   UnitX = UnitY = OriginX = OriginY = CurX = CurY = TwipsX = TwipsY = 0;
   Clear(ShapeOffsets);
   Clear(CellPoints);
@@ -39,12 +41,6 @@ void ResetModuleState() {
   Clear(CellGroup);
   BridgeCount = 0;
   Clear(Bridges);
-  Clear(SavedGroupCount);
-  Clear(SavedGroups[0]);
-  Clear(SavedGroups[1]);
-  Clear(SavedCellGroup);
-  SavedBridgeCount = 0;
-  Clear(SavedBridges);
   Clear(SavedInfluence);
 }
 

@@ -1,6 +1,6 @@
 // The whole game lives here, as module-level state of the namespace `vorn`: the board shape,
 // the drawing geometry, the position, the chains of each side, the bridge records and the
-// computer's look-ahead snapshots. Every procedure of the game reads and writes these
+// computer's copy of the influence map. Every procedure of the game reads and writes these
 // variables directly.
 #pragma once
 
@@ -43,6 +43,15 @@ inline std::string TopEdge;
 inline std::string BottomEdge;
 inline PerCell<Integer> MirrorPair;  // boards that are not square: two mirror cells share a number
 
+// The same board as numbers, built with the lists above by NewGame for the procedures that
+// look at every cell many times in a click. The lists stay what the game keeps and shows.
+inline PerCell<CheckedArray<Integer, 6>> NeighbourCells;  // in list order, 0 off the board
+inline PerCell<Integer> CellEdges;  // the edges the cell lies on, as edge bits
+inline constexpr Integer kLeftEdgeBit = 1;
+inline constexpr Integer kRightEdgeBit = 2;
+inline constexpr Integer kTopEdgeBit = 4;
+inline constexpr Integer kBottomEdgeBit = 8;
+
 // Geometry, in pixels unless the name says twips.
 inline Single UnitX = 0;  // half a cell's width
 inline Single UnitY = 0;  // rows are 1.5 units apart
@@ -79,12 +88,7 @@ inline PerCell<Integer> CellGroup;
 inline Integer BridgeCount = 0;
 inline PerCell<std::string> Bridges;
 
-// The computer's look-ahead snapshots.
-inline PerSide<Integer> SavedGroupCount;
-inline PerSide<PerCell<std::string>> SavedGroups;
-inline PerCell<Integer> SavedCellGroup;
-inline Integer SavedBridgeCount = 0;
-inline PerCell<std::string> SavedBridges;
+// The computer's copy of the influence map while it adds and takes back a turn's bonuses.
 inline PerCell<Integer> SavedInfluence;
 
 // Puts every variable back to its value at program start (all zero or empty), as a fresh run

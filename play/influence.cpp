@@ -2,8 +2,8 @@
 #include "play/influence.h"
 
 #include <cmath>
+#include <vector>
 
-#include "game/cell_lists.h"
 #include "game/state.h"
 
 namespace vorn {
@@ -11,7 +11,6 @@ namespace vorn {
 namespace {
 
 constexpr Integer kLevelMarker = 999;
-constexpr Integer kMaxQueuePosition = 9999;
 
 }  // namespace
 
@@ -24,39 +23,54 @@ void AddInfluence(Integer cell, double amount) {
   Influence[cell] = SaturatingAdd(Influence[cell], amount);
 }
 
-std::string SpreadInfluence(Integer cell, Single start) {
+void SpreadInfluence(Integer cell, Single start) {
   // A spread credits empty cells and its own side's stones, never the other side's.
   const Integer excludedOwner = CellOwner[cell] == 1 ? 0 : 1;
   // The queue is also the record of every cell reached so far; a marker follows each group
-  // of newly queued cells and lowers the value one step. It holds whole entries only, so a
-  // cell's code occurs in it exactly when the cell was queued: `queued` answers that
-  // without searching the text.
-  std::string queue = Neighbours[cell] + ",999,";
+  // of newly queued cells and lowers the value one step. `queued` answers whether a cell is
+  // in it, which is what a search of the queue's text for the cell's code would find.
+  std::vector<Integer> queue;
+  queue.reserve(7 + 2 * static_cast<std::size_t>(CellCount));
   PerCell<bool> queued;
-  for (Integer j = 1; j <= 6; ++j) queued[ListItem(j, queue)] = true;
+  PerCell<bool> credited;
+  for (Integer j = 0; j < 6; ++j) {
+    queue.push_back(NeighbourCells[cell][j]);
+    queued[queue.back()] = true;
+  }
+  queue.push_back(kLevelMarker);
   Single value = Decay(start);
-  for (Integer position = 1;
-       position <= kMaxQueuePosition && position <= static_cast<long long>(queue.size() / 4);
-       ++position) {
-    const Integer reached = ListItem(position, queue);
+  for (std::size_t position = 0; position < queue.size(); ++position) {
+    const Integer reached = queue[position];
     if (reached == kLevelMarker) {
-      value = Decay(value);
+      const Single next = Decay(value);
+      if (next == value) break;  // a fixed point of the decay: see below
+      value = next;
       continue;
     }
     if (reached == 0) continue;
     if (CellOwner[reached] != excludedOwner) AddInfluence(reached, value);
+    credited[reached] = true;
     bool appended = false;
-    for (Integer j = 1; j <= 6; ++j) {
-      const Integer next = ListItem(j, Neighbours[reached]);
+    const CheckedArray<Integer, 6>& around = NeighbourCells[reached];
+    for (Integer j = 0; j < 6; ++j) {
+      const Integer next = around[j];
       if (next > 0 && !queued[next]) {
-        queue += CellCode(next) + ",";
+        queue.push_back(next);
         queued[next] = true;
         appended = true;
       }
     }
-    if (appended) queue += "999,";
+    if (appended) queue.push_back(kLevelMarker);
   }
-  return queue;
+  // Once the value no longer changes (0 for a start of +100, -5 for -100), the rest of the
+  // walk would credit every cell not reached yet, each exactly once since the board is
+  // connected, with that same value. Each sum is one cell's own, so the order of those
+  // additions does not matter, and adding 0 changes nothing. (The walk never comes near
+  // its limit of 9999 queue positions: a queue holds at most 7 + 2 x 441 entries.)
+  if (value == 0) return;
+  for (Integer other = 1; other <= CellCount; ++other) {
+    if (!credited[other] && CellOwner[other] != excludedOwner) AddInfluence(other, value);
+  }
 }
 
 }  // namespace vorn

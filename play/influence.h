@@ -2,16 +2,15 @@
 // from its cell, and the computer reads the sums when it chooses a reply.
 #pragma once
 
-#include <string>
-
 #include "game/runtime.h"
 
 namespace vorn {
 
-// Spreads `start` (+100 or -100) from the stone on `cell`, whose owner is already set. The
-// stone's own cell is reached through its first neighbour and gets the second value.
-// Returns the queue it walked: every cell reached, in order, with the level markers.
-std::string SpreadInfluence(Integer cell, Single start);
+// Spreads `start` (+100 or -100) from the stone on `cell`, whose owner is already set, to
+// every cell of the board: the cell's neighbours get the first decayed value, and each
+// group of cells queued by one cell's expansion one step less. The stone's own cell is
+// reached through its first neighbour and gets the second value.
+void SpreadInfluence(Integer cell, Single start);
 
 // One decay step: floor(0.8 x value), with 0.8 held in single precision and the product
 // formed exactly, so +100 gives 80, 64, 51, ... and -100 gives -81, -65, -53, ...

@@ -16,34 +16,15 @@ constexpr Integer kWon = 3;
 constexpr int kBlack = 0;
 constexpr int kLightGrey = 7;
 
-// The cells of an edge list, as a table.
-PerCell<bool> EdgeCells(const std::string& edge) {
-  PerCell<bool> onEdge;
-  for (Integer k = 1; k <= EntryCount(edge); ++k) onEdge[ListItem(k, edge)] = true;
-  return onEdge;
-}
-
-// Edge and group are lists of whole entries, so an edge cell's code occurs in the group
-// exactly when one of the group's entries is that cell: one pass over the group answers.
-bool Touches(const PerCell<bool>& onEdge, const std::string& group) {
-  for (Integer k = 1; k <= EntryCount(group); ++k) {
-    if (onEdge[ListItem(k, group)]) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 void CheckWin(Integer& result, Integer side, Integer& group) {
   result = -1;
-  // Built once per call: the computer's look-ahead runs this for every tried stone.
-  const PerCell<bool> firstEdge = EdgeCells(side == 0 ? LeftEdge : BottomEdge);
-  const PerCell<bool> secondEdge = EdgeCells(side == 0 ? RightEdge : TopEdge);
   const Integer count = GroupCount[side];
   for (Integer g = 1; g <= count; ++g) {
+    // A chain touches an edge when one of its cells lies on it.
     const std::string& chain = Groups[side][g];
-    if (chain.empty()) continue;
-    if (Touches(firstEdge, chain) && Touches(secondEdge, chain)) {
+    if (!chain.empty() && JoinsEdges(ListEdges(chain), side)) {
       result = kWon;
       group = g;
       return;

@@ -150,11 +150,15 @@ TEST_F(BoardTest, EveryBoardOfEverySizeAndShapeIsBuiltConsistently) {
         ASSERT_EQ(list.size(), 23u) << cell;
         const int row = (cell - 1) / size + 1;
         const int column = (cell - 1) % size + 1;
+        const int edges = (column == 1 ? kLeftEdgeBit : 0) | (column == size ? kRightEdgeBit : 0) |
+                          (row == 1 ? kTopEdgeBit : 0) | (row == rows ? kBottomEdgeBit : 0);
+        ASSERT_EQ(CellEdges[cell], edges) << "cell " << cell;
         for (int entry = 0; entry < 6; ++entry) {
           const int neighbour = ListItem(static_cast<Integer>(entry + 1), list);
           // Exactly the cell in that position, never one wrapped round a row end.
           ASSERT_EQ(neighbour, ExpectedNeighbour(row, column, entry, rows))
               << "cell " << cell << " entry " << entry + 1;
+          ASSERT_EQ(NeighbourCells[cell][entry], neighbour) << "cell " << cell;
           if (neighbour != 0) {
             const int opposite = entry ^ 1;  // entries come in opposite pairs
             EXPECT_EQ(ListItem(static_cast<Integer>(opposite + 1), Neighbours[neighbour]), cell);

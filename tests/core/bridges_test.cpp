@@ -84,22 +84,20 @@ TEST_F(BridgesTest, OffBoardPositionsAreNeverRecorded) {
   EXPECT_EQ(Records(), (std::vector<std::string>{"002,001&002"}));
 }
 
-TEST_F(BridgesTest, AFullListTakesNoMoreRecords) {
-  BridgeCount = 483;
-  AddBridge(40, 1, 2);
-  EXPECT_EQ(BridgeCount, 484);
-  EXPECT_EQ(Bridges[484], "040,001&002");
-  AddBridge(41, 1, 2);
-  EXPECT_EQ(BridgeCount, 484);
-  EXPECT_EQ(Bridges[484], "040,001&002");
+TEST_F(BridgesTest, ACellTouchingTheSecondGroupThroughTwoStonesIsRecordedOnce) {
+  PlaceStone(13, 0);  // slot 1
+  PlaceStone(26, 0);  // slot 2
+  PlaceStone(15, 0);  // slot 2 as well; 14 touches 13, 26 and 15
+  EXPECT_EQ(Records(), (std::vector<std::string>{"025,001&002", "014,001&002"}));
 }
 
-TEST_F(BridgesTest, ARecordIsHeldOnceInEitherSlotOrder) {
-  AddBridge(40, 2, 5);
-  AddBridge(40, 5, 2);
-  AddBridge(40, 2, 5);
-  EXPECT_EQ(BridgeCount, 1);
-  EXPECT_EQ(Bridges[1], "040,002&005");
+TEST_F(BridgesTest, AFullListTakesNoMoreRecords) {
+  PlaceStone(13, 0);
+  PlaceStone(26, 0);
+  BridgeCount = 483;
+  FindBridges(0);  // finds two records, room for one
+  EXPECT_EQ(BridgeCount, 484);
+  EXPECT_EQ(Bridges[484], "025,001&002");
 }
 
 }  // namespace

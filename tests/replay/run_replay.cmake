@@ -2,7 +2,8 @@
 #
 #   cmake -DREPLAY=<vorn-replay> -DSCRIPT=<script> -DWORK_DIR=<dir> [options] -P run_replay.cmake
 #
-#   EXPECTED_STDOUT=<file>   standard output must equal this file exactly (default: empty)
+#   EXPECTED_STDOUT=<file>   standard output must equal this file exactly (default: empty);
+#                            a NAME.tar.xz holding the file NAME is unpacked first
 #   EXPECTED_STDERR=<file>   standard error must equal this file exactly (default: empty)
 #   STDERR_REGEX=<regex>     instead of EXPECTED_STDERR: standard error must match this
 #   EXPECTED_STATUS=<n>      the exit status (default 0)
@@ -44,6 +45,13 @@ file(READ "${work}/stdout" actual_stdout)
 file(READ "${work}/stderr" actual_stderr)
 set(failures "")
 
+if(DEFINED EXPECTED_STDOUT AND EXPECTED_STDOUT MATCHES "\\.tar\\.xz$")
+  # Long traces are kept packed; the diff below then shows the unpacked file.
+  file(ARCHIVE_EXTRACT INPUT "${EXPECTED_STDOUT}" DESTINATION "${work}/expected")
+  get_filename_component(packed "${EXPECTED_STDOUT}" NAME)
+  string(REGEX REPLACE "\\.tar\\.xz$" "" unpacked "${packed}")
+  set(EXPECTED_STDOUT "${work}/expected/${unpacked}")
+endif()
 if(DEFINED EXPECTED_STDOUT)
   file(READ "${EXPECTED_STDOUT}" expected_stdout)
 else()

@@ -5,9 +5,10 @@
 #   tests/replay/update-golden.sh BUILD_DIR [GAME...]
 #
 # GAME is a script's name without its extension (green_wins_square) or its path; with none
-# given, every game is rewritten. Only do this after a deliberate change of the game, and
-# read every changed trace before committing it (git diff tests/replay/games): a recorded
-# trace is only worth keeping when the game it shows is right. Check at least that stones
+# given, every game is rewritten. A trace of more than 256 KB is kept packed, as
+# games/GAME.trace.tar.xz holding GAME.trace. Only do this after a deliberate change of the
+# game, and read every changed trace before committing it (git diff tests/replay/games): a
+# recorded trace is only worth keeping when the game it shows is right. Check at least that stones
 # never land on occupied cells, that each win message names the side whose chain crosses
 # the board and is followed by a fresh "newgame", and that refused menu commands are the
 # ones that should be disabled.
@@ -29,6 +30,16 @@ if [ $# -eq 0 ]; then
   set -- "$here"/games/*.script
 fi
 
+# Packs a trace into NAME.trace.tar.xz beside it, with a fixed date so that the same trace
+# packs the same way.
+pack() {
+  (cd "$(dirname "$1")" && cmake -E tar cJf "$(basename "$1").tar.xz" --mtime=1970-01-01 \
+    --format=gnutar "$(basename "$1")")
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 for game in "$@"; do
   name=$(basename "$game" .script)
   script="$here/games/$name.script"
@@ -38,16 +49,27 @@ for game in "$@"; do
     exit 2
   fi
   # A game must run to its end: a trace cut short by an error is never recorded.
-  if ! "$replay" "$script" >"$trace.new"; then
-    rm -f "$trace.new"
+  new="$work/$name.trace"
+  if ! "$replay" "$script" >"$new"; then
     echo "$0: $name did not run to its end; its trace is unchanged" >&2
     exit 1
   fi
-  if cmp -s "$trace.new" "$trace"; then
-    rm -f "$trace.new"
+  old="$trace"
+  if [ -f "$trace.tar.xz" ]; then
+    mkdir -p "$work/old"
+    (cd "$work/old" && cmake -E tar xf "$trace.tar.xz")
+    old="$work/old/$name.trace"
+  fi
+  if cmp -s "$new" "$old"; then
     echo "unchanged $name"
   else
-    mv "$trace.new" "$trace"
+    rm -f "$trace" "$trace.tar.xz"
+    if [ "$(wc -c <"$new")" -gt 262144 ]; then
+      pack "$new"
+      mv "$new.tar.xz" "$trace.tar.xz"
+    else
+      mv "$new" "$trace"
+    fi
     echo "rewrote   $name"
   fi
 done

@@ -1,0 +1,291 @@
+#!/usr/bin/env python3
+"""Writes the scripts of the recorded games that pin down the computer's play: seeded random
+games on every board size and shape, whole games on the largest board, a long session on the
+largest board in which the influence map drifts to its bounds, and preset layouts that leave
+several deciding cells at once.
+
+    tests/replay/make_games.py BUILD_DIR [NAME...]
+
+The scripts (all, or the named ones) are written to tests/replay/games/; record their traces
+afterwards with update-golden.sh. The generator plays through the vorn-replay of BUILD_DIR to
+know which cells are empty and when a game is won, so the scripts it writes depend on the
+game that played them: regenerate them only together with their traces, and read both.
+"""
+
+import os
+import random
+import subprocess
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+GAMES = os.path.join(HERE, "games")
+LARGEST = 21
+START_SIZE = 11
+
+
+class Replay:
+    """A running vorn-replay fed one command at a time, each followed by a dump that tells
+    the generator what the position is. Those dumps are not part of the script written."""
+
+    def __init__(self, binary):
+        self.proc = subprocess.Popen([binary], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     text=True, bufsize=1)
+        self.run("# start")
+
+    def run(self, line):
+        self.proc.stdin.write(line + "\ndump\n")
+        self.proc.stdin.flush()
+        self.events = []
+        while True:
+            text = self.proc.stdout.readline()
+            if not text:
+                raise RuntimeError("vorn-replay stopped after: " + line)
+            words = text.split()
+            if words[0] == "state":
+                break
+            self.events.append(text.rstrip("\n"))
+        size, square, cells, _side, started, preset = map(int, words[1:])
+        self.size, self.square, self.cells = size, square == 1, cells
+        self.started, self.preset = started == 1, preset == 1
+        while True:
+            words = self.proc.stdout.readline().split()
+            if words[0] == "owner":
+                self.owner = [None] + [int(w) for w in words[1:]]
+            elif words[0] == "influence":
+                self.influence = [None] + [int(w) for w in words[1:]]
+            elif words[0] == "indicator":
+                break
+
+    def won(self):
+        return any(" WON - " in event for event in self.events)
+
+    def empty(self):
+        return [c for c in range(1, self.cells + 1) if self.owner[c] == -1]
+
+    def neighbours(self, cell):
+        n = self.size
+        rows = n if self.square else n - 1
+        r, c = divmod(cell - 1, n)
+        found = []
+        for dr, dc in ((-1, -1), (1, 1), (-1, 0), (1, 0), (0, -1), (0, 1)):
+            if 0 <= r + dr < rows and 0 <= c + dc < n:
+                found.append((r + dr) * n + c + dc + 1)
+        return found
+
+    def close(self):
+        self.proc.stdin.close()
+        self.proc.wait()
+
+
+class Writer:
+    """Plays and writes one script: every command goes to the game and to the script."""
+
+    def __init__(self, replay, name, seed, dump_every):
+        self.game = replay
+        self.name = name
+        self.random = random.Random(seed)
+        self.dump_every = dump_every
+        self.lines = []
+        self.clicks = 0
+        self.extremes = [0, 0]
+
+    def comment(self, text):
+        self.lines.append("# " + text)
+
+    def command(self, line):
+        self.lines.append(line)
+        self.game.run(line)
+        self.extremes[0] = min(self.extremes[0], *self.game.influence[1:])
+        self.extremes[1] = max(self.extremes[1], *self.game.influence[1:])
+
+    def dump(self):
+        self.lines.append("dump")
+
+    def resize(self, size, square):
+        if self.game.square != square:
+            self.command("menu Squarex")
+        while self.game.size < size:
+            self.command("menu Increasex")
+        while self.game.size > size:
+            self.command("menu Decreasex")
+
+    def green_cell(self):
+        """A random empty cell, often next to a GREEN stone, so that chains, bridges and
+        threats at the edges build up as in real play."""
+        empty = self.game.empty()
+        if self.random.random() < 0.6:
+            near = [c for c in empty
+                    if any(self.game.owner[x] == 0 for x in self.game.neighbours(c))]
+            if near:
+                return self.random.choice(near)
+        return self.random.choice(empty)
+
+    def click(self, cell):
+        # Mostly the left button; the middle button and a shifted right click also play GREEN.
+        button, shift = self.random.choice([(1, 0)] * 8 + [(4, 0), (2, 1)])
+        self.command(f"cell {button} {shift} {cell}")
+        self.clicks += 1
+        if self.dump_every and self.clicks % self.dump_every == 0:
+            self.dump()
+
+    def play_to_win(self, computer_opens=False):
+        if computer_opens and self.game.square:
+            self.command(f"cell 2 0 {self.random.randint(1, self.game.cells)}")
+        while True:
+            self.click(self.green_cell())
+            if self.game.won():
+                self.dump()
+                return
+
+    def preset(self, stones):
+        """Lays out stones: a list of (side, cell), then starts the game from them."""
+        self.command("menu Presetx")
+        for side, cell in stones:
+            self.command(f"cell {2 if side == 1 else 1} 0 {cell}")
+        self.command("menu StartPreset")
+        self.dump()
+
+    def random_layout(self, count):
+        cells = self.random.sample(range(1, self.game.cells + 1), count)
+        return [(self.random.randint(0, 1), cell) for cell in cells]
+
+    def save(self, header):
+        path = os.path.join(GAMES, self.name + ".script")
+        with open(path, "w") as out:
+            for text in header:
+                out.write("# " + text + "\n")
+            out.write("\n".join(self.lines) + "\n")
+        low, high = self.extremes
+        print(f"{self.name}: {self.clicks} clicks, influence {low}..{high}")
+
+
+def every_size(binary, square):
+    shape = "square" if square else "short"
+    writer = Writer(Replay(binary), "every_size_" + shape, 11 if square else 12, dump_every=4)
+    for size in range(5, LARGEST + 1):
+        writer.resize(size, square)
+        writer.comment(f"size {size}")
+        writer.play_to_win(computer_opens=square and size % 3 == 0)
+    writer.save([f"One seeded random game on every board size, {shape} boards, each to a win.",
+                 "Written by make_games.py."])
+    writer.game.close()
+
+
+def largest_board(binary):
+    writer = Writer(Replay(binary), "largest_board", 21, dump_every=1)
+    writer.resize(LARGEST, True)
+    for game in range(3):
+        writer.comment(f"game {game + 1}")
+        writer.play_to_win(computer_opens=game == 1)
+    writer.resize(LARGEST, False)
+    writer.comment("the largest short board")
+    writer.play_to_win()
+    writer.save(["Whole seeded random games on the largest board, a dump after every click.",
+                 "Written by make_games.py."])
+    writer.game.close()
+
+
+def long_session(binary):
+    """Many games in one run, with the influence map driven to both of its bounds first.
+    Preset stones spread -100 each, so crowded GREEN layouts on the lower half of the
+    largest board, each discarded again, pin that half at the lower bound (GREEN ones, as a
+    RED preset stone first sets its own cell to 0). On a board that is not
+    square nothing takes GREEN's +100 back, so a series of games on the smallest one pins
+    its cells, which are the top row of the largest board, at the upper bound. Then whole
+    games on the largest board, some from preset layouts."""
+    writer = Writer(Replay(binary), "long_session", 31, dump_every=100)
+    game = writer.game
+    writer.resize(LARGEST, True)
+    lower_half = range(LARGEST * LARGEST // 2 + 1, LARGEST * LARGEST + 1)
+    layouts = 0
+    while game.influence[1:].count(-32768) < 100 and layouts < 60:
+        layouts += 1
+        writer.comment(f"layout {layouts}, discarded")
+        writer.command("menu Presetx")
+        for cell in writer.random.sample(lower_half, 150):
+            writer.command(f"cell 1 0 {cell}")
+        writer.command("menu Restartx")
+        writer.dump()
+    writer.resize(5, False)
+    games = 0
+    while 32767 not in game.influence[1:] and games < 800:
+        games += 1
+        writer.comment(f"short game {games} on the smallest board")
+        writer.play_to_win()
+    writer.resize(LARGEST, True)
+    writer.dump_every = 20
+    for number in range(1, 13):
+        writer.comment(f"game {number} on the largest board")
+        if number % 4 == 0:
+            writer.preset(writer.random_layout(writer.random.randint(60, 150)))
+        writer.play_to_win(computer_opens=number % 3 == 1)
+    writer.save(["A long session of seeded random games in which the influence map drifts far",
+                 "and is pinned at both bounds. Written by make_games.py."])
+    writer.game.close()
+
+
+def gapped_row(n, row, gap):
+    return [(0, (row - 1) * n + c) for c in range(1, n + 1) if c != gap]
+
+
+def gapped_column(n, rows, column, gap):
+    return [(1, (r - 1) * n + column) for r in range(1, rows + 1) if r != gap]
+
+
+def deciding_presets(binary):
+    """Layouts in which one more stone completes a chain at several cells at once: GREEN rows
+    and RED columns with a gap each, and a row and a column that share their gap."""
+    writer = Writer(Replay(binary), "deciding_presets", 41, dump_every=1)
+    pick = writer.random
+    for size, square in ((5, True), (7, False), (9, True), (13, True), (16, False), (21, True),
+                         (21, False)):
+        writer.resize(size, square)
+        n, rows = size, size if square else size - 1
+        # Two GREEN rows, each with a gap of its own.
+        first, second = sorted(pick.sample(range(1, rows + 1), 2))
+        stones = gapped_row(n, first, pick.randint(1, n))
+        stones += gapped_row(n, second, pick.randint(1, n))
+        writer.comment(f"size {size}: GREEN rows {first} and {second} with a gap each")
+        writer.preset(stones)
+        writer.play_to_win()
+        # Two RED columns, each with a gap of its own, and some GREEN stones about.
+        left, right = sorted(pick.sample(range(1, n + 1), 2))
+        stones = gapped_column(n, rows, left, pick.randint(1, rows))
+        stones += gapped_column(n, rows, right, pick.randint(1, rows))
+        taken = {cell for _, cell in stones}
+        free = [c for c in range(1, n * rows + 1) if c not in taken]
+        stones += [(0, cell) for cell in pick.sample(free, n)]
+        writer.comment(f"size {size}: RED columns {left} and {right} with a gap each")
+        writer.preset(stones)
+        writer.play_to_win()
+        # A GREEN row and a RED column whose gap is the same cell, deciding for both sides.
+        row, column = pick.randint(1, rows), pick.randint(1, n)
+        stones = gapped_row(n, row, column)
+        stones += [s for s in gapped_column(n, rows, column, row)]
+        writer.comment(f"size {size}: row {row} and column {column} share their gap")
+        writer.preset(stones)
+        writer.play_to_win()
+    writer.save(["Preset layouts that leave several deciding cells at once, on boards of",
+                 "several sizes and both shapes. Written by make_games.py."])
+    writer.game.close()
+
+
+SETS = {
+    "every_size_square": lambda binary: every_size(binary, True),
+    "every_size_short": lambda binary: every_size(binary, False),
+    "largest_board": largest_board,
+    "long_session": long_session,
+    "deciding_presets": deciding_presets,
+}
+
+
+def main():
+    if len(sys.argv) < 2 or any(name not in SETS for name in sys.argv[2:]):
+        sys.exit("usage: make_games.py BUILD_DIR [" + "|".join(SETS) + "]...")
+    binary = os.path.join(sys.argv[1], "vorn-replay")
+    for name in sys.argv[2:] or SETS:
+        SETS[name](binary)
+
+
+if __name__ == "__main__":
+    main()
