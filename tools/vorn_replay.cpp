@@ -1,5 +1,5 @@
-// vorn-replay [OPTION]... [SCRIPT]: plays a script of mouse clicks and menu commands through
-// the game on a headless window and prints a trace of what happens. See
+// vorn-replay [--help] [--version] [--] [SCRIPT]: plays a script of mouse clicks and menu
+// commands through the game on a headless window and prints a trace of what happens. See
 // tools/replay/command_line.h for the command line, tools/replay/script.h for the script and
 // tools/replay/dump.h for the dump.
 #include <unistd.h>
@@ -16,39 +16,39 @@
 
 namespace {
 
-using vorn::replay::kExitScriptError;
+namespace replay = vorn::replay;
 
 int Fail(const std::string& message) {
   std::cerr << "vorn-replay: " << message << std::endl;
-  return kExitScriptError;
+  return replay::kExitScriptError;
 }
 
 // Help and version go to standard output, checked like the trace.
 int Answer(std::ostream& out, const std::string& text) {
   if (!(out << text).flush()) {
-    return Fail("cannot write to standard output: " + vorn::replay::WriteFailure(out));
+    return Fail("cannot write to standard output: " + replay::WriteFailure(out));
   }
-  return vorn::replay::kExitSuccess;
+  return replay::kExitSuccess;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  using vorn::replay::CommandLine;
-  vorn::replay::FileOutput output(STDOUT_FILENO);
+  using replay::CommandLine;
+  replay::FileOutput output(STDOUT_FILENO);
   std::ostream out(&output);
-  const CommandLine line = vorn::replay::ParseCommandLine({argv + 1, argv + argc});
+  const CommandLine line = replay::ParseCommandLine({argv + 1, argv + argc});
   switch (line.action) {
-    case CommandLine::Action::Help: return Answer(out, vorn::replay::HelpText());
-    case CommandLine::Action::Version: return Answer(out, vorn::replay::VersionText());
-    case CommandLine::Action::Refuse: return Fail(line.error + "\n" + vorn::replay::UsageLine());
+    case CommandLine::Action::Help: return Answer(out, replay::HelpText());
+    case CommandLine::Action::Version: return Answer(out, replay::VersionText());
+    case CommandLine::Action::Refuse: return Fail(line.error + "\n" + replay::UsageLine());
     case CommandLine::Action::Replay: break;
   }
-  std::unique_ptr<vorn::replay::FileSource> script;
+  std::unique_ptr<replay::FileSource> script;
   try {
-    script = vorn::replay::OpenScript(line.script);
-  } catch (const vorn::replay::ReadError& error) {
+    script = replay::OpenScript(line.script);
+  } catch (const replay::ReadError& error) {
     return Fail(error.what());
   }
-  return vorn::replay::RunScript(*script, out, std::cerr);
+  return replay::RunScript(*script, out, std::cerr);
 }

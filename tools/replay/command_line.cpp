@@ -48,7 +48,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
-std::string UsageLine() { return "Usage: vorn-replay [OPTION]... [SCRIPT]"; }
+std::string UsageLine() { return "Usage: vorn-replay [--help] [--version] [--] [SCRIPT]"; }
 
 std::string HelpText() {
   return UsageLine() + "\n"
@@ -73,7 +73,9 @@ std::string HelpText() {
          "\n"
          "Exit status: 0 when the script ran to its end or to \"menu Exitx\", 1 when the game\n"
          "stopped with a run-time error, 2 for a bad script line, a script that cannot be\n"
-         "read, a trace that cannot be written or a wrong command line.\n";
+         "read, a trace that cannot be written or a wrong command line.\n"
+         "\n"
+         "The trace and the dump are described in vorn-replay(6).\n";
 }
 
 std::string VersionText() { return std::string("vorn-replay ") + kVersion + "\n"; }

@@ -1,5 +1,5 @@
-// vorn-replay's command line: [OPTION]... [SCRIPT], where the options are --help and
-// --version, "--" ends the options and "-" as SCRIPT names standard input.
+// vorn-replay's command line: [--help] [--version] [--] [SCRIPT], where "--" ends the
+// options and "-" as SCRIPT names standard input.
 #pragma once
 
 #include <string>
@@ -18,7 +18,7 @@ struct CommandLine {
 // reading, so does the first wrong argument.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// "Usage: vorn-replay [OPTION]... [SCRIPT]"
+// "Usage: vorn-replay [--help] [--version] [--] [SCRIPT]"
 std::string UsageLine();
 
 // The text of --help, ending in a newline.
