@@ -63,7 +63,7 @@ std::string EndFault(const Outcome& run) {
 }
 
 [[noreturn]] void Fail(const std::string& fault, const Outcome& run) {
-  std::fprintf(stderr, "%s\nstatus %d\nmessage: %s\ntrace:\n%s\n", fault.c_str(), run.status,
+  std::fprintf(stderr, "fault: %s\nstatus %d\nmessage: %s\ntrace:\n%s\n", fault.c_str(), run.status,
                run.errors.c_str(), run.trace.c_str());
   std::abort();
 }
