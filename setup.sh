@@ -3,6 +3,7 @@
 #   ./setup.sh run      install what is missing, build, start the game
 #   ./setup.sh test     install what is missing, build, run the whole test suite (twice: the
 #                       second time built with the address and undefined-behaviour sanitizers)
+#                       and fuzz vorn-replay for a minute
 #   ./setup.sh package  install what is missing, build for release, make the Debian packages
 #                       vorn and vorn-tools in build-package/
 # Run as root, or as a user who may use sudo (only apt-get needs it).
@@ -20,9 +21,10 @@ packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
 case "$mode" in
   run) packages="$packages qt6-wayland" ;;
   # The suite's libraries, the validators of the desktop entry and metainfo, the man-page
-  # linter, and what building a Debian package needs (dpkg-shlibdeps, file).
+  # linter, what building a Debian package needs (dpkg-shlibdeps, file), and libFuzzer for
+  # clang 14, Debian 12's default clang (libclang-rt-14-dev).
   test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream
-    mandoc dpkg-dev file" ;;
+    mandoc dpkg-dev file clang libclang-rt-14-dev" ;;
   package) packages="$packages dpkg-dev file" ;;
 esac
 
@@ -66,6 +68,15 @@ fi
 export QT_QPA_PLATFORM=offscreen
 build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_BUILD_TESTS=ON -DVORN_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+# vorn-replay's fuzz target, built with clang's libFuzzer and both sanitizers, runs for a
+# bounded time (VORN_FUZZ_SECONDS in the environment, 60 by default); a crash, a sanitizer
+# report, a broken trace or an input that takes over 2 s fails the run, and leaves the
+# input in build-fuzz/tests/fuzz/artifacts/.
+build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_FUZZ=ON \
+  -DVORN_FUZZ_SECONDS="${VORN_FUZZ_SECONDS:-60}"
+ctest --test-dir build-fuzz --output-on-failure --verbose
 
 build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_BUILD_TESTS=ON -DVORN_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

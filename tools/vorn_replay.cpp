@@ -1,39 +1,54 @@
-// vorn-replay [SCRIPT]: plays a script of mouse clicks and menu commands through the game on
-// a headless window and prints a trace of what happens. The script is read from the named
-// file, or from standard input when no file is named. See tools/replay/script.h for the
-// script and tools/replay/dump.h for the dump.
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <system_error>
+// vorn-replay [--help] [--version] [--] [SCRIPT]: plays a script of mouse clicks and menu
+// commands through the game on a headless window and prints a trace of what happens. See
+// tools/replay/command_line.h for the command line, tools/replay/script.h for the script and
+// tools/replay/dump.h for the dump.
+#include <unistd.h>
 
+#include <iostream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tools/replay/command_line.h"
+#include "tools/replay/files.h"
 #include "tools/replay/session.h"
 
 namespace {
 
+namespace replay = vorn::replay;
+
 int Fail(const std::string& message) {
   std::cerr << "vorn-replay: " << message << std::endl;
-  return vorn::replay::kExitScriptError;
+  return replay::kExitScriptError;
+}
+
+// Help and version go to standard output, checked like the trace.
+int Answer(std::ostream& out, const std::string& text) {
+  if (!(out << text).flush()) {
+    return Fail("cannot write to standard output: " + replay::WriteFailure(out));
+  }
+  return replay::kExitSuccess;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc > 2) return Fail("too many arguments\nusage: vorn-replay [SCRIPT]");
-  if (argc == 1) return vorn::replay::RunScript(std::cin, std::cout, std::cerr);
-
-  const std::filesystem::path path = argv[1];
-  // A directory opens like a file on some systems and then reads as empty, which would pass
-  // for an empty script.
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    return Fail("cannot read script " + path.string() + ": it is a directory");
+  using replay::CommandLine;
+  replay::FileOutput output(STDOUT_FILENO);
+  std::ostream out(&output);
+  const CommandLine line = replay::ParseCommandLine({argv + 1, argv + argc});
+  switch (line.action) {
+    case CommandLine::Action::Help: return Answer(out, replay::HelpText());
+    case CommandLine::Action::Version: return Answer(out, replay::VersionText());
+    case CommandLine::Action::Refuse: return Fail(line.error + "\n" + replay::UsageLine());
+    case CommandLine::Action::Replay: break;
   }
-  std::ifstream script(path, std::ios::binary);
-  if (!script) {
-    return Fail("cannot open script " + path.string() + ": " +
-                std::generic_category().message(errno));
+  std::unique_ptr<replay::FileSource> script;
+  try {
+    script = replay::OpenScript(line.script);
+  } catch (const replay::ReadError& error) {
+    return Fail(error.what());
   }
-  return vorn::replay::RunScript(script, std::cout, std::cerr);
+  return replay::RunScript(*script, out, std::cerr);
 }

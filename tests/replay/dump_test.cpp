@@ -90,7 +90,7 @@ TEST_F(ReplayDump, EmptyListsLeaveOnlyTheirLabels) {
 }
 
 TEST(ReplayDumpAfterStartUp, ShowsAnEmpty11By11BoardWithGreenToMove) {
-  std::istringstream script("dump\n");
+  TextSource script("dump\n");
   std::ostringstream trace;
   std::ostringstream errors;
   ASSERT_EQ(RunScript(script, trace, errors), kExitSuccess);

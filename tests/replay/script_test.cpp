@@ -24,8 +24,8 @@ std::string ErrorOf(const std::string& line, Integer cellCount = kCells) {
 }
 
 TEST(ReplayScript, BlankAndCommentLinesDoNothing) {
-  for (const char* line : {"", "   ", "\t \t", "\r", "  \t\r", "#", "# up 1 0 x y",
-                           "   # indented comment", "\t#tab", "#dump\r"}) {
+  for (const char* line : {"", "   ", "\t \t", "#", "# up 1 0 x y", "   # indented comment",
+                           "\t#tab"}) {
     EXPECT_EQ(Parsed(line).kind, CommandKind::Nothing) << "line \"" << line << "\"";
   }
 }
@@ -46,13 +46,6 @@ TEST(ReplayScript, TokensAreSeparatedByRunsOfSpacesAndTabs) {
   EXPECT_EQ(up.shift, 0);
   EXPECT_EQ(up.x, 7.25F);
   EXPECT_EQ(up.y, 8.0F);
-}
-
-TEST(ReplayScript, CarriageReturnEndingALineIsIgnored) {
-  EXPECT_EQ(Parsed("dump\r").kind, CommandKind::Dump);
-  EXPECT_EQ(Parsed("menu Restartx\r").menu, MenuCommand::Restartx);
-  EXPECT_EQ(Parsed("cell 1 0 121\r").cell, 121);
-  EXPECT_EQ(Parsed("up 1 0 1 2.5\r").y, 2.5F);
 }
 
 TEST(ReplayScript, TwipsAreRoundedToSinglePrecision) {
@@ -102,10 +95,9 @@ TEST(ReplayScript, UnknownCommandsAreNamed) {
   EXPECT_EQ(ErrorOf("Dump"), "unknown command \"Dump\"; the commands are up, cell, menu and dump");
   // A '#' after the first token starts no comment.
   EXPECT_EQ(ErrorOf("dump # now"), "dump takes no arguments, found 2");
-  // Only the one carriage return at the end of a line is ignored; other control characters
-  // are shown in the message.
-  EXPECT_EQ(ErrorOf("dump\r\r"),
-            "unknown command \"dump\\x0D\"; the commands are up, cell, menu and dump");
+  // Control characters are shown in the message.
+  EXPECT_EQ(ErrorOf("dump\v"),
+            "unknown command \"dump\\x0B\"; the commands are up, cell, menu and dump");
   EXPECT_EQ(ErrorOf(std::string("du\0mp", 5)),
             "unknown command \"du\\x00mp\"; the commands are up, cell, menu and dump");
 }
@@ -169,6 +161,28 @@ TEST(ReplayScript, MenuMustNameACommand) {
       "Helpx, Aboutx, Exitx";
   EXPECT_EQ(ErrorOf("menu Vornx"), "unknown menu item \"Vornx\"" + known);
   EXPECT_EQ(ErrorOf("menu restartx"), "unknown menu item \"restartx\"" + known);
+}
+
+TEST(ReplayScript, AMessageShowsAtMost40CharactersOfAToken) {
+  const std::string digits = "1234567890123456789012345678901234567890";
+  const std::string cut = digits + "\u2026";
+  const std::string huge = digits + std::string(10485760 - 40, '7');
+  EXPECT_EQ(ErrorOf("up 1 0 1 1x" + huge),
+            "bad y \"1x" + digits.substr(0, 38) + "\u2026\" (10485762 characters): expected a "
+            "decimal number such as 405 or -12.5 (no exponent)");
+  EXPECT_EQ(ErrorOf("up 1 " + huge + " 1 1"),
+            "shift " + cut + " (10485760 characters) is outside the 16-bit range -32768..32767");
+  EXPECT_EQ(ErrorOf("up 1 0 " + huge + " 1"),
+            "x " + cut + " (10485760 characters) is too large for a single-precision number");
+  EXPECT_EQ(ErrorOf("cell 1 0 " + huge),
+            "cell " + cut + " (10485760 characters) is not on the board: its cells are 1..121");
+  // Each byte is cut first and shown as \xNN after, so 41 NULs show as 40.
+  std::string nulsShown;
+  for (int i = 0; i < 40; ++i) nulsShown += "\\x00";
+  EXPECT_EQ(ErrorOf(std::string(41, '\0')),
+            "unknown command \"" + nulsShown + "\u2026\" (41 characters); the commands are up, "
+            "cell, menu and dump");
+  EXPECT_EQ(Quoted(digits), "\"" + digits + "\"");
 }
 
 }  // namespace

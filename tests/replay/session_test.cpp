@@ -1,9 +1,8 @@
 // Running replay scripts in-process: what is traced, how menus and clicks reach the game, and
-// how a bad line or an unreadable script ends the run.
+// how a bad line, an unreadable script or a lost trace ends the run.
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "game/state.h"
@@ -18,7 +17,7 @@ struct Outcome {
   std::string errors;
 };
 
-Outcome Replay(std::istream& script) {
+Outcome Replay(ScriptSource& script) {
   std::ostringstream trace;
   std::ostringstream errors;
   Outcome run;
@@ -29,7 +28,7 @@ Outcome Replay(std::istream& script) {
 }
 
 Outcome Replay(const std::string& text) {
-  std::istringstream script(text);
+  TextSource script(text);
   return Replay(script);
 }
 
@@ -57,11 +56,7 @@ TEST(ReplaySession, ACellClickHitsThatCellOnEveryBoard) {
   for (const std::string& resize : {std::string(), kDownTo5, std::string("menu Squarex\n")}) {
     std::string script = resize + "menu Presetx\n";
     for (int cell = 1; cell <= 121; ++cell) script += "cell 1 0 " + std::to_string(cell) + "\n";
-    std::istringstream input(script);
-    std::ostringstream trace;
-    std::ostringstream errors;
-    RunScript(input, trace, errors);
-    std::istringstream lines(trace.str());
+    std::istringstream lines(Replay(script).trace);
     std::string line;
     int expected = 1;
     while (std::getline(lines, line)) {
@@ -161,26 +156,51 @@ TEST(ReplaySession, TheLastLineNeedsNoNewline) {
 }
 
 // A script source that fails part-way, as a read error on a file would.
-class FailingBuffer : public std::streambuf {
+class FailingSource : public TextSource {
  public:
-  explicit FailingBuffer(std::string text) : text_(std::move(text)) {
-    setg(text_.data(), text_.data(), text_.data() + text_.size());
+  using TextSource::TextSource;
+  std::size_t Read(char* buffer, std::size_t size) override {
+    const std::size_t count = TextSource::Read(buffer, size);
+    if (count == 0) throw ReadError("cannot read script x: Input/output error");
+    return count;
   }
-
- protected:
-  int_type underflow() override { throw std::ios_base::failure("read error"); }
-
- private:
-  std::string text_;
 };
 
-TEST(ReplaySession, AScriptThatCannotBeReadIsAnError) {
-  FailingBuffer buffer("menu Decreasex\n");
-  std::istream script(&buffer);
+TEST(ReplaySession, AReadErrorEndsTheRunAfterTheLinesBeforeIt) {
+  FailingSource script("menu Decreasex\nmenu Decr", 4);
   const Outcome run = Replay(script);
   EXPECT_EQ(run.status, kExitScriptError);
   EXPECT_EQ(run.trace, kStartUp + "newgame 100\n");
-  EXPECT_EQ(run.errors, "vorn-replay: line 2: the script could not be read\n");
+  EXPECT_EQ(run.errors, "vorn-replay: line 2: cannot read script x: Input/output error\n");
+}
+
+// A trace stream that takes `room` characters and then fails, as a full disk would.
+class FullBuffer : public std::stringbuf {
+ public:
+  explicit FullBuffer(std::size_t room) : room_(room) {}
+
+ protected:
+  std::streamsize xsputn(const char* text, std::streamsize count) override {
+    if (str().size() + static_cast<std::size_t>(count) > room_) return 0;
+    return std::stringbuf::xsputn(text, count);
+  }
+
+ private:
+  std::size_t room_;
+};
+
+TEST(ReplaySession, ATraceThatCannotBeWrittenEndsTheRunAsAnError) {
+  for (const std::string& script : {std::string("menu Decreasex\nmenu Decreasex\n"),
+                                    std::string("menu Decreasex\nmenu Decreasex\nmenu Exitx\n"),
+                                    std::string("menu Decreasex\ndump\nmenu Restartx\n")}) {
+    FullBuffer buffer(kStartUp.size() + 15);  // the start-up and one more board
+    std::ostream trace(&buffer);
+    std::ostringstream errors;
+    TextSource source(script);
+    EXPECT_EQ(RunScript(source, trace, errors), kExitScriptError) << script;
+    EXPECT_EQ(buffer.str(), kStartUp + "newgame 100\n");
+    EXPECT_EQ(errors.str(), "vorn-replay: cannot write the trace: the stream failed\n");
+  }
 }
 
 }  // namespace

@@ -2,14 +2,16 @@
 // as a real menu refuses them), preset layouts up to a full board and computer openings,
 // over every board size and both shapes. After every event the position must be sound.
 //
-// VORN_SOAK_SECONDS sets the time budget (default 50), VORN_SOAK_SEED the seed (default:
-// from the clock). The seed is printed, so a failing run can be repeated.
+// The run is a fixed number of events, so it asserts the same on any machine and in any
+// build: VORN_SOAK_EVENTS sets it (default 50000), VORN_SOAK_SEED the seed (default 1). Both
+// are printed, so a failing run can be repeated exactly.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <charconv>
 #include <cstdlib>
 #include <random>
 #include <set>
+#include <string_view>
 
 #include "game/headless_window.h"
 #include "game/start_up.h"
@@ -21,9 +23,19 @@
 namespace vorn::testing {
 namespace {
 
+// A whole number from the environment; a text that is not one fails the test rather than
+// run with a number nobody chose.
 unsigned long EnvNumber(const char* name, unsigned long fallback) {
   const char* text = std::getenv(name);
-  return text != nullptr && *text != '\0' ? std::strtoul(text, nullptr, 10) : fallback;
+  if (text == nullptr || *text == '\0') return fallback;
+  const std::string_view digits(text);
+  unsigned long value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size()) {
+    ADD_FAILURE() << name << "=" << text << " is not a whole number; using " << fallback;
+    return fallback;
+  }
+  return value;
 }
 
 enum class Trigger { None, Command, Win };
@@ -158,18 +170,16 @@ class Soak {
 };
 
 TEST(SoakTest, RandomSessionsKeepThePositionSound) {
-  const unsigned long seed =
-      EnvNumber("VORN_SOAK_SEED", static_cast<unsigned long>(
-                                      std::chrono::system_clock::now().time_since_epoch().count() % 1000000007));
-  const auto budget = std::chrono::seconds(EnvNumber("VORN_SOAK_SECONDS", 50));
-  std::cout << "soak seed " << seed << " (repeat with VORN_SOAK_SEED=" << seed << ")\n";
+  const unsigned long seed = EnvNumber("VORN_SOAK_SEED", 1);
+  const long events = static_cast<long>(EnvNumber("VORN_SOAK_EVENTS", 50000));
+  std::cout << "soak seed " << seed << ", " << events << " events (repeat with VORN_SOAK_SEED="
+            << seed << " VORN_SOAK_EVENTS=" << events << ")\n";
   ResetModuleState();
   Soak soak(seed);
-  const auto start = std::chrono::steady_clock::now();
   long violations = 0;
-  while (std::chrono::steady_clock::now() - start < budget) {
+  while (soak.events() < events) {
     soak.StartSession();
-    for (int event = 0; event < 300; ++event) {
+    for (int event = 0; event < 300 && soak.events() < events; ++event) {
       std::vector<std::string> faults;
       try {
         faults = soak.Step();
@@ -190,7 +200,9 @@ TEST(SoakTest, RandomSessionsKeepThePositionSound) {
             << soak.boardKindsPlayed() << " sizes and shapes, " << violations << " violations\n";
   EXPECT_EQ(violations, 0) << "seed " << seed;
   EXPECT_EQ(watcher.unexplainedBoards, 0) << "seed " << seed;
-  EXPECT_GT(soak.wins(), 100) << "the session should play many games to the end";
+  // Most sessions are on boards of 5 to 8, where a game lasts a few dozen events: far fewer
+  // wins than one in a thousand events means the sessions no longer reach the end of a game.
+  EXPECT_GE(soak.wins(), events / 1000) << "seed " << seed;
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ namespace {
 
 using Tokens = std::vector<std::string_view>;
 
+constexpr std::size_t kShownLength = 40;
+
 struct MenuName {
   const char* name;
   MenuCommand menu;
@@ -48,22 +50,34 @@ Tokens SplitTokens(std::string_view line) {
   return tokens;
 }
 
-// A token in quotes for a message. Anything unprintable is written as \xNN, so that a stray
-// control character in a script is visible in the message that rejects it.
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
+// Anything unprintable is written as \xNN, so that a stray control character in a script is
+// visible in the message that rejects it.
+std::string Escaped(std::string_view text) {
+  std::string escaped;
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(byte));
-      quoted += escaped;
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(byte));
+      escaped += code;
     } else {
-      quoted += c;
+      escaped += c;
     }
   }
-  return quoted + "\"";
+  return escaped;
 }
+
+// A text as a message shows it, between `quote`s: whole when short, otherwise its first
+// kShownLength characters and its full length, so that a huge token cannot flood a message.
+std::string Excerpt(std::string_view text, const char* quote) {
+  const bool cut = text.size() > kShownLength;
+  std::string shown = quote + Escaped(text.substr(0, kShownLength)) + (cut ? "\u2026" : "") + quote;
+  if (cut) shown += " (" + std::to_string(text.size()) + " characters)";
+  return shown;
+}
+
+// A number a message names without quotes; it is made of printable characters only.
+std::string Shown(std::string_view number) { return Excerpt(number, ""); }
 
 std::string_view WithoutSign(std::string_view text) {
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
@@ -120,8 +134,7 @@ std::string Read16Bit(std::string_view token, const char* what, Integer& value) 
   const long long number = WholeValue(token);
   if (number < std::numeric_limits<Integer>::min() ||
       number > std::numeric_limits<Integer>::max()) {
-    return std::string(what) + " " + std::string(token) +
-           " is outside the 16-bit range -32768..32767";
+    return std::string(what) + " " + Shown(token) + " is outside the 16-bit range -32768..32767";
   }
   value = static_cast<Integer>(number);
   return {};
@@ -139,7 +152,7 @@ std::string ReadTwips(std::string_view token, const char* what, Single& value) {
   const std::string text(token);
   const Single number = std::strtof(text.c_str(), nullptr);
   if (std::isinf(number)) {
-    return std::string(what) + " " + text + " is too large for a single-precision number";
+    return std::string(what) + " " + Shown(token) + " is too large for a single-precision number";
   }
   value = number;
   return {};
@@ -151,7 +164,7 @@ std::string ReadCell(std::string_view token, Integer cellCount, Integer& cell) {
   }
   const long long number = WholeValue(token);
   if (number < 1 || number > cellCount) {
-    return "cell " + std::string(token) + " is not on the board: its cells are 1.." +
+    return "cell " + Shown(token) + " is not on the board: its cells are 1.." +
            std::to_string(cellCount);
   }
   cell = static_cast<Integer>(number);
@@ -185,6 +198,15 @@ ParsedLine ParseCell(const Tokens& tokens, Integer cellCount) {
   return ParsedLine{command, error};
 }
 
+// Every menu command's name, in menu order.
+std::string MenuCommandList() {
+  std::string list;
+  for (const MenuName& entry : kMenuNames) {
+    list += std::string(list.empty() ? "" : ", ") + entry.name;
+  }
+  return list;
+}
+
 ParsedLine ParseMenu(const Tokens& tokens) {
   if (tokens.size() != 2) return Failed(WrongCount("menu", 1, "NAME", tokens.size() - 1));
   const std::string_view name = tokens[1];
@@ -197,11 +219,7 @@ ParsedLine ParseMenu(const Tokens& tokens) {
   if (name == "Sizex") {
     return Failed("menu Sizex is a submenu, not a command; choose Squarex, Increasex or Decreasex");
   }
-  std::string known;
-  for (const MenuName& entry : kMenuNames) {
-    known += std::string(known.empty() ? "" : ", ") + entry.name;
-  }
-  return Failed("unknown menu item " + Quoted(name) + "; the menu items are " + known);
+  return Failed("unknown menu item " + Quoted(name) + "; the menu items are " + MenuCommandList());
 }
 
 ParsedLine ParseDump(const Tokens& tokens) {
@@ -213,6 +231,8 @@ ParsedLine ParseDump(const Tokens& tokens) {
 
 }  // namespace
 
+std::string Quoted(std::string_view text) { return Excerpt(text, "\""); }
+
 const char* MenuCommandName(MenuCommand menu) {
   for (const MenuName& entry : kMenuNames) {
     if (entry.menu == menu) return entry.name;
@@ -221,7 +241,6 @@ const char* MenuCommandName(MenuCommand menu) {
 }
 
 ParsedLine ParseLine(std::string_view line, Integer cellCount) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const Tokens tokens = SplitTokens(line);
   if (tokens.empty() || tokens[0].front() == '#') return ParsedLine{};
   const std::string_view name = tokens[0];

@@ -8,7 +8,8 @@
 //   dump           print the whole game state
 //
 // Blank lines and lines whose first non-blank character is '#' are ignored. Tokens are
-// separated by runs of spaces or tabs; a carriage return ending the line is ignored.
+// separated by runs of spaces or tabs. How lines end is the line reader's business
+// (tools/replay/line_reader.h).
 #pragma once
 
 #include <string>
@@ -32,6 +33,10 @@ enum class MenuCommand {
 };
 
 const char* MenuCommandName(MenuCommand menu);
+
+// A text in double quotes as messages show it: unprintable bytes as \xNN, and a text longer
+// than 40 characters cut there, with its full length given ("\"1234…\" (10485760 characters)").
+std::string Quoted(std::string_view text);
 
 enum class CommandKind {
   Nothing,  // a blank line or a comment
@@ -59,7 +64,7 @@ struct ParsedLine {
   bool ok() const { return error.empty(); }
 };
 
-// Parses one script line (without its newline). `cellCount` is the number of cells of the
+// Parses one script line (without its line end). `cellCount` is the number of cells of the
 // board the line will run on: a `cell` command must name one of cells 1..cellCount.
 ParsedLine ParseLine(std::string_view line, Integer cellCount);
 

@@ -2,7 +2,6 @@
 #include "tools/replay/session.h"
 
 #include <exception>
-#include <istream>
 #include <ostream>
 
 #include "game/start_up.h"
@@ -11,6 +10,7 @@
 #include "play/mouse_input.h"
 #include "play/preset.h"
 #include "tools/replay/dump.h"
+#include "tools/replay/files.h"
 
 namespace vorn::replay {
 
@@ -39,13 +39,54 @@ GameMenu GameMenuOf(MenuCommand menu) {
 
 // The trace comes first, so that a message about a line follows the output of the lines
 // before it even when both streams go to one terminal.
-void Report(std::ostream& trace, std::ostream& errors, const std::string& where,
-            const std::string& what) {
+int Report(std::ostream& trace, std::ostream& errors, const std::string& message, int status) {
   trace.flush();
-  errors << kProgram << ": " << where << ": " << what << std::endl;
+  errors << kProgram << ": " << message << std::endl;
+  return status;
+}
+
+int GameStopped(std::ostream& trace, std::ostream& errors, const std::string& where,
+                const std::exception& fault) {
+  return Report(trace, errors, where + ": the game stopped with an error: " + fault.what(),
+                kExitGameFault);
+}
+
+int TraceLost(std::ostream& trace, std::ostream& errors) {
+  return Report(trace, errors, "cannot write the trace: " + WriteFailure(trace), kExitScriptError);
 }
 
 std::string LineName(long long lineNumber) { return "line " + std::to_string(lineNumber); }
+
+// The lines of the script, one by one, until its end, an Exitx or a line that stops the run.
+int RunLines(Session& session, ScriptSource& script, std::ostream& trace, std::ostream& errors) {
+  LineReader reader(script);
+  std::string line;
+  for (long long lineNumber = 1;; ++lineNumber) {
+    const std::string where = LineName(lineNumber);
+    LineResult result = LineResult::End;
+    try {
+      result = reader.Next(line);
+    } catch (const ReadError& error) {
+      return Report(trace, errors, where + ": " + error.what(), kExitScriptError);
+    }
+    if (result == LineResult::End) return kExitSuccess;
+    if (result == LineResult::TooLong) {
+      return Report(trace, errors,
+                    where + " is longer than " + std::to_string(kMaxLineLength) + " bytes",
+                    kExitScriptError);
+    }
+    const ParsedLine parsed = ParseLine(line, CellCount);
+    if (!parsed.ok()) return Report(trace, errors, where + ": " + parsed.error, kExitScriptError);
+    bool goOn = true;
+    try {
+      goOn = session.Run(parsed.command);
+    } catch (const std::exception& fault) {
+      return GameStopped(trace, errors, where, fault);
+    }
+    if (session.traceLost()) return TraceLost(trace, errors);
+    if (!goOn) return kExitSuccess;
+  }
+}
 
 }  // namespace
 
@@ -73,10 +114,7 @@ bool Session::Run(const Command& command) {
       break;
     case CommandKind::CellUp: ClickCell(command.button, command.shift, command.cell); break;
     case CommandKind::Menu: return ChooseMenu(command.menu);
-    case CommandKind::Dump:
-      trace_ << FormatDump(window_);
-      trace_.flush();
-      break;
+    case CommandKind::Dump: Write(FormatDump(window_)); break;
   }
   return true;
 }
@@ -87,8 +125,12 @@ void Session::StonePlaced(Integer side, Integer cell) {
   Emit("stone " + std::to_string(side) + " " + std::to_string(cell));
 }
 
-void Session::Emit(const std::string& line) {
-  trace_ << line << '\n';
+void Session::Emit(const std::string& line) { Write(line + '\n'); }
+
+// Each piece of the trace is flushed at once, so that a program reading it sees every event
+// as it happens; once a write fails the stream writes nothing more.
+void Session::Write(const std::string& text) {
+  trace_ << text;
   trace_.flush();
 }
 
@@ -116,37 +158,18 @@ bool Session::ChooseMenu(MenuCommand menu) {
   return true;
 }
 
-int RunScript(std::istream& script, std::ostream& trace, std::ostream& errors) {
+int RunScript(ScriptSource& script, std::ostream& trace, std::ostream& errors) {
   Session session(trace);
   try {
     session.Start();
   } catch (const std::exception& fault) {
-    Report(trace, errors, "start-up",
-           std::string("the game stopped with an error: ") + fault.what());
-    return kExitGameFault;
+    return GameStopped(trace, errors, "start-up", fault);
   }
-  long long lineNumber = 0;
-  std::string line;
-  while (std::getline(script, line)) {
-    ++lineNumber;
-    const ParsedLine parsed = ParseLine(line, CellCount);
-    if (!parsed.ok()) {
-      Report(trace, errors, LineName(lineNumber), parsed.error);
-      return kExitScriptError;
-    }
-    try {
-      if (!session.Run(parsed.command)) return kExitSuccess;
-    } catch (const std::exception& fault) {
-      Report(trace, errors, LineName(lineNumber),
-             std::string("the game stopped with an error: ") + fault.what());
-      return kExitGameFault;
-    }
-  }
-  if (script.bad()) {
-    Report(trace, errors, LineName(lineNumber + 1), "the script could not be read");
-    return kExitScriptError;
-  }
-  return kExitSuccess;
+  if (session.traceLost()) return TraceLost(trace, errors);
+  const int status = RunLines(session, script, trace, errors);
+  // Nothing reports success that lost the end of its trace.
+  if (status == kExitSuccess && !trace.flush()) return TraceLost(trace, errors);
+  return status;
 }
 
 }  // namespace vorn::replay

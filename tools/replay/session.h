@@ -3,11 +3,12 @@
 // refused menu commands the script asks for.
 #pragma once
 
-#include <iosfwd>
+#include <ostream>
 #include <string>
 
 #include "game/headless_window.h"
 #include "game/window_services.h"
+#include "tools/replay/line_reader.h"
 #include "tools/replay/script.h"
 
 namespace vorn::replay {
@@ -15,7 +16,9 @@ namespace vorn::replay {
 // Exit statuses of a replay.
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitGameFault = 1;    // the game itself stopped with a run-time error
-inline constexpr int kExitScriptError = 2;  // a bad script line, or a script that cannot be read
+// A bad script line, a script that cannot be read, a trace that cannot be written, or a wrong
+// command line.
+inline constexpr int kExitScriptError = 2;
 
 // One run of the program: the game's module state belongs to the session from Start() until
 // it is destroyed. There can be only one at a time, since the game state is module-level.
@@ -34,10 +37,15 @@ class Session : private GameObserver {
 
   const HeadlessWindow& window() const { return window_; }
 
+  // Whether a write of the trace has failed. The game is never interrupted for it; the run
+  // is stopped after the command.
+  bool traceLost() const { return !trace_; }
+
  private:
   void BoardBuilt() override;
   void StonePlaced(Integer side, Integer cell) override;
   void Emit(const std::string& line);
+  void Write(const std::string& text);
   void ClickCell(Integer button, Integer shift, Integer cell);
   bool ChooseMenu(MenuCommand menu);
 
@@ -46,8 +54,10 @@ class Session : private GameObserver {
 };
 
 // Runs a whole script: start-up, then each line in order until the end of the script, an
-// Exitx, or a bad line. The trace goes to `trace`; a bad line, an unreadable script or a
-// fault of the game is reported on `errors` with its line number. Returns the exit status.
-int RunScript(std::istream& script, std::ostream& trace, std::ostream& errors);
+// Exitx, or a bad line. The trace goes to `trace`, flushed line by line; a bad line, a read
+// error or a fault of the game is reported on `errors` with its line number, after the
+// trace of the lines before it, and so is a trace that could not be written. Returns the
+// exit status.
+int RunScript(ScriptSource& script, std::ostream& trace, std::ostream& errors);
 
 }  // namespace vorn::replay

@@ -1,0 +1,92 @@
+// Reading and writing the program's files through their descriptors, where the system says
+// what went wrong.
+#include "tools/replay/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace vorn::replay {
+
+namespace {
+
+std::string SystemText(int error) { return std::generic_category().message(error); }
+
+}  // namespace
+
+FileSource::FileSource(int descriptor, std::string name, bool owned)
+    : descriptor_(descriptor), name_(std::move(name)), owned_(owned) {}
+
+FileSource::~FileSource() {
+  if (owned_) ::close(descriptor_);
+}
+
+std::size_t FileSource::Read(char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t count = ::read(descriptor_, buffer, size);
+    if (count >= 0) return static_cast<std::size_t>(count);
+    if (errno != EINTR) throw ReadError("cannot read " + name_ + ": " + SystemText(errno));
+  }
+}
+
+std::unique_ptr<FileSource> OpenScript(const std::string& path) {
+  const bool standardInput = path == "-";
+  const std::string name = standardInput ? "standard input" : "script " + path;
+  int descriptor = STDIN_FILENO;
+  if (!standardInput) {
+    descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) throw ReadError("cannot open " + name + ": " + SystemText(errno));
+  }
+  auto script = std::make_unique<FileSource>(descriptor, name, !standardInput);
+  // A directory opens, and a closed standard input shows only when it is used; either is
+  // refused here, before the start-up's trace could pass for that of an empty script.
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0) {
+    throw ReadError("cannot read " + name + ": " + SystemText(errno));
+  }
+  if (S_ISDIR(status.st_mode)) throw ReadError("cannot read " + name + ": " + SystemText(EISDIR));
+  return script;
+}
+
+FileOutput::FileOutput(int descriptor) : descriptor_(descriptor) {
+  setp(buffer_.data(), buffer_.data() + buffer_.size());
+}
+
+FileOutput::~FileOutput() { Drain(); }
+
+FileOutput::int_type FileOutput::overflow(int_type c) {
+  if (!Drain()) return traits_type::eof();
+  if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+  *pptr() = traits_type::to_char_type(c);
+  pbump(1);
+  return c;
+}
+
+int FileOutput::sync() { return Drain() ? 0 : -1; }
+
+// Writes out what is buffered; a short write is continued, a failed one ends all writing.
+bool FileOutput::Drain() {
+  if (!failure_.empty()) return false;
+  const char* at = pbase();
+  while (at < pptr()) {
+    const ssize_t count = ::write(descriptor_, at, static_cast<std::size_t>(pptr() - at));
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) {
+      failure_ = SystemText(count < 0 ? errno : EIO);
+      return false;
+    }
+    at += count;
+  }
+  setp(buffer_.data(), buffer_.data() + buffer_.size());
+  return true;
+}
+
+std::string WriteFailure(const std::ostream& stream) {
+  const auto* file = dynamic_cast<const FileOutput*>(stream.rdbuf());
+  return file != nullptr && !file->failure().empty() ? file->failure() : "the stream failed";
+}
+
+}  // namespace vorn::replay
