@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "ui/twips.h"
@@ -63,8 +64,8 @@ QString HelpPageAddress(const QString& folder) {
   return address + kHelpPageName;
 }
 
-std::optional<double> BrowserExtent(double outerTwips, double marginTwips) {
-  const double extent = outerTwips - marginTwips;
+std::optional<double> BrowserExtent(double clientTwips, double marginTwips) {
+  const double extent = clientTwips - marginTwips;
   if (extent < 0) return std::nullopt;
   return extent;
 }
@@ -128,6 +129,12 @@ void HelpForm::buildControls() {
   setTabOrder(Command1, Command2);
   setTabOrder(Command2, Command3);
   setTabOrder(Command3, WebBrowser1);
+
+  for (QWidget* page : {static_cast<QWidget*>(WebBrowser1->viewport()),
+                        static_cast<QWidget*>(WebBrowser1->verticalScrollBar()),
+                        static_cast<QWidget*>(WebBrowser1->horizontalScrollBar())}) {
+    page->installEventFilter(this);
+  }
 }
 
 QPushButton* HelpForm::addButton(const char* name, const QString& caption,
@@ -159,16 +166,46 @@ void HelpForm::Command2_Click() {
 void HelpForm::Command3_Click() { hide(); }
 
 bool HelpForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  if (event->type() == QEvent::WindowActivate) {
+    Form_Activate();
+    expectActivationClick();
+  }
   return QWidget::event(event);
 }
 
 // Every activation shows the help page from its top.
 void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
 
+// A press on the page already under way was the activating click's; otherwise a press that
+// follows at once is.
+void HelpForm::expectActivationClick() {
+  holdingClick_ = pagePressed_;
+  if (!holdingClick_) activation_.start();
+}
+
+bool HelpForm::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      pagePressed_ = true;
+      if (activation_.active()) holdingClick_ = true;
+      activation_.stop();
+      return holdingClick_;
+    case QEvent::MouseMove:
+      return holdingClick_;
+    case QEvent::MouseButtonRelease:
+      pagePressed_ = false;
+      if (!holdingClick_) return false;
+      holdingClick_ = false;
+      return true;
+    default:
+      return QWidget::eventFilter(watched, event);
+  }
+}
+
 void HelpForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  Form_Resize();  // the frame may be known only now
+  Form_Resize();
 }
 
 void HelpForm::resizeEvent(QResizeEvent* event) {
@@ -176,18 +213,18 @@ void HelpForm::resizeEvent(QResizeEvent* event) {
   Form_Resize();
 }
 
-// The view follows the window's outer size, frame included; its left and top stay put, and
-// a side the window is too small for keeps its last value.
+// The view follows the window's client area, which is known at every showing, before the
+// window system has framed the window as well as after; its left and top stay put, and a
+// side the window is too small for keeps its last value.
 void HelpForm::Form_Resize() {
   const double twipsX = vorn::TwipsPerPixelX(*this);
   const double twipsY = vorn::TwipsPerPixelY(*this);
-  const QSize outer = frameGeometry().size();
   QSize view = WebBrowser1->size();
-  if (const auto width = vorn::BrowserExtent(outer.width() * twipsX, vorn::kBrowserWidthMargin)) {
+  if (const auto width = vorn::BrowserExtent(this->width() * twipsX, vorn::kBrowserWidthMargin)) {
     view.setWidth(qRound(*width / twipsX));
   }
   if (const auto height =
-          vorn::BrowserExtent(outer.height() * twipsY, vorn::kBrowserHeightMargin)) {
+          vorn::BrowserExtent(this->height() * twipsY, vorn::kBrowserHeightMargin)) {
     view.setHeight(qRound(*height / twipsY));
   }
   WebBrowser1->resize(view);

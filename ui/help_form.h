@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "ui/click_guard.h"
+
 class QPushButton;
 
 namespace vorn {
@@ -17,14 +19,15 @@ namespace vorn {
 // "vorn.htm". A folder that already ends in "/" (the root) gets no second one.
 QString HelpPageAddress(const QString& folder);
 
-// One side of the HTML view for a help window whose outer side (frame included) measures
-// `outerTwips`: the outer side less `marginTwips`. No value when the window is too small for
+// One side of the HTML view for a help window whose client area measures `clientTwips` on
+// that side: the client side less `marginTwips`. No value when the window is too small for
 // any view, in which case the view keeps its side.
-std::optional<double> BrowserExtent(double outerTwips, double marginTwips);
+std::optional<double> BrowserExtent(double clientTwips, double marginTwips);
 
-// Outer width less this gives the view's width, outer height less this its height.
-inline constexpr double kBrowserWidthMargin = 120;
-inline constexpr double kBrowserHeightMargin = 900;
+// Client width less this gives the view's width, client height less this its height: the
+// view keeps the margin it has on the left (30 twips, 2 pixels) on the right and below too.
+inline constexpr double kBrowserWidthMargin = 30 + 30;
+inline constexpr double kBrowserHeightMargin = 420 + 30;
 
 // The HTML view of the help window. It only ever shows local files; a link to anything
 // else is handed to the desktop (web and mail links) or ignored, and a page that cannot be
@@ -62,7 +65,9 @@ class HelpForm : public QWidget {
  public:
   explicit HelpForm(QWidget* parent = nullptr);
 
-  // The address of the help page, set by the opener and shown on every activation.
+  // The address of the help page, set by the opener and shown from its top on every
+  // activation. The click that activates the window does nothing more: the page has just
+  // moved under the pointer, and whatever lies there now is not what the user aimed at.
   QString Tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
 
@@ -75,6 +80,7 @@ class HelpForm : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -84,8 +90,14 @@ class HelpForm : public QWidget {
   QPushButton* addButton(const char* name, const QString& caption, double leftTwips);
   void Form_Activate();
   void Form_Resize();
+  void expectActivationClick();
 
   QString tag_;
+  // The press of the activating click may come just before the activation or just after it;
+  // either way that click is kept from the page.
+  bool pagePressed_ = false;
+  bool holdingClick_ = false;
+  vorn::ClickGuard activation_;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;

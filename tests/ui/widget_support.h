@@ -1,4 +1,5 @@
-// Helpers for widget tests: answering message boxes as a user would, and reading pixels.
+// Helpers for widget tests: answering message boxes as a user would, and fixing the length
+// of the moment in which a window ignores the click that brought it up.
 #pragma once
 
 #include <QAbstractButton>
@@ -9,31 +10,51 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <chrono>
 #include <functional>
+
+#include "ui/click_guard.h"
 
 namespace vorn::testing {
 
-// While alive, presses OK on every message box as soon as it is shown, and keeps its text.
+// While alive, presses OK on every message box once it is up, and keeps its text.
 class MessageBoxAnswerer : public QObject {
  public:
   MessageBoxAnswerer() { qApp->installEventFilter(this); }
   ~MessageBoxAnswerer() override { qApp->removeEventFilter(this); }
 
   QStringList texts;
-  // Called while each box is up, before it is answered.
+  // Called while each box is up and placed, before it is answered; a box it closes is not
+  // answered again.
   std::function<void(QMessageBox*)> onShown;
+  int pressedOk = 0;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show) {
       if (auto* box = qobject_cast<QMessageBox*>(watched)) {
         texts << box->text();
-        if (onShown) onShown(box);
-        QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        QTimer::singleShot(0, box, [this, box] {
+          if (onShown) onShown(box);
+          if (!box->isVisible()) return;
+          ++pressedOk;
+          box->button(QMessageBox::Ok)->click();
+        });
       }
     }
     return false;
   }
 };
+
+// While alive, the moment after a window appears or is activated lasts `interval`: a test
+// that acts within it or after it does so on any machine, however slow.
+class ClickGuardLength {
+ public:
+  explicit ClickGuardLength(std::chrono::milliseconds interval) { SetClickGuardInterval(interval); }
+  ~ClickGuardLength() { SetClickGuardInterval(std::nullopt); }
+};
+
+inline constexpr std::chrono::hours kForever{1};
+inline constexpr std::chrono::milliseconds kOver{0};
 
 }  // namespace vorn::testing
