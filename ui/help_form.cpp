@@ -2,8 +2,10 @@
 #include "ui/help_form.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -176,23 +178,31 @@ bool HelpForm::event(QEvent* event) {
 // Every activation shows the help page from its top.
 void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
 
-// A press on the page already under way was the activating click's; otherwise a press that
-// follows at once is.
 void HelpForm::expectActivationClick() {
   holdingClick_ = pagePressed_;
-  if (!holdingClick_) activation_.start();
+  expectingClick_ = !holdingClick_;
+  pointer_ = QCursor::pos();
 }
 
 bool HelpForm::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+      pointer_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
       pagePressed_ = true;
-      if (activation_.active()) holdingClick_ = true;
-      activation_.stop();
+      holdingClick_ = holdingClick_ || expectingClick_;
+      expectingClick_ = false;
       return holdingClick_;
-    case QEvent::MouseMove:
-      return holdingClick_;
+    case QEvent::Enter:
+    case QEvent::MouseMove: {
+      // The pointer coming onto the page or moving over it after the activation means a
+      // click of its own will follow. A move or an entry that leaves it where it was (a
+      // window system may send one) does not.
+      const QPoint at = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
+      if (at != pointer_) expectingClick_ = false;
+      pointer_ = at;
+      return holdingClick_ && event->type() == QEvent::MouseMove;
+    }
     case QEvent::MouseButtonRelease:
       pagePressed_ = false;
       if (!holdingClick_) return false;

@@ -7,9 +7,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
+#include <QPoint>
 #include <optional>
-
-#include "ui/click_guard.h"
 
 class QPushButton;
 
@@ -93,11 +92,13 @@ class HelpForm : public QWidget {
   void expectActivationClick();
 
   QString tag_;
-  // The press of the activating click may come just before the activation or just after it;
-  // either way that click is kept from the page.
+  // The press of the activating click comes just before the activation (the press under
+  // way then is that click's) or just after it (the press that follows before the pointer
+  // has moved is). Either way that click, and only it, is kept from the page.
   bool pagePressed_ = false;
+  bool expectingClick_ = false;
   bool holdingClick_ = false;
-  vorn::ClickGuard activation_;
+  QPoint pointer_;  // where the pointer was at the activation, or last over the page since
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;

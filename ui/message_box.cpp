@@ -2,9 +2,11 @@
 #include "ui/message_box.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyleHints>
 #include <algorithm>
 #include <climits>
 
@@ -13,6 +15,8 @@ namespace vorn {
 namespace {
 
 constexpr int kGapToTheWindow = 8;
+
+std::optional<std::chrono::milliseconds> chosenPressGuard;
 
 QPoint OnScreen(const QPoint& wanted, const QSize& box, const QRect& screen) {
   return QPoint(std::max(screen.left(), std::min(wanted.x(), screen.right() + 1 - box.width())),
@@ -30,6 +34,15 @@ bool IsPress(const QEvent* event) {
 }
 
 }  // namespace
+
+std::chrono::milliseconds PressGuardInterval() {
+  if (chosenPressGuard) return *chosenPressGuard;
+  return std::chrono::milliseconds(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+void SetPressGuardInterval(std::optional<std::chrono::milliseconds> interval) {
+  chosenPressGuard = interval;
+}
 
 QPoint PlaceBeside(const QRect& window, const QSize& box, const QRect& screen, int gap) {
   const int besideY = window.center().y() - box.height() / 2;
@@ -73,7 +86,7 @@ GameMessageBox::GameMessageBox(const QString& text, const QWidget* window)
 void GameMessageBox::showEvent(QShowEvent* event) {
   QMessageBox::showEvent(event);  // gives the box its final size
   placeBesideWindow();
-  guard_.start();
+  shown_.start();
 }
 
 // Before the box is on the screen its frame is unknown; the main window's is the best guess.
@@ -84,8 +97,12 @@ void GameMessageBox::placeBesideWindow() {
   move(PlaceBeside(window_->frameGeometry(), size() + frame, screen, kGapToTheWindow));
 }
 
+bool GameMessageBox::ignoringPresses() const {
+  return shown_.isValid() && shown_.elapsed() < PressGuardInterval().count();
+}
+
 bool GameMessageBox::eventFilter(QObject* watched, QEvent* event) {
-  if (IsPress(event) && guard_.active()) return true;
+  if (IsPress(event) && ignoringPresses()) return true;
   if (watched == text_ && textClicked(event)) return true;
   return QMessageBox::eventFilter(watched, event);
 }

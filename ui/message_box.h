@@ -4,14 +4,21 @@
 // board cannot dismiss it unseen, and a click on its text closes it as OK does.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
-
-#include "ui/click_guard.h"
+#include <chrono>
+#include <optional>
 
 class QLabel;
 
 namespace vorn {
+
+// How long after it appears a box ignores the mouse: the platform's double-click interval,
+// unless SetPressGuardInterval has set another. Tests set a length that no slow machine can
+// miss; std::nullopt gives the platform's back.
+std::chrono::milliseconds PressGuardInterval();
+void SetPressGuardInterval(std::optional<std::chrono::milliseconds> interval);
 
 // Where a box of `box` size (frame included) goes beside `window` on `screen`: `gap` pixels
 // to the right of the window, else to its left, below it or above it, the first of these
@@ -34,13 +41,14 @@ class GameMessageBox : public QMessageBox {
 
  private:
   void placeBesideWindow();
+  bool ignoringPresses() const;
   // A press and release on the text, in that order, is a click on it.
   bool textClicked(QEvent* event);
 
   QPointer<const QWidget> window_;
   QLabel* text_ = nullptr;
   bool textPressed_ = false;
-  ClickGuard guard_;
+  QElapsedTimer shown_;
 };
 
 }  // namespace vorn

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,6 @@
 #include "game/state.h"
 #include "ui/form1.h"
 #include "ui/help_form.h"
-#include "widget_support.h"
 
 namespace vorn::testing {
 namespace {
@@ -62,7 +62,8 @@ QString FixturePage() {
          Filler(60) + "<p><a name=\"end\">The end</a></p></body></html>";
 }
 
-// Clicks the link whose text is `text`, as a user would.
+// Moves the pointer over the page to the link whose text is `text` and clicks it, as a user
+// would.
 void ClickLink(QTextBrowser* browser, const QString& text) {
   const QTextCursor found = browser->document()->find(text);
   ASSERT_FALSE(found.isNull()) << text.toStdString();
@@ -70,7 +71,10 @@ void ClickLink(QTextBrowser* browser, const QString& text) {
   middle.setPosition((found.selectionStart() + found.selectionEnd()) / 2);
   browser->setTextCursor(middle);
   browser->ensureCursorVisible();
-  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(middle).center());
+  const QPoint link = browser->cursorRect(middle).center();
+  QTest::mouseMove(browser->viewport(), link + QPoint(0, 40));
+  QTest::mouseMove(browser->viewport(), link);
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
 }
 
 class HelpWindowTest : public ::testing::Test {
@@ -110,8 +114,6 @@ class HelpWindowTest : public ::testing::Test {
 
   QTemporaryDir pages_;
   QString fixture_;
-  // The clicks of these tests come well after each activation, unless a test says otherwise.
-  ClickGuardLength clicksComeLater_{kOver};
 };
 
 TEST(HelpPageAddressTest, JoinsFolderAndPageWithExactlyOneSeparator) {
@@ -328,6 +330,7 @@ TEST_F(HelpWindowTest, TheClickThatActivatesTheWindowOnlyBringsThePageToItsTop) 
   Form1 form;
   form.show();
   HelpForm help;
+  help.move(0, form.frameGeometry().bottom() + 10);  // the pointer over the page is over it alone
   OpenFixture(help);
   QTextCursor link = help.browser()->document()->find("The other page");
   link.setPosition((link.selectionStart() + link.selectionEnd()) / 2);
@@ -335,13 +338,13 @@ TEST_F(HelpWindowTest, TheClickThatActivatesTheWindowOnlyBringsThePageToItsTop) 
   QWidget* page = help.browser()->viewport();
 
   // The press comes just after the activation, as under a window manager that activates on
-  // press, or just before it, as when the program activates the window itself.
+  // press, or just before it, as without one, where the program activates the window itself.
   for (const bool pressFirst : {false, true}) {
     ClickLink(help.browser(), "Read the rules");
     ASSERT_EQ(help.browser()->LocationURL(), Location(fixture_, "rules"));
     ASSERT_TRUE(help.browser()->anchorAt(overLinkAtTop).isEmpty());
-    ClickGuardLength activatingClick(kForever);
     QApplication::setActiveWindow(&form);
+    QTest::mouseMove(page, overLinkAtTop);  // the pointer comes to rest over the page
     if (pressFirst) QTest::mousePress(page, Qt::LeftButton, {}, overLinkAtTop);
     QApplication::setActiveWindow(&help);
     if (!pressFirst) QTest::mousePress(page, Qt::LeftButton, {}, overLinkAtTop);
@@ -349,9 +352,26 @@ TEST_F(HelpWindowTest, TheClickThatActivatesTheWindowOnlyBringsThePageToItsTop) 
     EXPECT_EQ(help.browser()->LocationURL(), Location(fixture_)) << pressFirst;
     EXPECT_EQ(help.browser()->verticalScrollBar()->value(), 0) << pressFirst;
   }
-  // The next click follows the link as usual.
+  // The next click, even with the pointer still where it was, follows the link as usual.
   QTest::mouseClick(page, Qt::LeftButton, {}, overLinkAtTop);
   EXPECT_EQ(help.browser()->LocationURL(), Location(pages_.filePath("other.htm")));
+
+  // So does the first click after an activation without one, once the pointer has moved
+  // over the page to the link, or has come onto the page there (as when it jumps).
+  for (const bool jump : {false, true}) {
+    QApplication::setActiveWindow(&form);
+    QCursor::setPos(form.mapToGlobal(QPoint(20, 20)));
+    QApplication::setActiveWindow(&help);
+    ASSERT_EQ(help.browser()->LocationURL(), Location(fixture_));
+    if (jump) {
+      QEnterEvent entry(overLinkAtTop, overLinkAtTop, page->mapToGlobal(overLinkAtTop));
+      QCoreApplication::sendEvent(page, &entry);
+      QTest::mouseClick(page, Qt::LeftButton, {}, overLinkAtTop);
+    } else {
+      ClickLink(help.browser(), "The other page");
+    }
+    EXPECT_EQ(help.browser()->LocationURL(), Location(pages_.filePath("other.htm"))) << jump;
+  }
 }
 
 TEST_F(HelpWindowTest, MissingPageIsReportedInsideTheWindow) {

@@ -88,7 +88,7 @@ TEST(MessageBoxPlacementTest, BesideTheWindowWhereThereIsRoomElseAwayFromItOnThe
 // The second click of a quick double click on the winning cell pressed OK, which had come
 // up under the pointer, and the fresh board appeared before the player saw the win.
 TEST_F(MessageBoxTest, APressRightAfterTheWinMessageAppearsCannotCloseIt) {
-  ClickGuardLength guard(kForever);
+  PressGuardLength guard(kForever);
   MessageBoxAnswerer answerer;
   Form1 form;
   form.show();
@@ -111,7 +111,7 @@ TEST_F(MessageBoxTest, APressRightAfterTheWinMessageAppearsCannotCloseIt) {
 
 // The text says "click here to continue", but a click on it did nothing.
 TEST_F(MessageBoxTest, AClickOnTheTextClosesTheMessageOnceTheMomentIsOver) {
-  ClickGuardLength guard(kOver);
+  PressGuardLength guard(kOver);
   MessageBoxAnswerer answerer;
   Form1 form;
   form.show();

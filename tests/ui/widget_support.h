@@ -1,5 +1,5 @@
 // Helpers for widget tests: answering message boxes as a user would, and fixing the length
-// of the moment in which a window ignores the click that brought it up.
+// of the moment in which a new box ignores the mouse.
 #pragma once
 
 #include <QAbstractButton>
@@ -13,7 +13,7 @@
 #include <chrono>
 #include <functional>
 
-#include "ui/click_guard.h"
+#include "ui/message_box.h"
 
 namespace vorn::testing {
 
@@ -46,12 +46,12 @@ class MessageBoxAnswerer : public QObject {
   }
 };
 
-// While alive, the moment after a window appears or is activated lasts `interval`: a test
-// that acts within it or after it does so on any machine, however slow.
-class ClickGuardLength {
+// While alive, a message box ignores the mouse for `interval` after it appears: a test that
+// acts within that moment or after it does so on any machine, however slow.
+class PressGuardLength {
  public:
-  explicit ClickGuardLength(std::chrono::milliseconds interval) { SetClickGuardInterval(interval); }
-  ~ClickGuardLength() { SetClickGuardInterval(std::nullopt); }
+  explicit PressGuardLength(std::chrono::milliseconds interval) { SetPressGuardInterval(interval); }
+  ~PressGuardLength() { SetPressGuardInterval(std::nullopt); }
 };
 
 inline constexpr std::chrono::hours kForever{1};
