@@ -180,7 +180,8 @@ void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
 
 void HelpForm::expectActivationClick() {
   holdingClick_ = pagePressed_;
-  expectingClick_ = !holdingClick_;
+  expectingClick_ = !pagePressed_ && !clickedWhileInactive_;
+  clickedWhileInactive_ = false;
   pointer_ = QCursor::pos();
 }
 
@@ -205,6 +206,7 @@ bool HelpForm::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease:
       pagePressed_ = false;
+      if (!isActiveWindow()) clickedWhileInactive_ = true;
       if (!holdingClick_) return false;
       holdingClick_ = false;
       return true;

@@ -92,10 +92,12 @@ class HelpForm : public QWidget {
   void expectActivationClick();
 
   QString tag_;
-  // The press of the activating click comes just before the activation (the press under
-  // way then is that click's) or just after it (the press that follows before the pointer
-  // has moved is). Either way that click, and only it, is kept from the page.
+  // The activating click may come whole before the activation (it met the page as it was,
+  // and nothing is to be done), its press may come before it (the press under way then is
+  // that click's), or it may come after it (the press that follows before the pointer has
+  // moved is). Either way that click, and only it, is kept from the page as it is now.
   bool pagePressed_ = false;
+  bool clickedWhileInactive_ = false;
   bool expectingClick_ = false;
   bool holdingClick_ = false;
   QPoint pointer_;  // where the pointer was at the activation, or last over the page since

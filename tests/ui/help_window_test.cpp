@@ -337,24 +337,28 @@ TEST_F(HelpWindowTest, TheClickThatActivatesTheWindowOnlyBringsThePageToItsTop) 
   const QPoint overLinkAtTop = help.browser()->cursorRect(link).center();
   QWidget* page = help.browser()->viewport();
 
-  // The press comes just after the activation, as under a window manager that activates on
-  // press, or just before it, as without one, where the program activates the window itself.
-  for (const bool pressFirst : {false, true}) {
+  // The activation comes before the press, as under a window manager that activates on
+  // press; between press and release, or after the release of a quick click, as without
+  // one, where the program activates the window itself once it is clicked.
+  for (const int activationAfter : {0, 1, 2}) {  // how many of press and release
+    help.browser()->Navigate(fixture_);
     ClickLink(help.browser(), "Read the rules");
     ASSERT_EQ(help.browser()->LocationURL(), Location(fixture_, "rules"));
     ASSERT_TRUE(help.browser()->anchorAt(overLinkAtTop).isEmpty());
     QApplication::setActiveWindow(&form);
     QTest::mouseMove(page, overLinkAtTop);  // the pointer comes to rest over the page
-    if (pressFirst) QTest::mousePress(page, Qt::LeftButton, {}, overLinkAtTop);
-    QApplication::setActiveWindow(&help);
-    if (!pressFirst) QTest::mousePress(page, Qt::LeftButton, {}, overLinkAtTop);
+    if (activationAfter == 0) QApplication::setActiveWindow(&help);
+    QTest::mousePress(page, Qt::LeftButton, {}, overLinkAtTop);
+    if (activationAfter == 1) QApplication::setActiveWindow(&help);
     QTest::mouseRelease(page, Qt::LeftButton, {}, overLinkAtTop);
-    EXPECT_EQ(help.browser()->LocationURL(), Location(fixture_)) << pressFirst;
-    EXPECT_EQ(help.browser()->verticalScrollBar()->value(), 0) << pressFirst;
+    if (activationAfter == 2) QApplication::setActiveWindow(&help);
+    EXPECT_EQ(help.browser()->LocationURL(), Location(fixture_)) << activationAfter;
+    EXPECT_EQ(help.browser()->verticalScrollBar()->value(), 0) << activationAfter;
+    // The next click, even with the pointer still where it was, follows the link as usual.
+    QTest::mouseClick(page, Qt::LeftButton, {}, overLinkAtTop);
+    EXPECT_EQ(help.browser()->LocationURL(), Location(pages_.filePath("other.htm")))
+        << activationAfter;
   }
-  // The next click, even with the pointer still where it was, follows the link as usual.
-  QTest::mouseClick(page, Qt::LeftButton, {}, overLinkAtTop);
-  EXPECT_EQ(help.browser()->LocationURL(), Location(pages_.filePath("other.htm")));
 
   // So does the first click after an activation without one, once the pointer has moved
   // over the page to the link, or has come onto the page there (as when it jumps).
