@@ -2,7 +2,6 @@
 #include "ui/help_form.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -180,9 +179,8 @@ void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
 
 void HelpForm::expectActivationClick() {
   holdingClick_ = pagePressed_;
-  expectingClick_ = !pagePressed_ && !clickedWhileInactive_;
+  expectingClick_ = pointerOnPage_ && !pagePressed_ && !clickedWhileInactive_;
   clickedWhileInactive_ = false;
-  pointer_ = QCursor::pos();
 }
 
 bool HelpForm::eventFilter(QObject* watched, QEvent* event) {
@@ -196,14 +194,19 @@ bool HelpForm::eventFilter(QObject* watched, QEvent* event) {
       return holdingClick_;
     case QEvent::Enter:
     case QEvent::MouseMove: {
-      // The pointer coming onto the page or moving over it after the activation means a
-      // click of its own will follow. A move or an entry that leaves it where it was (a
-      // window system may send one) does not.
+      // The pointer moving over the page after the activation means a click of its own will
+      // follow. A move or an entry that leaves it where it was (a window system may send
+      // one) does not.
       const QPoint at = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
       if (at != pointer_) expectingClick_ = false;
       pointer_ = at;
+      pointerOnPage_ = true;
       return holdingClick_ && event->type() == QEvent::MouseMove;
     }
+    case QEvent::Leave:
+      pointerOnPage_ = false;
+      expectingClick_ = false;
+      return false;
     case QEvent::MouseButtonRelease:
       pagePressed_ = false;
       if (!isActiveWindow()) clickedWhileInactive_ = true;

@@ -94,13 +94,15 @@ class HelpForm : public QWidget {
   QString tag_;
   // The activating click may come whole before the activation (it met the page as it was,
   // and nothing is to be done), its press may come before it (the press under way then is
-  // that click's), or it may come after it (the press that follows before the pointer has
-  // moved is). Either way that click, and only it, is kept from the page as it is now.
+  // that click's), or it may come after it (the press that follows, with the pointer resting
+  // over the page since the activation, is). That click, and only it, is kept from the page
+  // as it is now.
+  bool pointerOnPage_ = false;
+  QPoint pointer_;  // where the pointer was last seen over the page
   bool pagePressed_ = false;
   bool clickedWhileInactive_ = false;
   bool expectingClick_ = false;
   bool holdingClick_ = false;
-  QPoint pointer_;  // where the pointer was at the activation, or last over the page since
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;
