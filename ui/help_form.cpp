@@ -103,6 +103,53 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   return QTextBrowser::loadResource(type, name);
 }
 
+ActivatingClickFilter::ActivatingClickFilter(QWidget* window)
+    : QObject(window), window_(window) {}
+
+void ActivatingClickFilter::watch(QWidget* widget) { widget->installEventFilter(this); }
+
+void ActivatingClickFilter::windowActivated() {
+  holdingClick_ = pressed_;
+  expectingClick_ = pointerOver_ && !pressed_ && !clickedWhileInactive_;
+  clickedWhileInactive_ = false;
+}
+
+bool ActivatingClickFilter::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      pointer_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+      pressed_ = true;
+      holdingClick_ = holdingClick_ || expectingClick_;
+      expectingClick_ = false;
+      return holdingClick_;
+    case QEvent::Enter:
+    case QEvent::MouseMove: {
+      // The pointer moving after the activation means a click of its own will follow. A
+      // move or an entry that leaves it where it was (a window system may send one) does
+      // not. Positions are compared within one window only: where the window system gives
+      // no global ones, each window has its own.
+      const QPoint at = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
+      if (at != pointer_) expectingClick_ = false;
+      pointer_ = at;
+      pointerOver_ = true;
+      return holdingClick_ && event->type() == QEvent::MouseMove;
+    }
+    case QEvent::Leave:
+      pointerOver_ = false;
+      expectingClick_ = false;
+      return false;
+    case QEvent::MouseButtonRelease:
+      pressed_ = false;
+      if (!window_->isActiveWindow()) clickedWhileInactive_ = true;
+      if (!holdingClick_) return false;
+      holdingClick_ = false;
+      return true;
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+}
+
 }  // namespace vorn
 
 HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -131,11 +178,10 @@ void HelpForm::buildControls() {
   setTabOrder(Command2, Command3);
   setTabOrder(Command3, WebBrowser1);
 
-  for (QWidget* page : {static_cast<QWidget*>(WebBrowser1->viewport()),
-                        static_cast<QWidget*>(WebBrowser1->verticalScrollBar()),
-                        static_cast<QWidget*>(WebBrowser1->horizontalScrollBar())}) {
-    page->installEventFilter(this);
-  }
+  pageClicks_ = new vorn::ActivatingClickFilter(this);
+  pageClicks_->watch(WebBrowser1->viewport());
+  pageClicks_->watch(WebBrowser1->verticalScrollBar());
+  pageClicks_->watch(WebBrowser1->horizontalScrollBar());
 }
 
 QPushButton* HelpForm::addButton(const char* name, const QString& caption,
@@ -169,54 +215,13 @@ void HelpForm::Command3_Click() { hide(); }
 bool HelpForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
     Form_Activate();
-    expectActivationClick();
+    pageClicks_->windowActivated();
   }
   return QWidget::event(event);
 }
 
 // Every activation shows the help page from its top.
 void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
-
-void HelpForm::expectActivationClick() {
-  holdingClick_ = pagePressed_;
-  expectingClick_ = pointerOnPage_ && !pagePressed_ && !clickedWhileInactive_;
-  clickedWhileInactive_ = false;
-}
-
-bool HelpForm::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      pointer_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-      pagePressed_ = true;
-      holdingClick_ = holdingClick_ || expectingClick_;
-      expectingClick_ = false;
-      return holdingClick_;
-    case QEvent::Enter:
-    case QEvent::MouseMove: {
-      // The pointer moving over the page after the activation means a click of its own will
-      // follow. A move or an entry that leaves it where it was (a window system may send
-      // one) does not.
-      const QPoint at = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
-      if (at != pointer_) expectingClick_ = false;
-      pointer_ = at;
-      pointerOnPage_ = true;
-      return holdingClick_ && event->type() == QEvent::MouseMove;
-    }
-    case QEvent::Leave:
-      pointerOnPage_ = false;
-      expectingClick_ = false;
-      return false;
-    case QEvent::MouseButtonRelease:
-      pagePressed_ = false;
-      if (!isActiveWindow()) clickedWhileInactive_ = true;
-      if (!holdingClick_) return false;
-      holdingClick_ = false;
-      return true;
-    default:
-      return QWidget::eventFilter(watched, event);
-  }
-}
 
 void HelpForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

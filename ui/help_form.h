@@ -3,11 +3,11 @@
 // window stays usable while it is open.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
-#include <QPoint>
 #include <optional>
 
 class QPushButton;
@@ -55,6 +55,32 @@ class HelpBrowser : public QTextBrowser {
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 };
 
+// Keeps the click that activated `window` from the widgets it watches, whose content the
+// activation has just changed under the pointer; later clicks pass as usual. That click may
+// come whole before the activation (it met the widgets as they were, and nothing is to be
+// done), its press may come before it (the press under way then is that click's), or it may
+// come after it (the press that follows, with the pointer resting over the widgets since
+// the activation, is).
+class ActivatingClickFilter : public QObject {
+ public:
+  explicit ActivatingClickFilter(QWidget* window);
+  void watch(QWidget* widget);
+  // Call on every activation of the window.
+  void windowActivated();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* window_;
+  bool pointerOver_ = false;
+  QPoint pointer_;  // where the pointer was last seen over the widgets
+  bool pressed_ = false;
+  bool clickedWhileInactive_ = false;
+  bool expectingClick_ = false;
+  bool holdingClick_ = false;
+};
+
 }  // namespace vorn
 
 class HelpForm : public QWidget {
@@ -79,7 +105,6 @@ class HelpForm : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -89,20 +114,9 @@ class HelpForm : public QWidget {
   QPushButton* addButton(const char* name, const QString& caption, double leftTwips);
   void Form_Activate();
   void Form_Resize();
-  void expectActivationClick();
 
   QString tag_;
-  // The activating click may come whole before the activation (it met the page as it was,
-  // and nothing is to be done), its press may come before it (the press under way then is
-  // that click's), or it may come after it (the press that follows, with the pointer resting
-  // over the page since the activation, is). That click, and only it, is kept from the page
-  // as it is now.
-  bool pointerOnPage_ = false;
-  QPoint pointer_;  // where the pointer was last seen over the page
-  bool pagePressed_ = false;
-  bool clickedWhileInactive_ = false;
-  bool expectingClick_ = false;
-  bool holdingClick_ = false;
+  vorn::ActivatingClickFilter* pageClicks_ = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;
