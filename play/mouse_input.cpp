@@ -56,9 +56,8 @@ void ComputerOpening() {
   SpreadInfluence(SelectedCell, -100);
   Influence[SelectedCell] = 0;
   SwitchTurn();
-  // After a preset layout the opening stone can fill the board. No stone is left to play
-  // then, so the one chain that stands on a full board wins at once.
-  if (LowestEmptyCell() == 0 && !AnnounceIfWon(1)) AnnounceIfWon(0);
+  // After a preset layout the opening stone can fill the board.
+  AnnounceFullBoard();
 }
 
 void GreenMove() {
@@ -75,6 +74,10 @@ void GreenMove() {
 }
 
 }  // namespace
+
+void AnnounceFullBoard() {
+  if (LowestEmptyCell() == 0 && !AnnounceIfWon(1)) AnnounceIfWon(0);
+}
 
 Integer HitTest(Single x, Single y) {
   for (Integer cell = 1; cell <= CellCount; ++cell) {

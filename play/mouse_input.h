@@ -17,6 +17,11 @@ void Form_MouseUp(Integer button, Integer shift, Single x, Single y);
 // Moving the mouse does nothing: there is no hover feedback.
 void Form_MouseMove(Integer button, Integer shift, Single x, Single y);
 
+// On a full board no stone is left to play, so the one chain that stands on it (a full board
+// always holds exactly one) wins at once: RED's is looked for first, then GREEN's. Does
+// nothing while a cell is empty.
+void AnnounceFullBoard();
+
 // The cell whose click box holds (x, y) twips, the lowest number first; 0 for none. A box is
 // the straight-sided middle band of a cell, bounds included.
 Integer HitTest(Single x, Single y);

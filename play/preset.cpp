@@ -24,6 +24,8 @@ void StartPreset_Click() {
   Window().SetMenuEnabled(MenuItem::StartPreset, false);
   SideToMove = 0;
   PresetMode = No;
+  // A layout that fills the board leaves nothing to play.
+  AnnounceFullBoard();
 }
 
 void PlacePresetStone(Integer button) {

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -16,9 +15,11 @@
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
 #include "play/preset.h"
+#include "play/turns.h"
 #include "ui/about_form.h"
 #include "ui/board_surface.h"
 #include "ui/help_form.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -54,10 +55,14 @@ vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Form1");
+  // The size is the board's alone: the window can be minimised and closed, not maximised.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   buildMenus();
   buildControls();
   vorn::AttachWindow(this);
-  vorn::Form_Load();
+  runGuarded(vorn::Form_Load);
 }
 
 Form1::~Form1() {
@@ -65,36 +70,35 @@ Form1::~Form1() {
   vorn::AttachWindow(nullptr);
 }
 
+// Every caption carries a mnemonic ("&" before the letter that Alt chooses); the captions
+// shown are the same words without it.
 void Form1::buildMenus() {
-  QMenu* vornMenu = menuBar()->addMenu("Vorn");
+  QMenu* vornMenu = menuBar()->addMenu("&Vorn");
   vornMenu->setObjectName("Vornx");
   actions_[int(vorn::MenuItem::Restartx)] =
-      addCommand(vornMenu, "Restartx", "End Current Game", vorn::Restartx_Click);
+      addCommand(vornMenu, "Restartx", "&End Current Game", vorn::Restartx_Click);
   actions_[int(vorn::MenuItem::Presetx)] =
-      addCommand(vornMenu, "Presetx", "Preset Board", vorn::Presetx_Click);
+      addCommand(vornMenu, "Presetx", "&Preset Board", vorn::Presetx_Click);
   actions_[int(vorn::MenuItem::StartPreset)] =
-      addCommand(vornMenu, "StartPreset", "Start Preset Game", vorn::StartPreset_Click);
+      addCommand(vornMenu, "StartPreset", "&Start Preset Game", vorn::StartPreset_Click);
 
-  sizeMenu_ = menuBar()->addMenu("Size");
+  sizeMenu_ = menuBar()->addMenu("&Size");
   sizeMenu_->setObjectName("Sizex");
   sizeMenu_->menuAction()->setObjectName("Sizex");
   actions_[int(vorn::MenuItem::Sizex)] = sizeMenu_->menuAction();
-  QAction* square = addCommand(sizeMenu_, "Squarex", "Square", vorn::Squarex_Click);
+  QAction* square = addCommand(sizeMenu_, "Squarex", "S&quare", vorn::Squarex_Click);
   square->setCheckable(true);
   square->setChecked(true);
   actions_[int(vorn::MenuItem::Squarex)] = square;
   actions_[int(vorn::MenuItem::Increasex)] =
-      addCommand(sizeMenu_, "Increasex", "Increase", vorn::Increasex_Click);
+      addCommand(sizeMenu_, "Increasex", "&Increase", vorn::Increasex_Click);
   actions_[int(vorn::MenuItem::Decreasex)] =
-      addCommand(sizeMenu_, "Decreasex", "Decrease", vorn::Decreasex_Click);
+      addCommand(sizeMenu_, "Decreasex", "&Decrease", vorn::Decreasex_Click);
 
   // "Help", "About" and "Exit" are commands on the menu bar itself.
-  QAction* help = menuBar()->addAction("Help", this, &Form1::Helpx_Click);
-  help->setObjectName("Helpx");
-  QAction* about = menuBar()->addAction("About", this, &Form1::Aboutx_Click);
-  about->setObjectName("Aboutx");
-  QAction* exit = menuBar()->addAction("Exit", this, &Form1::Exitx_Click);
-  exit->setObjectName("Exitx");
+  addBarCommand("Helpx", "&Help", &Form1::Helpx_Click);
+  addBarCommand("Aboutx", "&About", &Form1::Aboutx_Click);
+  addBarCommand("Exitx", "E&xit", &Form1::Exitx_Click);
 }
 
 QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -102,31 +106,43 @@ QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   // The check mark of "Square" is the game's to set, not the click's.
-  connect(action, &QAction::triggered, this, [action, command] {
+  connect(action, &QAction::triggered, this, [this, action, command] {
     const bool checked = action->isChecked();
     if (action->isCheckable()) action->setChecked(!checked);
-    command();
+    runGuarded(command);
   });
   return action;
+}
+
+void Form1::addBarCommand(const char* name, const QString& caption, void (Form1::*command)()) {
+  QAction* action = menuBar()->addAction(caption);
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, [this, command] {
+    runGuarded([this, command] { (this->*command)(); });
+  });
 }
 
 void Form1::buildControls() {
   surface_ = new BoardSurface(this);
   surface_->setObjectName("BoardSurface");
   setCentralWidget(surface_);
-  surface_->onMouseRelease = [](QMouseEvent* event) {
+  surface_->onMouseRelease = [this](QMouseEvent* event) {
     const vorn::Integer button = ButtonCode(event->button());
     if (button == 0) return;
     const QPointF at = event->position();
-    vorn::Form_MouseUp(button, ShiftMask(event->modifiers()),
-                       static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
-                       static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
-  };
-  surface_->onMouseMove = [](QMouseEvent* event) {
-    const QPointF at = event->position();
-    vorn::Form_MouseMove(ButtonCode(event->button()), ShiftMask(event->modifiers()),
+    runGuarded([&] {
+      vorn::Form_MouseUp(button, ShiftMask(event->modifiers()),
                          static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
                          static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
+    });
+  };
+  surface_->onMouseMove = [this](QMouseEvent* event) {
+    const QPointF at = event->position();
+    runGuarded([&] {
+      vorn::Form_MouseMove(ButtonCode(event->button()), ShiftMask(event->modifiers()),
+                           static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
+                           static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
+    });
   };
   for (int side = 0; side < 2; ++side) {
     playerMoves_[side] = new QListWidget(surface_);
@@ -262,15 +278,39 @@ void Form1::SetLabelCaption(const std::string& caption) {
 void Form1::HideLabel() { label3_->hide(); }
 
 void Form1::MessageBox(const std::string& prompt) {
-  // No parent: the main window may be disabled while the box is up, and a disabled parent
-  // would disable the box with it. Application-modal keeps every other window still.
-  QMessageBox box(QMessageBox::NoIcon, "VORN", QString::fromStdString(prompt), QMessageBox::Ok);
-  box.setObjectName("VornMessage");
-  box.setWindowModality(Qt::ApplicationModal);
-  box.setWindowIcon(windowIcon());
-  box.adjustSize();
-  if (isVisible()) box.move(frameGeometry().center() - box.rect().center());
+  vorn::GameMessageBox box(QString::fromStdString(prompt), this);
   box.exec();
+}
+
+// --- The error boundary ----------------------------------------------------------------
+
+void Form1::runGuarded(const std::function<void()>& handler) {
+  std::string error;
+  try {
+    handler();
+    return;
+  } catch (const std::exception& fault) {
+    error = fault.what();
+  } catch (...) {
+    error = "an unknown error";
+  }
+  recoverFrom(error);
+}
+
+// The game's state may be anything after an error, so only a new board is trusted. Should
+// even that fail, nothing can be trusted any more and the program ends.
+void Form1::recoverFrom(const std::string& error) {
+  MessageBox("Vorn met an internal error and starts a fresh board:\n" + error);
+  try {
+    vorn::Restartx_Click();
+    vorn::SideToMove = 1;
+    vorn::SwitchTurn();  // GREEN to move, the window enabled
+  } catch (const std::exception& fault) {
+    MessageBox(std::string("Vorn cannot build a fresh board and stops:\n") + fault.what());
+    setEnabled(false);
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
+                              Qt::QueuedConnection);
+  }
 }
 
 // --- Commands on the menu bar ----------------------------------------------------------

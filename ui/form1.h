@@ -1,10 +1,12 @@
 // The main window: the board's drawing surface, the menu bar, the turn indicator and the
 // hidden move lists. It carries the game through the window services and hands every mouse
-// release and menu command to the game.
+// release and menu command to the game, behind an error boundary: the game's run-time errors
+// must not unwind into Qt's event loop.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 #include "game/window_services.h"
 
@@ -72,6 +74,11 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void buildControls();
   QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                       void (*command)());
+  void addBarCommand(const char* name, const QString& caption, void (Form1::*command)());
+  // Runs a handler; a run-time error in it is reported, and play goes on from a fresh board
+  // of the same size and shape with GREEN to move.
+  void runGuarded(const std::function<void()>& handler);
+  void recoverFrom(const std::string& error);
   void applyOuterSize();
   void placeIndicators();
   QRectF indicatorRect(int side) const;

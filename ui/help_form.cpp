@@ -5,7 +5,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "app/install_layout.h"
@@ -74,8 +76,8 @@ QString HelpPageAddress(const QString& programFolder) {
   return beside;  // where the window then reports it missing
 }
 
-std::optional<double> BrowserExtent(double outerTwips, double marginTwips) {
-  const double extent = outerTwips - marginTwips;
+std::optional<double> BrowserExtent(double clientTwips, double marginTwips) {
+  const double extent = clientTwips - marginTwips;
   if (extent < 0) return std::nullopt;
   return extent;
 }
@@ -112,6 +114,53 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   return QTextBrowser::loadResource(type, name);
 }
 
+ActivatingClickFilter::ActivatingClickFilter(QWidget* window)
+    : QObject(window), window_(window) {}
+
+void ActivatingClickFilter::watch(QWidget* widget) { widget->installEventFilter(this); }
+
+void ActivatingClickFilter::windowActivated() {
+  holdingClick_ = pressed_;
+  expectingClick_ = pointerOver_ && !pressed_ && !clickedWhileInactive_;
+  clickedWhileInactive_ = false;
+}
+
+bool ActivatingClickFilter::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      pointer_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+      pressed_ = true;
+      holdingClick_ = holdingClick_ || expectingClick_;
+      expectingClick_ = false;
+      return holdingClick_;
+    case QEvent::Enter:
+    case QEvent::MouseMove: {
+      // The pointer moving after the activation means a click of its own will follow. A
+      // move or an entry that leaves it where it was (a window system may send one) does
+      // not. Positions are compared within one window only: where the window system gives
+      // no global ones, each window has its own.
+      const QPoint at = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
+      if (at != pointer_) expectingClick_ = false;
+      pointer_ = at;
+      pointerOver_ = true;
+      return holdingClick_ && event->type() == QEvent::MouseMove;
+    }
+    case QEvent::Leave:
+      pointerOver_ = false;
+      expectingClick_ = false;
+      return false;
+    case QEvent::MouseButtonRelease:
+      pressed_ = false;
+      if (!window_->isActiveWindow()) clickedWhileInactive_ = true;
+      if (!holdingClick_) return false;
+      holdingClick_ = false;
+      return true;
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+}
+
 }  // namespace vorn
 
 HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -139,6 +188,11 @@ void HelpForm::buildControls() {
   setTabOrder(Command1, Command2);
   setTabOrder(Command2, Command3);
   setTabOrder(Command3, WebBrowser1);
+
+  pageClicks_ = new vorn::ActivatingClickFilter(this);
+  pageClicks_->watch(WebBrowser1->viewport());
+  pageClicks_->watch(WebBrowser1->verticalScrollBar());
+  pageClicks_->watch(WebBrowser1->horizontalScrollBar());
 }
 
 QPushButton* HelpForm::addButton(const char* name, const QString& caption,
@@ -170,7 +224,10 @@ void HelpForm::Command2_Click() {
 void HelpForm::Command3_Click() { hide(); }
 
 bool HelpForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  if (event->type() == QEvent::WindowActivate) {
+    Form_Activate();
+    pageClicks_->windowActivated();
+  }
   return QWidget::event(event);
 }
 
@@ -179,7 +236,7 @@ void HelpForm::Form_Activate() { WebBrowser1->Navigate(tag_); }
 
 void HelpForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  Form_Resize();  // the frame may be known only now
+  Form_Resize();
 }
 
 void HelpForm::resizeEvent(QResizeEvent* event) {
@@ -187,18 +244,18 @@ void HelpForm::resizeEvent(QResizeEvent* event) {
   Form_Resize();
 }
 
-// The view follows the window's outer size, frame included; its left and top stay put, and
-// a side the window is too small for keeps its last value.
+// The view follows the window's client area, which is known at every showing, before the
+// window system has framed the window as well as after; its left and top stay put, and a
+// side the window is too small for keeps its last value.
 void HelpForm::Form_Resize() {
   const double twipsX = vorn::TwipsPerPixelX(*this);
   const double twipsY = vorn::TwipsPerPixelY(*this);
-  const QSize outer = frameGeometry().size();
   QSize view = WebBrowser1->size();
-  if (const auto width = vorn::BrowserExtent(outer.width() * twipsX, vorn::kBrowserWidthMargin)) {
+  if (const auto width = vorn::BrowserExtent(this->width() * twipsX, vorn::kBrowserWidthMargin)) {
     view.setWidth(qRound(*width / twipsX));
   }
   if (const auto height =
-          vorn::BrowserExtent(outer.height() * twipsY, vorn::kBrowserHeightMargin)) {
+          vorn::BrowserExtent(this->height() * twipsY, vorn::kBrowserHeightMargin)) {
     view.setHeight(qRound(*height / twipsY));
   }
   WebBrowser1->resize(view);

@@ -3,6 +3,7 @@
 // It is modeless and resizable, and the main window stays usable while it is open.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>
@@ -23,14 +24,15 @@ QString PageInFolder(const QString& folder);
 // else, when neither exists, the address beside the program.
 QString HelpPageAddress(const QString& programFolder);
 
-// One side of the HTML view for a help window whose outer side (frame included) measures
-// `outerTwips`: the outer side less `marginTwips`. No value when the window is too small for
+// One side of the HTML view for a help window whose client area measures `clientTwips` on
+// that side: the client side less `marginTwips`. No value when the window is too small for
 // any view, in which case the view keeps its side.
-std::optional<double> BrowserExtent(double outerTwips, double marginTwips);
+std::optional<double> BrowserExtent(double clientTwips, double marginTwips);
 
-// Outer width less this gives the view's width, outer height less this its height.
-inline constexpr double kBrowserWidthMargin = 120;
-inline constexpr double kBrowserHeightMargin = 900;
+// Client width less this gives the view's width, client height less this its height: the
+// view keeps the margin it has on the left (30 twips, 2 pixels) on the right and below too.
+inline constexpr double kBrowserWidthMargin = 30 + 30;
+inline constexpr double kBrowserHeightMargin = 420 + 30;
 
 // The HTML view of the help window. It only ever shows local files; a link to anything
 // else is handed to the desktop (web and mail links) or ignored, and a page that cannot be
@@ -59,6 +61,32 @@ class HelpBrowser : public QTextBrowser {
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 };
 
+// Keeps the click that activated `window` from the widgets it watches, whose content the
+// activation has just changed under the pointer; later clicks pass as usual. That click may
+// come whole before the activation (it met the widgets as they were, and nothing is to be
+// done), its press may come before it (the press under way then is that click's), or it may
+// come after it (the press that follows, with the pointer resting over the widgets since
+// the activation, is).
+class ActivatingClickFilter : public QObject {
+ public:
+  explicit ActivatingClickFilter(QWidget* window);
+  void watch(QWidget* widget);
+  // Call on every activation of the window.
+  void windowActivated();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* window_;
+  bool pointerOver_ = false;
+  QPoint pointer_;  // where the pointer was last seen over the widgets
+  bool pressed_ = false;
+  bool clickedWhileInactive_ = false;
+  bool expectingClick_ = false;
+  bool holdingClick_ = false;
+};
+
 }  // namespace vorn
 
 class HelpForm : public QWidget {
@@ -68,7 +96,9 @@ class HelpForm : public QWidget {
  public:
   explicit HelpForm(QWidget* parent = nullptr);
 
-  // The address of the help page, set by the opener and shown on every activation.
+  // The address of the help page, set by the opener and shown from its top on every
+  // activation. The click that activates the window does nothing more: the page has just
+  // moved under the pointer, and whatever lies there now is not what the user aimed at.
   QString Tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
 
@@ -92,6 +122,7 @@ class HelpForm : public QWidget {
   void Form_Resize();
 
   QString tag_;
+  vorn::ActivatingClickFilter* pageClicks_ = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;

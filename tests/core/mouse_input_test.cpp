@@ -108,17 +108,32 @@ TEST_F(MouseInputTest, AnOpeningCellTakenByAPresetStoneGivesWayToTheLowestEmptyC
   EXPECT_EQ(SideToMove, 0);
 }
 
-TEST_F(MouseInputTest, AnOpeningOnAFullBoardDoesNothingAtAll) {
-  Board(5, true);
-  Presetx_Click();
-  for (Integer cell = 1; cell <= CellCount; ++cell) Click(cell, cell % 2 ? kLeftButton : kRightButton);
-  StartPreset_Click();
-  const std::size_t redStones = window.Moves(1).size();
-  Click(13, kRightButton);
-  EXPECT_EQ(window.Moves(1).size(), redStones);
-  EXPECT_EQ(GameStarted, No);
-  EXPECT_EQ(SideToMove, 0);
-  EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
+// A layout that fills the board left a game nobody could move in: every click was ignored
+// and the chain on the board was never announced.
+TEST_F(MouseInputTest, StartingAPresetGameOnAFullBoardAnnouncesItsChain) {
+  struct Layout {
+    bool (*isRed)(Integer cell);
+    const char* message;
+  };
+  const Layout layouts[] = {
+      {[](Integer cell) { return (cell - 1) % 5 == 2; }, "RED WON - click here to continue"},  // column 3
+      {[](Integer cell) { return (cell - 1) / 5 != 2; }, "GREEN WON - click here to continue"}};  // row 3
+  for (const Layout& layout : layouts) {
+    Board(5, true);
+    Presetx_Click();
+    for (Integer cell = 1; cell <= CellCount; ++cell) {
+      Click(cell, layout.isRed(cell) ? kRightButton : kLeftButton);
+    }
+    StartPreset_Click();
+    const std::vector<std::string> last(window.Messages().end() - 2, window.Messages().end());
+    EXPECT_EQ(last, (std::vector<std::string>{"Place GREEN to start the game", layout.message}));
+    EXPECT_EQ(Stones(), 0);
+    EXPECT_EQ(CellCount, 25);
+    EXPECT_EQ(SideToMove, 0);
+    EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
+    EXPECT_TRUE(window.Enabled());
+    EXPECT_TRUE(window.MenuEnabled(MenuItem::Presetx));
+  }
 }
 
 // A RED chain laid out in preset mode waits for the win test after the computer's reply,

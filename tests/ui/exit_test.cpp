@@ -2,6 +2,7 @@
 // program, ask nothing, and end the event loop.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
@@ -23,10 +24,13 @@ constexpr int kLoopStillRunning = 99;
 // Runs the program's event loop, doing `act` first thing inside it. Returns the loop's exit
 // code: 0 when `act` ended it, kLoopStillRunning when the loop went on afterwards.
 int RunEventLoop(const std::function<void()>& act) {
-  QTimer::singleShot(0, qApp, [act] {
+  // The check is only reached by a later pass of the loop, which a requested quit never
+  // makes. It is sent to an object of this call's own: left pending after it, the check
+  // would end the event loops of the tests that follow.
+  QObject check;
+  QTimer::singleShot(0, qApp, [&act, &check] {
     act();
-    // Only reached by a later pass of the loop, which a requested quit never makes.
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(kLoopStillRunning); });
+    QTimer::singleShot(0, &check, [] { QCoreApplication::exit(kLoopStillRunning); });
   });
   const int code = QApplication::exec();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -151,6 +155,22 @@ TEST_F(ExitTest, AWindowSharingTheMainCaptionIsClosedAllTheSame) {
   CloseWatcher lookalikeClose(&lookalike, &form);
   EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
   EXPECT_TRUE(lookalikeClose.closed);
+}
+
+// An error that leaves not even a fresh board to play on ends the program, with its word.
+TEST_F(ExitTest, AnErrorThatBreaksEvenAFreshBoardIsShownAndEndsTheProgram) {
+  Form1 form;
+  form.show();
+  const int code = RunEventLoop([&form] {
+    BoardSize = 30;  // more cells than a board can hold
+    form.findChild<QAction*>("Restartx")->trigger();
+    QCoreApplication::sendPostedEvents();  // the end the program asked for
+  });
+  EXPECT_EQ(code, EXIT_FAILURE);
+  ASSERT_EQ(questions_.texts.size(), 2);
+  EXPECT_TRUE(questions_.texts[0].startsWith("Vorn met an internal error and starts a fresh board:\n"));
+  EXPECT_TRUE(questions_.texts[1].startsWith("Vorn cannot build a fresh board and stops:\n"));
+  EXPECT_FALSE(form.isEnabled());
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ QString FixturePage() {
          Filler(60) + "<p><a name=\"end\">The end</a></p></body></html>";
 }
 
-// Clicks the link whose text is `text`, as a user would.
+// Moves the pointer over the page to the link whose text is `text` and clicks it, as a user
+// would.
 void ClickLink(QTextBrowser* browser, const QString& text) {
   const QTextCursor found = browser->document()->find(text);
   ASSERT_FALSE(found.isNull()) << text.toStdString();
@@ -69,7 +70,10 @@ void ClickLink(QTextBrowser* browser, const QString& text) {
   middle.setPosition((found.selectionStart() + found.selectionEnd()) / 2);
   browser->setTextCursor(middle);
   browser->ensureCursorVisible();
-  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(middle).center());
+  const QPoint link = browser->cursorRect(middle).center();
+  QTest::mouseMove(browser->viewport(), link + QPoint(0, 40));
+  QTest::mouseMove(browser->viewport(), link);
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
 }
 
 class HelpWindowTest : public ::testing::Test {
@@ -118,11 +122,11 @@ TEST(HelpPageAddressTest, JoinsFolderAndPageWithExactlyOneSeparator) {
   EXPECT_EQ(HelpPageAddress("/home/me/C#games"), "/home/me/C#games/vorn.htm");
 }
 
-TEST(HelpBrowserExtentTest, ViewIsTheOuterSizeLessTheMargins) {
-  EXPECT_EQ(BrowserExtent(9000, kBrowserWidthMargin), 8880);
-  EXPECT_EQ(BrowserExtent(7000, kBrowserHeightMargin), 6100);
-  EXPECT_EQ(BrowserExtent(900, kBrowserHeightMargin), 0);
-  EXPECT_EQ(BrowserExtent(899, kBrowserHeightMargin), std::nullopt);
+TEST(HelpBrowserExtentTest, ViewIsTheClientSizeLessTheMargins) {
+  EXPECT_EQ(BrowserExtent(9000, kBrowserWidthMargin), 8940);
+  EXPECT_EQ(BrowserExtent(7000, kBrowserHeightMargin), 6550);
+  EXPECT_EQ(BrowserExtent(450, kBrowserHeightMargin), 0);
+  EXPECT_EQ(BrowserExtent(449, kBrowserHeightMargin), std::nullopt);
   EXPECT_EQ(BrowserExtent(-15, kBrowserWidthMargin), std::nullopt);
 }
 
@@ -289,16 +293,23 @@ TEST_F(HelpWindowTest, CloseBoxUnloadsAndTheNextHelpBuildsAFreshWindow) {
   EXPECT_TRUE(form.helpForm()->isVisible());
 }
 
-TEST_F(HelpWindowTest, ViewFollowsTheOuterSizeOfTheWindow) {
+// The view was sized from the outer size before the window system had framed the window,
+// and never again until the user resized it: 33 pixels stayed empty under the page.
+TEST_F(HelpWindowTest, TheViewLeavesTwoPixelsBesideAndBelowThePageAtEverySize) {
   HelpForm help;
-  help.show();
   if (help.logicalDpiX() != 96 || help.logicalDpiY() != 96) GTEST_SKIP() << "needs 96 dpi";
-  const QSize frame = help.frameGeometry().size() - help.size();
-  // 600 x 467 pixels outside are 9000 x 7005 twips: the view gets 8880 x 6105 twips.
-  help.resize(QSize(600, 467) - frame);
-  ASSERT_EQ(help.frameGeometry().size(), QSize(600, 467));
-  EXPECT_EQ(help.browser()->size(), QSize(592, 407));
-  EXPECT_EQ(help.browser()->pos(), QPoint(2, 28));
+  help.show();
+  // 15 twips to the pixel: the view stands at (2, 28) and leaves 2 pixels right and below.
+  EXPECT_EQ(help.browser()->geometry(), QRect(2, 28, 475, 345));
+  for (const QSize client : {QSize(596, 437), QSize(1000, 700), QSize(200, 100)}) {
+    help.resize(client);
+    EXPECT_EQ(help.browser()->geometry(),
+              QRect(2, 28, client.width() - 4, client.height() - 30)) << client.width();
+  }
+  help.hide();
+  help.resize(640, 480);
+  help.show();
+  EXPECT_EQ(help.browser()->geometry(), QRect(2, 28, 636, 450));
   EXPECT_EQ(help.findChild<QPushButton*>("Command3")->pos(), QPoint(150, 2));
 }
 
@@ -307,11 +318,64 @@ TEST_F(HelpWindowTest, TooSmallAWindowKeepsTheViewsHeight) {
   help.show();
   if (help.logicalDpiX() != 96 || help.logicalDpiY() != 96) GTEST_SKIP() << "needs 96 dpi";
   const int heightBefore = help.browser()->height();
-  const QSize frame = help.frameGeometry().size() - help.size();
-  // 40 pixels high is 600 twips, less than the 900 the view's height is measured from.
-  help.resize(QSize(100, 40) - frame);
-  ASSERT_EQ(help.frameGeometry().size(), QSize(100, 40));
-  EXPECT_EQ(help.browser()->size(), QSize(92, heightBefore));
+  // 29 pixels high is 435 twips, less than the 450 the view's height is measured from.
+  help.resize(100, 29);
+  EXPECT_EQ(help.browser()->size(), QSize(96, heightBefore));
+}
+
+// With the page scrolled down, a click on plain text that activated the window brought the
+// page to its top and then followed the link that had come under the pointer.
+TEST_F(HelpWindowTest, TheClickThatActivatesTheWindowOnlyBringsThePageToItsTop) {
+  Form1 form;
+  form.show();
+  HelpForm help;
+  help.move(0, form.frameGeometry().bottom() + 10);  // the pointer over the page is over it alone
+  OpenFixture(help);
+  QTextCursor link = help.browser()->document()->find("The other page");
+  link.setPosition((link.selectionStart() + link.selectionEnd()) / 2);
+  const QPoint overLinkAtTop = help.browser()->cursorRect(link).center();
+  QWidget* page = help.browser()->viewport();
+
+  // The activation comes before the press, as under a window manager that activates on
+  // press; between press and release, or after the release of a quick click, as without
+  // one, where the program activates the window itself once it is clicked.
+  for (const int activationAfter : {0, 1, 2}) {  // how many of press and release
+    help.browser()->Navigate(fixture_);
+    ClickLink(help.browser(), "Read the rules");
+    ASSERT_EQ(help.browser()->LocationURL(), Location(fixture_, "rules"));
+    ASSERT_TRUE(help.browser()->anchorAt(overLinkAtTop).isEmpty());
+    QApplication::setActiveWindow(&form);
+    QTest::mouseMove(page, overLinkAtTop);  // the pointer comes to rest over the page
+    if (activationAfter == 0) QApplication::setActiveWindow(&help);
+    QTest::mousePress(page, Qt::LeftButton, {}, overLinkAtTop);
+    if (activationAfter == 1) QApplication::setActiveWindow(&help);
+    QTest::mouseRelease(page, Qt::LeftButton, {}, overLinkAtTop);
+    if (activationAfter == 2) QApplication::setActiveWindow(&help);
+    EXPECT_EQ(help.browser()->LocationURL(), Location(fixture_)) << activationAfter;
+    EXPECT_EQ(help.browser()->verticalScrollBar()->value(), 0) << activationAfter;
+    // The next click, even with the pointer still where it was, follows the link as usual.
+    QTest::mouseClick(page, Qt::LeftButton, {}, overLinkAtTop);
+    EXPECT_EQ(help.browser()->LocationURL(), Location(pages_.filePath("other.htm")))
+        << activationAfter;
+  }
+
+  // So does the first click after an activation that found the pointer elsewhere, once it
+  // has come onto the page, moving or jumping there.
+  for (const bool jump : {false, true}) {
+    QEvent away(QEvent::Leave);  // the pointer goes over to the main window
+    QCoreApplication::sendEvent(page, &away);
+    QApplication::setActiveWindow(&form);
+    QApplication::setActiveWindow(&help);
+    ASSERT_EQ(help.browser()->LocationURL(), Location(fixture_));
+    if (jump) {
+      QEnterEvent entry(overLinkAtTop, overLinkAtTop, page->mapToGlobal(overLinkAtTop));
+      QCoreApplication::sendEvent(page, &entry);
+      QTest::mouseClick(page, Qt::LeftButton, {}, overLinkAtTop);
+    } else {
+      ClickLink(help.browser(), "The other page");
+    }
+    EXPECT_EQ(help.browser()->LocationURL(), Location(pages_.filePath("other.htm"))) << jump;
+  }
 }
 
 TEST_F(HelpWindowTest, MissingPageIsReportedInsideTheWindow) {

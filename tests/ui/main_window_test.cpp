@@ -1,11 +1,14 @@
-// The real main window, offscreen: start-up state, menus and the drawn board.
+// The real main window, offscreen: start-up state, menus and their keys, the drawn board, the
+// fixed size, and the error boundary around the game's handlers.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include "game/state.h"
 #include "ui/board_surface.h"
@@ -67,7 +70,7 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
   for (const auto& [name, caption] : items) {
     auto* action = form.findChild<QAction*>(name);
     ASSERT_NE(action, nullptr) << name;
-    EXPECT_EQ(action->text(), caption) << name;
+    EXPECT_EQ(action->iconText(), caption) << name;  // the caption as shown, without its "&"
   }
   EXPECT_FALSE(form.findChild<QAction*>("StartPreset")->isEnabled());
   EXPECT_TRUE(form.findChild<QAction*>("Presetx")->isEnabled());
@@ -76,10 +79,74 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
   // "Help", "About" and "Exit" sit on the menu bar itself.
   const auto barActions = form.menuBar()->actions();
   QStringList bar;
-  for (QAction* action : barActions) bar << action->text();
+  for (QAction* action : barActions) bar << action->iconText();
   EXPECT_EQ(bar, QStringList({"Vorn", "Size", "Help", "About", "Exit"}));
   EXPECT_FALSE(form.findChild<QListWidget*>("PlayerMoves0")->isVisible());
   EXPECT_FALSE(form.findChild<QLabel*>("Label3")->isVisible());
+}
+
+// Alt+V did nothing: no menu had a mnemonic.
+TEST_F(MainWindowTest, EveryMenuOpensAndEveryCommandRunsFromTheKeyboard) {
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  auto* vornMenu = form.findChild<QMenu*>("Vornx");
+  QTest::keyClick(&form, Qt::Key_V, Qt::AltModifier);
+  ASSERT_TRUE(vornMenu->isVisible());
+  QTest::keyClick(vornMenu, Qt::Key_P);
+  EXPECT_EQ(PresetMode, Yes);
+  EXPECT_EQ(answerer.texts, QStringList{"left-click to set GREEN, right-click for RED"});
+  // Within each menu, and on the bar itself, no two entries share a key.
+  for (QWidget* menu : {static_cast<QWidget*>(form.menuBar()), static_cast<QWidget*>(vornMenu),
+                        static_cast<QWidget*>(form.findChild<QMenu*>("Sizex"))}) {
+    QList<QKeySequence> keys;
+    for (QAction* action : menu->actions()) {
+      const QKeySequence key = QKeySequence::mnemonic(action->text());
+      EXPECT_FALSE(key.isEmpty()) << action->objectName().toStdString();
+      EXPECT_FALSE(keys.contains(key)) << action->objectName().toStdString();
+      keys << key;
+    }
+  }
+}
+
+// The window's size is the board's: a maximise button could only do nothing.
+TEST_F(MainWindowTest, TheWindowOffersNoMaximiseAndKeepsItsSize) {
+  Form1 form;
+  form.show();
+  QApplication::processEvents();
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  EXPECT_EQ(form.frameGeometry().size(), QSize(486, 308));
+}
+
+// A run-time error in a handler would have unwound through Qt's event loop, which Qt does
+// not allow: the program would have died without a word to the player.
+TEST_F(MainWindowTest, ARunTimeErrorInAClickIsShownAndPlayGoesOnFromAFreshBoard) {
+  MessageBoxAnswerer answerer;
+  QString title;
+  answerer.onShown = [&](QMessageBox* box) { title = box->windowTitle(); };
+  Form1 form;
+  form.show();
+  form.findChild<QAction*>("Squarex")->trigger();  // a fresh board keeps the shape
+  const QPoint cell61(qRound(CellTwipX[61] / TwipsX + UnitX), qRound(CellTwipY[61] / TwipsY + UnitY / 2));
+  SideToMove = 2;  // no such side: placing the stone fails
+  QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, cell61);
+  ASSERT_EQ(answerer.texts.size(), 1);
+  EXPECT_EQ(answerer.texts[0],
+            "Vorn met an internal error and starts a fresh board:\n"
+            "subscript out of range: 2 not in 0..1");
+  EXPECT_EQ(title, "VORN");
+  EXPECT_EQ(CellCount, 110);
+  for (Integer cell = 1; cell <= CellCount; ++cell) ASSERT_EQ(CellOwner[cell], -1) << cell;
+  EXPECT_EQ(SideToMove, 0);
+  EXPECT_TRUE(form.isEnabled());
+  EXPECT_EQ(form.surface()->indicatorColor(0), QColor(0, 128, 0));
+  // And the game goes on: the same click now plays.
+  QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, cell61);
+  EXPECT_EQ(CellOwner[61], 0);
+  EXPECT_EQ(answerer.texts.size(), 1);
 }
 
 }  // namespace

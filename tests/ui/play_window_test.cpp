@@ -109,6 +109,32 @@ TEST_F(PlayWindowTest, AWholeGameWithTheMouseEndsInTheWinMessageAndAFreshBoard) 
   EXPECT_EQ(Pixel(form.surface()->image(), MiddleOf(61)), QColor(192, 192, 192));
 }
 
+// A layout that filled the board could never end: every click was ignored and RED's chain
+// from top to bottom was never announced.
+TEST_F(PlayWindowTest, AFullPresetBoardIsAnnouncedAsSoonAsThePresetGameStarts) {
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  for (int step = 0; step < 6; ++step) Choose(form, "Decreasex");
+  Choose(form, "Presetx");
+  for (Integer cell = 1; cell <= 25; ++cell) {  // column 3 RED, all else GREEN
+    Release(form, cell, (cell - 1) % 5 == 2 ? Qt::RightButton : Qt::LeftButton);
+  }
+  QImage during;
+  answerer.onShown = [&](QMessageBox*) { during = form.surface()->image(); };
+  Choose(form, "StartPreset");
+  EXPECT_EQ(answerer.texts, QStringList({"left-click to set GREEN, right-click for RED",
+                                         "Place GREEN to start the game",
+                                         "RED WON - click here to continue"}));
+  // RED's column is hatched while the message is up; then the board is fresh.
+  int black = 0;
+  for (int dx = -4; dx <= 4; ++dx) black += Pixel(during, MiddleOf(13) + QPoint(dx, 0)) == QColor(0, 0, 0);
+  EXPECT_GT(black, 0);
+  EXPECT_EQ(Pixel(form.surface()->image(), MiddleOf(13)), QColor(192, 192, 192));
+  Release(form, 1);  // and GREEN plays on the fresh board
+  EXPECT_EQ(CellOwner[1], 0);
+}
+
 TEST_F(PlayWindowTest, APlainRightClickLetsTheComputerOpenButAShiftedOnePlaysGreen) {
   MessageBoxAnswerer answerer;
   Form1 form;

@@ -1,4 +1,5 @@
-// Helpers for widget tests: answering message boxes as a user would, and reading pixels.
+// Helpers for widget tests: answering message boxes as a user would, and fixing the length
+// of the moment in which a new box ignores the mouse.
 #pragma once
 
 #include <QAbstractButton>
@@ -9,31 +10,51 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <chrono>
 #include <functional>
+
+#include "ui/message_box.h"
 
 namespace vorn::testing {
 
-// While alive, presses OK on every message box as soon as it is shown, and keeps its text.
+// While alive, presses OK on every message box once it is up, and keeps its text.
 class MessageBoxAnswerer : public QObject {
  public:
   MessageBoxAnswerer() { qApp->installEventFilter(this); }
   ~MessageBoxAnswerer() override { qApp->removeEventFilter(this); }
 
   QStringList texts;
-  // Called while each box is up, before it is answered.
+  // Called while each box is up and placed, before it is answered; a box it closes is not
+  // answered again.
   std::function<void(QMessageBox*)> onShown;
+  int pressedOk = 0;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show) {
       if (auto* box = qobject_cast<QMessageBox*>(watched)) {
         texts << box->text();
-        if (onShown) onShown(box);
-        QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        QTimer::singleShot(0, box, [this, box] {
+          if (onShown) onShown(box);
+          if (!box->isVisible()) return;
+          ++pressedOk;
+          box->button(QMessageBox::Ok)->click();
+        });
       }
     }
     return false;
   }
 };
+
+// While alive, a message box ignores the mouse for `interval` after it appears: a test that
+// acts within that moment or after it does so on any machine, however slow.
+class PressGuardLength {
+ public:
+  explicit PressGuardLength(std::chrono::milliseconds interval) { SetPressGuardInterval(interval); }
+  ~PressGuardLength() { SetPressGuardInterval(std::nullopt); }
+};
+
+inline constexpr std::chrono::hours kForever{1};
+inline constexpr std::chrono::milliseconds kOver{0};
 
 }  // namespace vorn::testing

@@ -1,0 +1,149 @@
+// The game's message boxes in the real window, offscreen: where they stand, the moment in which
+// they ignore the mouse, and the click on their text.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include "game/state.h"
+#include "ui/board_surface.h"
+#include "ui/form1.h"
+#include "ui/message_box.h"
+#include "widget_support.h"
+
+namespace vorn::testing {
+namespace {
+
+class MessageBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetModuleState(); }
+
+  static void Choose(Form1& form, const char* name) { form.findChild<QAction*>(name)->trigger(); }
+
+  static void Release(Form1& form, Integer cell) {
+    const QPoint middle(qRound(CellTwipX[cell] / TwipsX + UnitX),
+                        qRound(CellTwipY[cell] / TwipsY + UnitY / 2));
+    QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, middle);
+  }
+
+  // GREEN lays out the middle row but for its last cell, then plays that cell and wins.
+  static void WinAcrossTheMiddleRow(Form1& form, Integer size) {
+    while (BoardSize > size) Choose(form, "Decreasex");
+    const Integer first = static_cast<Integer>((size / 2) * size + 1);
+    Choose(form, "Presetx");
+    for (Integer cell = first; cell < first + size - 1; ++cell) Release(form, cell);
+    Choose(form, "StartPreset");
+    Release(form, static_cast<Integer>(first + size - 1));
+  }
+
+  static QLabel* TextOf(QMessageBox* box) {
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+      if (label->text() == box->text()) return label;
+    }
+    return nullptr;
+  }
+};
+
+// The box stood centred over the window: on 11 x 11 it hid the middle rows, where the
+// winning chain ran, and on 5 x 5 it was wider than the window and stood off the screen.
+TEST_F(MessageBoxTest, TheWinMessageLeavesTheBoardInSightAndStandsOnTheScreen) {
+  for (Integer size : {11, 7, 5}) {
+    MessageBoxAnswerer answerer;
+    Form1 form;
+    form.move(0, 0);
+    form.show();
+    const QRect screen = form.screen()->availableGeometry();
+    QRect box;
+    answerer.onShown = [&](QMessageBox* shown) {
+      if (shown->text().contains("WON")) box = shown->frameGeometry();
+    };
+    WinAcrossTheMiddleRow(form, size);
+    ASSERT_EQ(answerer.texts.back(), "GREEN WON - click here to continue") << size;
+    const QRect board(form.surface()->mapToGlobal(QPoint(0, 0)), form.surface()->size());
+    EXPECT_FALSE(box.intersects(board)) << size;
+    EXPECT_TRUE(screen.contains(box)) << size;
+  }
+}
+
+TEST(MessageBoxPlacementTest, BesideTheWindowWhereThereIsRoomElseAwayFromItOnTheScreen) {
+  const QRect screen(0, 0, 1000, 800);
+  const QSize box(300, 100);
+  // Room on the right: beside the window, level with its middle.
+  EXPECT_EQ(PlaceBeside(QRect(100, 100, 400, 300), box, screen, 8), QPoint(508, 199));
+  // The window against the right edge: on its left.
+  EXPECT_EQ(PlaceBeside(QRect(600, 100, 400, 300), box, screen, 8), QPoint(292, 199));
+  // As wide as the screen: below it, then above it.
+  EXPECT_EQ(PlaceBeside(QRect(0, 100, 1000, 300), box, screen, 8), QPoint(349, 408));
+  EXPECT_EQ(PlaceBeside(QRect(0, 690, 1000, 110), box, screen, 8), QPoint(349, 582));
+  // No room anywhere: against the side of the screen that covers least of the window.
+  EXPECT_EQ(PlaceBeside(QRect(200, 50, 700, 700), box, screen, 8), QPoint(0, 349));
+  // A box wider than the screen starts at its left edge; a screen that does not start at 0.
+  EXPECT_EQ(PlaceBeside(QRect(0, 0, 500, 300), QSize(1200, 100), screen, 8), QPoint(0, 308));
+  EXPECT_EQ(PlaceBeside(QRect(-1500, 0, 400, 300), box, QRect(-1920, 0, 1920, 1080), 8),
+            QPoint(-1092, 99));
+}
+
+// The second click of a quick double click on the winning cell pressed OK, which had come
+// up under the pointer, and the fresh board appeared before the player saw the win.
+TEST_F(MessageBoxTest, APressRightAfterTheWinMessageAppearsCannotCloseIt) {
+  PressGuardLength guard(kForever);
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  bool openAfterPresses = false;
+  bool closedByEnter = false;
+  answerer.onShown = [&](QMessageBox* box) {
+    if (!box->text().contains("WON")) return;
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(TextOf(box), Qt::LeftButton);
+    QTest::mouseDClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    openAfterPresses = box->isVisible();
+    QTest::keyClick(box, Qt::Key_Return);
+    closedByEnter = !box->isVisible();
+  };
+  WinAcrossTheMiddleRow(form, 5);
+  EXPECT_TRUE(openAfterPresses);
+  EXPECT_TRUE(closedByEnter);
+  EXPECT_EQ(answerer.pressedOk, 2);  // the two preset messages only
+}
+
+// The text says "click here to continue", but a click on it did nothing.
+TEST_F(MessageBoxTest, AClickOnTheTextClosesTheMessageOnceTheMomentIsOver) {
+  PressGuardLength guard(kOver);
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  bool closedByText = false;
+  answerer.onShown = [&](QMessageBox* box) {
+    if (!box->text().contains("WON")) return;
+    QLabel* text = TextOf(box);
+    ASSERT_NE(text, nullptr);
+    QTest::mousePress(text, Qt::LeftButton);
+    EXPECT_TRUE(box->isVisible());  // a click is a press and its release
+    QTest::mouseRelease(text, Qt::LeftButton);
+    closedByText = !box->isVisible();
+  };
+  WinAcrossTheMiddleRow(form, 5);
+  EXPECT_TRUE(closedByText);
+  EXPECT_EQ(answerer.pressedOk, 2);
+  EXPECT_EQ(CellOwner[13], -1);  // the fresh board
+}
+
+TEST_F(MessageBoxTest, EveryMessageIsAPlainDialogTitledVornWithOneOkButton) {
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  answerer.onShown = [](QMessageBox* box) {
+    EXPECT_EQ(box->windowTitle(), "VORN");
+    EXPECT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  };
+  Choose(form, "Presetx");
+  EXPECT_EQ(answerer.pressedOk, 1);
+}
+
+}  // namespace
+}  // namespace vorn::testing

@@ -1,0 +1,54 @@
+// The game's message box: the title "VORN", one OK button, modal for the whole program. It
+// appears beside the main window so that it never hides the board it speaks of, it ignores
+// the mouse for a moment after it appears so that the second click of a double click on the
+// board cannot dismiss it unseen, and a click on its text closes it as OK does.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <chrono>
+#include <optional>
+
+class QLabel;
+
+namespace vorn {
+
+// How long after it appears a box ignores the mouse: the platform's double-click interval,
+// unless SetPressGuardInterval has set another. Tests set a length that no slow machine can
+// miss; std::nullopt gives the platform's back.
+std::chrono::milliseconds PressGuardInterval();
+void SetPressGuardInterval(std::optional<std::chrono::milliseconds> interval);
+
+// Where a box of `box` size (frame included) goes beside `window` on `screen`: `gap` pixels
+// to the right of the window, else to its left, below it or above it, the first of these
+// that, moved onto the screen, leaves the window uncovered. With no room anywhere, the one
+// of them that covers least of the window, which lies against the side of the screen away
+// from it. The box always lies on the screen; one larger than the screen starts at its top
+// left corner.
+QPoint PlaceBeside(const QRect& window, const QSize& box, const QRect& screen, int gap);
+
+class GameMessageBox : public QMessageBox {
+  Q_OBJECT
+
+ public:
+  // A box showing `text`, kept clear of `window` (which may be null) while that is shown.
+  GameMessageBox(const QString& text, const QWidget* window);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void placeBesideWindow();
+  bool ignoringPresses() const;
+  // A press and release on the text, in that order, is a click on it.
+  bool textClicked(QEvent* event);
+
+  QPointer<const QWidget> window_;
+  QLabel* text_ = nullptr;
+  bool textPressed_ = false;
+  QElapsedTimer shown_;
+};
+
+}  // namespace vorn
