@@ -26,7 +26,8 @@ namespace {
 using namespace vorn;
 
 void Click(Integer cell) {
-  Form_MouseUp(1, 0, CellTwipX[cell] + UnitX * TwipsX, CellTwipY[cell] + UnitY * TwipsY / 2);
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  Form_MouseUp(kLeftButton, 0, middle.x, middle.y);
 }
 
 // A fresh program on the largest square board.

@@ -52,7 +52,7 @@ void AddToGroups(Integer cell, Integer side) {
 
 void RelabelGroup(Integer side, Integer slot) {
   const std::string& group = Groups[side][slot];
-  const Integer count = CInt(static_cast<double>(group.size()) / 4.0);
+  const Integer count = RoundHalfEvenToInteger(static_cast<double>(group.size()) / 4.0);
   for (Integer k = 1; k <= count; ++k) CellGroup[ListItem(k, group)] = slot;
 }
 

@@ -4,7 +4,6 @@
 #include "computer/bridges.h"
 #include "game/cell_lists.h"
 #include "game/state.h"
-#include "game/window_services.h"
 #include "play/influence.h"
 
 namespace vorn {
@@ -116,10 +115,10 @@ bool IsNeighbour(Integer cell, Integer of) {
 // The cell that continues GREEN's last two stones in a straight line. The two stones may
 // come from the game before, until GREEN has played twice in this one.
 void RateLineExtension() {
-  const int moves = Window().MoveCount(0);
-  if (moves < 2) return;
-  const Integer before = CInt(Val(Window().MoveText(0, moves - 2)));
-  const Integer last = CInt(Val(Window().MoveText(0, moves - 1)));
+  const std::vector<Integer>& moves = PlayerMoves[0];
+  if (moves.size() < 2) return;
+  const Integer before = moves[moves.size() - 2];
+  const Integer last = moves.back();
   if (!IsNeighbour(before, last)) return;
   const Integer beyond = ToInteger(last + (last - before));
   if (IsNeighbour(beyond, last)) AddInfluence(beyond, kLineBonus);  // not when it leaves the board

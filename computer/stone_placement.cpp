@@ -4,6 +4,7 @@
 #include "computer/groups.h"
 #include "display/cell_drawing.h"
 #include "game/cell_lists.h"
+#include "game/observer.h"
 #include "game/state.h"
 #include "game/window_services.h"
 
@@ -17,11 +18,11 @@ void PlaceStone(Integer cell, Integer side) {
   }
   AddToGroups(cell, side);
   WindowServices& window = Window();
-  window.SetFillColor(PlayerColor[side]);
+  FillColor = PlayerColor[side];
   RedrawCell(cell);
   CellOwner[cell] = side;
   window.Refresh();  // visible before the computer starts thinking
-  window.AppendMove(side, CellCode(cell));
+  PlayerMoves[side].push_back(cell);
   Observer().StonePlaced(side, cell);
 }
 

@@ -7,12 +7,15 @@
 namespace vorn {
 
 // Draws cell `newCell` one step in `direction` (0..6) from the vertex 0 of `fromCell`, or at
-// the board origin when both are 0, with the window's current fill, and records its position.
+// the board origin when both are 0, with the current fill, and records its position.
 void DrawCell(Integer fromCell, Integer direction, Integer newCell);
 
 // Draws the outline of a cell already placed, at its recorded position, with the window's
-// current pen and fill: a stone over an empty cell, or the hatch over a winning chain.
+// current fill: a stone over an empty cell, or the hatch over a winning chain.
 void RedrawCell(Integer cell);
+
+// Light grey: the background, and the fill every path into NewGame draws the new board with.
+void UseEmptyBoardColours();
 
 // The x and y in pixels of a cell's vertex 0, read back from its position key.
 double PositionKeyX(Integer cell);

@@ -37,7 +37,7 @@ Integer EntryNumber(std::string_view entry) {
   if (entry.size() == 3 && IsDigit(entry[0]) && IsDigit(entry[1]) && IsDigit(entry[2])) {
     return static_cast<Integer>((entry[0] - '0') * 100 + (entry[1] - '0') * 10 + (entry[2] - '0'));
   }
-  return CInt(Val(entry));
+  return RoundHalfEvenToInteger(LeadingNumber(entry));
 }
 
 Integer ListItem(Integer index, const std::string& list) { return EntryNumber(Entry(index, list)); }
@@ -67,7 +67,7 @@ Integer ListHas(Integer cell, const std::string& list) {
 }
 
 Integer ListsShare(const std::string& listA, const std::string& listB) {
-  const Integer count = CInt(static_cast<double>(listA.size()) / 4.0);
+  const Integer count = RoundHalfEvenToInteger(static_cast<double>(listA.size()) / 4.0);
   if (count == 0) return No;
   for (Integer i = 1; i <= count; ++i) {
     if (ListHas(ListItem(i, listA), listB) == 1) return Yes;

@@ -8,9 +8,9 @@ void HeadlessWindow::SetOuterSize(Single widthTwips, Single heightTwips) {
   outerHeight_ = heightTwips;
 }
 
-void HeadlessWindow::Polygon(const Outline& points, int count) {
-  DrawnPolygon polygon{{}, fillColor_, fillStyle_};
-  for (int v = 0; v < count && v < 6; ++v) polygon.points[v] = points[v];
+void HeadlessWindow::Polygon(const Outline& points, Color fillColor, Integer fillStyle) {
+  DrawnPolygon polygon{{}, fillColor, fillStyle};
+  for (int v = 0; v < 6; ++v) polygon.points[v] = points[v];
   polygons_.push_back(polygon);
 }
 
@@ -31,21 +31,19 @@ bool HeadlessWindow::MenuChecked(MenuItem item) const {
 }
 
 bool HeadlessWindow::MenuChoosable(MenuItem item) const {
-  const bool inSizeMenu =
-      item == MenuItem::Squarex || item == MenuItem::Increasex || item == MenuItem::Decreasex;
-  return MenuEnabled(item) && (!inSizeMenu || MenuEnabled(MenuItem::Sizex));
+  return MenuEnabled(item) && (!InSizeMenu(item) || MenuEnabled(MenuItem::Sizex));
 }
 
-int HeadlessWindow::MoveCount(Integer side) const {
-  return static_cast<int>(moves_[side].size());
+std::array<bool, kMenuItemCount> HeadlessWindow::AllEnabled() {
+  std::array<bool, kMenuItemCount> enabled;
+  enabled.fill(true);
+  return enabled;
 }
 
-std::string HeadlessWindow::MoveText(Integer side, int index) const {
-  const auto& list = moves_[side];
-  if (index < 0 || index >= static_cast<int>(list.size())) {
-    throw RunTimeError("invalid list index " + std::to_string(index));
-  }
-  return list[static_cast<std::size_t>(index)];
+std::array<bool, kMenuItemCount> HeadlessWindow::OnlySquareChecked() {
+  std::array<bool, kMenuItemCount> checked{};
+  checked[static_cast<int>(MenuItem::Squarex)] = true;
+  return checked;
 }
 
 void HeadlessWindow::MessageBox(const std::string& prompt) {

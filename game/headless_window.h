@@ -1,5 +1,7 @@
 // A window without a screen: it keeps everything the game draws and shows, so tests and tools
 // can run the real game logic and look at the result. Its screen has 15 twips per pixel.
+// It is a library of its own (vorn_headless), for vorn-replay and the tests; the game does
+// not need it.
 #pragma once
 
 #include <array>
@@ -21,34 +23,24 @@ class HeadlessWindow : public WindowServices {
  public:
   void SetCaption(const std::string& caption) override { caption_ = caption; }
   void SetOuterSize(Single widthTwips, Single heightTwips) override;
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
   void SetBackColor(Color color) override { backColor_ = color; }
-  Color BackColor() const override { return backColor_; }
-  void SetFillColor(Color color) override { fillColor_ = color; }
-  void SetFillStyle(Integer style) override { fillStyle_ = style; }
   void SetDrawWidth(Integer pixels) override { drawWidth_ = pixels; }
-  void Polygon(const Outline& points, int count) override;
+  void Polygon(const Outline& points, Color fillColor, Integer fillStyle) override;
   void Cls() override { polygons_.clear(); }
   void Refresh() override { ++refreshCount_; }
-  void SetEnabled(bool enabled) override { enabled_ = enabled; }
   Single TwipsPerPixelX() const override { return 15; }
   Single TwipsPerPixelY() const override { return 15; }
   void SetMenuEnabled(MenuItem item, bool enabled) override;
   void SetMenuChecked(MenuItem item, bool checked) override;
   void SetIndicatorColor(Integer side, Color color) override { indicator_[side] = color; }
-  void HideMoveLists() override { moveListsVisible_ = false; }
-  void AppendMove(Integer side, const std::string& item) override { moves_[side].push_back(item); }
-  int MoveCount(Integer side) const override;
-  std::string MoveText(Integer side, int index) const override;
-  void SetLabelCaption(const std::string& caption) override { labelCaption_ = caption; }
-  void HideLabel() override { labelVisible_ = false; }
   void MessageBox(const std::string& prompt) override;
 
   // What the window holds now.
   const std::string& Caption() const { return caption_; }
   Single OuterWidth() const { return outerWidth_; }
   Single OuterHeight() const { return outerHeight_; }
-  Color FillColor() const { return fillColor_; }
-  Integer FillStyle() const { return fillStyle_; }
+  Color BackColor() const { return backColor_; }
   Integer DrawWidth() const { return drawWidth_; }
   bool Enabled() const { return enabled_; }
   bool MenuEnabled(MenuItem item) const;
@@ -57,10 +49,6 @@ class HeadlessWindow : public WindowServices {
   // "Size" submenu too must be enabled.
   bool MenuChoosable(MenuItem item) const;
   Color IndicatorColor(Integer side) const { return indicator_[side]; }
-  bool MoveListsVisible() const { return moveListsVisible_; }
-  const std::vector<std::string>& Moves(Integer side) const { return moves_[side]; }
-  const std::string& LabelCaption() const { return labelCaption_; }
-  bool LabelVisible() const { return labelVisible_; }
   // Polygons drawn since the window was last cleared, oldest first.
   const std::vector<DrawnPolygon>& Polygons() const { return polygons_; }
   int RefreshCount() const { return refreshCount_; }
@@ -70,21 +58,19 @@ class HeadlessWindow : public WindowServices {
   std::function<void(const std::string&)> onMessage;
 
  private:
+  // The menus as the window's design has them: every item enabled, "Square" checked.
+  static std::array<bool, kMenuItemCount> AllEnabled();
+  static std::array<bool, kMenuItemCount> OnlySquareChecked();
+
   std::string caption_;
   Single outerWidth_ = 0;
   Single outerHeight_ = 0;
   Color backColor_ = 0;
-  Color fillColor_ = 0;
-  Integer fillStyle_ = 0;
   Integer drawWidth_ = 1;
   bool enabled_ = true;
-  std::array<bool, kMenuItemCount> menuEnabled_{true, true, true, true, true, true, true};
-  std::array<bool, kMenuItemCount> menuChecked_{false, false, false, false, true, false, false};
+  std::array<bool, kMenuItemCount> menuEnabled_ = AllEnabled();
+  std::array<bool, kMenuItemCount> menuChecked_ = OnlySquareChecked();
   PerSide<Color> indicator_;
-  bool moveListsVisible_ = true;
-  PerSide<std::vector<std::string>> moves_;
-  std::string labelCaption_;
-  bool labelVisible_ = true;
   std::vector<DrawnPolygon> polygons_;
   int refreshCount_ = 0;
   std::vector<std::string> messages_;

@@ -5,6 +5,7 @@
 
 #include "display/cell_drawing.h"
 #include "game/cell_lists.h"
+#include "game/observer.h"
 #include "game/state.h"
 #include "game/window_services.h"
 
@@ -131,7 +132,7 @@ Integer RowCount() { return SquareBoard == Yes ? BoardSize : ToInteger(BoardSize
 
 void NewGame(Integer size) {
   WindowServices& window = Window();
-  window.SetCaption("VORN SIZE" + Str(size));
+  window.SetCaption("VORN SIZE" + WithLeadingSpace(size));
   GameStarted = No;
   OriginX = static_cast<Single>(size) * UnitX;
   window.SetMenuEnabled(MenuItem::Sizex, true);
@@ -154,9 +155,8 @@ void NewGame(Integer size) {
 void FitWindow() {
   const Integer n = BoardSize;
   const Integer last = SquareBoard == Yes ? ToInteger(n * n) : ToInteger(n * n - n);
-  const Integer width = CInt(PositionKeyX(n) + 5 * UnitX);
-  const Integer height = CInt(PositionKeyY(last) + 6 * UnitY);
-  Window().SetLabelCaption(Str(width) + Str(height));
+  const Integer width = RoundHalfEvenToInteger(PositionKeyX(n) + 5 * UnitX);
+  const Integer height = RoundHalfEvenToInteger(PositionKeyY(last) + 6 * UnitY);
   Window().SetOuterSize(width * TwipsX, height * TwipsY);
 }
 

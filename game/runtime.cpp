@@ -34,12 +34,12 @@ Integer ToInteger(long long value) {
   return static_cast<Integer>(value);
 }
 
-Integer CInt(double value) {
+Integer RoundHalfEvenToInteger(double value) {
   return static_cast<Integer>(RoundHalfEven(value, std::numeric_limits<Integer>::min(),
                                             std::numeric_limits<Integer>::max()));
 }
 
-Long CLng(double value) {
+Long RoundHalfEvenToLong(double value) {
   return static_cast<Long>(
       RoundHalfEven(value, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()));
 }
@@ -51,7 +51,7 @@ Integer SaturatingAdd(Integer base, double addend) {
   return static_cast<Integer>(sum);
 }
 
-double Val(std::string_view text) {
+double LeadingNumber(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
   double sign = 1.0;
@@ -80,7 +80,7 @@ std::string Right(const std::string& text, std::size_t length) {
   return length >= text.size() ? text : text.substr(text.size() - length);
 }
 
-std::string Str(long long value) {
+std::string WithLeadingSpace(long long value) {
   // Twice for every cell drawn: to_chars, not a formatted print.
   char text[24] = {' '};
   char* const digits = value < 0 ? text : text + 1;

@@ -29,22 +29,22 @@ Integer ToInteger(long long value);
 
 // Rounds to the nearest whole number, halves to the even one (148.5 -> 148, 134.5 -> 134),
 // and converts to Integer / Long; out of range is an overflow.
-Integer CInt(double value);
-Long CLng(double value);
+Integer RoundHalfEvenToInteger(double value);
+Long RoundHalfEvenToLong(double value);
 
 // Adds to a 16-bit value and pins the sum at -32768 or 32767 instead of overflowing.
 Integer SaturatingAdd(Integer base, double addend);
 
 // Reads the numeric prefix of a text: optional blanks, an optional sign, digits and an
 // optional fraction. Reading stops at the first other character; no number at all gives 0.
-double Val(std::string_view text);
+double LeadingNumber(std::string_view text);
 
 // The first or last `length` characters of a text (all of it when shorter).
 std::string Left(const std::string& text, std::size_t length);
 std::string Right(const std::string& text, std::size_t length);
 
-// Number to text for display: one space before a non-negative number (" 11", "-3").
-std::string Str(long long value);
+// Number to text for display, with one space before a non-negative number (" 11", "-3").
+std::string WithLeadingSpace(long long value);
 
 // Throws the run-time error of an index outside 0..size - 1.
 [[noreturn]] void SubscriptOutOfRange(long long index, std::size_t size);

@@ -1,10 +1,11 @@
 // The whole game lives here, as module-level state of the namespace `vorn`: the board shape,
-// the drawing geometry, the position, the chains of each side, the bridge records and the
-// computer's copy of the influence map. Every procedure of the game reads and writes these
-// variables directly.
+// the drawing geometry, the position, the chains of each side, the bridge records, the move
+// lists and the computer's copy of the influence map. Every procedure of the game reads and
+// writes these variables directly, by the names below.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "game/runtime.h"
 
@@ -31,68 +32,136 @@ using Outline = CheckedArray<PointL, 7>;
 inline constexpr Integer Yes = 1;
 inline constexpr Integer No = 0;
 
-// Board shape.
-inline Integer BoardSize = 0;     // cells per row
-inline Integer MaxBoardSize = 0;  // the largest size "Increase" reaches
-inline Integer SquareBoard = 0;   // Yes: BoardSize rows; No: one row fewer
-inline Integer CellCount = 0;     // cells of the current board, the last cell number
-inline PerCell<std::string> Neighbours;  // six codes: up-left, down-right, up-right, down-left, left, right
-inline std::string LeftEdge;
-inline std::string RightEdge;
-inline std::string TopEdge;
-inline std::string BottomEdge;
-inline PerCell<Integer> MirrorPair;  // boards that are not square: two mirror cells share a number
-
-// The same board as numbers, built with the lists above by NewGame for the procedures that
-// look at every cell many times in a click. The lists stay what the game keeps and shows.
-inline PerCell<CheckedArray<Integer, 6>> NeighbourCells;  // in list order, 0 off the board
-inline PerCell<Integer> CellEdges;  // the edges the cell lies on, as edge bits
+// The edges of the board as bits, so that the edges a set of cells touches are one number.
 inline constexpr Integer kLeftEdgeBit = 1;
 inline constexpr Integer kRightEdgeBit = 2;
 inline constexpr Integer kTopEdgeBit = 4;
 inline constexpr Integer kBottomEdgeBit = 8;
 
-// Geometry, in pixels unless the name says twips.
-inline Single UnitX = 0;  // half a cell's width
-inline Single UnitY = 0;  // rows are 1.5 units apart
-inline Single OriginX = 0;
-inline Single OriginY = 0;
-inline Single CurX = 0;  // vertex 0 of the cell drawn or looked up last
-inline Single CurY = 0;
-inline Single TwipsX = 0;
-inline Single TwipsY = 0;
-inline Outline ShapeOffsets;  // a cell's outline relative to its vertex 0
-inline Outline CellPoints;    // the outline handed to the polygon call
-inline CheckedArray<Single, 7> DirX;
-inline CheckedArray<Single, 7> DirY;
-inline PerCell<std::string> CellPos;  // position key: x code then y code of vertex 0
-inline PerCell<Integer> CellTwipX;
-inline PerCell<Integer> CellTwipY;
-inline PerSide<Color> PlayerColor;
+// Fill styles of the drawing.
+inline constexpr Integer kFillSolid = 0;
+inline constexpr Integer kFillDiagonalCross = 7;
 
-// Play.
-inline PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
-inline Integer SideToMove = 0;
-inline Integer SelectedCell = 0;
-inline Integer GameStarted = 0;
-inline Integer PresetMode = 0;
-inline std::string WinMessage;
-inline PerCell<Integer> Influence;  // never cleared: carries over from game to game
+// Every variable of the game, with its value at program start. A variable belongs here and
+// nowhere else, so that ResetModuleState cannot miss one; each has its name in the
+// namespace below.
+struct ModuleState {
+  // Board shape.
+  Integer BoardSize = 0;     // cells per row
+  Integer MaxBoardSize = 0;  // the largest size "Increase" reaches
+  Integer SquareBoard = 0;   // Yes: BoardSize rows; No: one row fewer
+  Integer CellCount = 0;     // cells of the current board, the last cell number
+  PerCell<std::string> Neighbours;  // six codes: up-left, down-right, up-right, down-left, left, right
+  std::string LeftEdge;
+  std::string RightEdge;
+  std::string TopEdge;
+  std::string BottomEdge;
+  PerCell<Integer> MirrorPair;  // boards that are not square: two mirror cells share a number
 
-// Chains of stones, per side and slot; a slot emptied by a merge stays counted.
-inline PerSide<Integer> GroupCount;
-inline PerSide<PerCell<std::string>> Groups;
-inline PerCell<Integer> CellGroup;
+  // The same board as numbers, built with the lists above by NewGame for the procedures that
+  // look at every cell many times in a click. The lists stay what the game keeps and shows.
+  PerCell<CheckedArray<Integer, 6>> NeighbourCells;  // in list order, 0 off the board
+  PerCell<Integer> CellEdges;  // the edges the cell lies on, as kLeftEdgeBit and the rest
 
-// Bridge records: empty cells that touch two groups of one side.
-inline Integer BridgeCount = 0;
-inline PerCell<std::string> Bridges;
+  // Geometry, in pixels unless the name says twips.
+  Single UnitX = 0;  // half a cell's width
+  Single UnitY = 0;  // rows are 1.5 units apart
+  Single OriginX = 0;
+  Single OriginY = 0;
+  Single CurX = 0;  // vertex 0 of the cell drawn or looked up last
+  Single CurY = 0;
+  Single TwipsX = 0;
+  Single TwipsY = 0;
+  Outline ShapeOffsets;  // a cell's outline relative to its vertex 0
+  Outline CellPoints;    // the outline handed to the polygon call
+  CheckedArray<Single, 7> DirX;
+  CheckedArray<Single, 7> DirY;
+  PerCell<std::string> CellPos;  // position key: x code then y code of vertex 0
+  PerCell<Integer> CellTwipX;
+  PerCell<Integer> CellTwipY;
+  PerSide<Color> PlayerColor;
 
-// The computer's copy of the influence map while it adds and takes back a turn's bonuses.
-inline PerCell<Integer> SavedInfluence;
+  // The window's drawing state: the background a clear erases to, which the window is told,
+  // and the fill of the next polygon, which travels with it.
+  Color BackColor = 0;
+  Color FillColor = 0;
+  Integer FillStyle = kFillSolid;
 
-// Puts every variable back to its value at program start (all zero or empty), as a fresh run
-// of the program would find them.
-void ResetModuleState();
+  // Play.
+  PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
+  Integer SideToMove = 0;
+  Integer SelectedCell = 0;
+  Integer GameStarted = 0;
+  Integer PresetMode = 0;
+  std::string WinMessage;
+  PerCell<Integer> Influence;  // never cleared: carries over from game to game
+  // Every stone each side has placed, oldest first. Never cleared either: until GREEN has
+  // played twice in a game, its last two stones come from the game before.
+  PerSide<std::vector<Integer>> PlayerMoves;
+
+  // Chains of stones, per side and slot; a slot emptied by a merge stays counted.
+  PerSide<Integer> GroupCount;
+  PerSide<PerCell<std::string>> Groups;
+  PerCell<Integer> CellGroup;
+
+  // Bridge records: empty cells that touch two groups of one side.
+  Integer BridgeCount = 0;
+  PerCell<std::string> Bridges;
+
+  // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
+  PerCell<Integer> SavedInfluence;
+};
+
+inline ModuleState Module;
+
+inline auto& BoardSize = Module.BoardSize;
+inline auto& MaxBoardSize = Module.MaxBoardSize;
+inline auto& SquareBoard = Module.SquareBoard;
+inline auto& CellCount = Module.CellCount;
+inline auto& Neighbours = Module.Neighbours;
+inline auto& LeftEdge = Module.LeftEdge;
+inline auto& RightEdge = Module.RightEdge;
+inline auto& TopEdge = Module.TopEdge;
+inline auto& BottomEdge = Module.BottomEdge;
+inline auto& MirrorPair = Module.MirrorPair;
+inline auto& NeighbourCells = Module.NeighbourCells;
+inline auto& CellEdges = Module.CellEdges;
+inline auto& UnitX = Module.UnitX;
+inline auto& UnitY = Module.UnitY;
+inline auto& OriginX = Module.OriginX;
+inline auto& OriginY = Module.OriginY;
+inline auto& CurX = Module.CurX;
+inline auto& CurY = Module.CurY;
+inline auto& TwipsX = Module.TwipsX;
+inline auto& TwipsY = Module.TwipsY;
+inline auto& ShapeOffsets = Module.ShapeOffsets;
+inline auto& CellPoints = Module.CellPoints;
+inline auto& DirX = Module.DirX;
+inline auto& DirY = Module.DirY;
+inline auto& CellPos = Module.CellPos;
+inline auto& CellTwipX = Module.CellTwipX;
+inline auto& CellTwipY = Module.CellTwipY;
+inline auto& PlayerColor = Module.PlayerColor;
+inline auto& BackColor = Module.BackColor;
+inline auto& FillColor = Module.FillColor;
+inline auto& FillStyle = Module.FillStyle;
+inline auto& CellOwner = Module.CellOwner;
+inline auto& SideToMove = Module.SideToMove;
+inline auto& SelectedCell = Module.SelectedCell;
+inline auto& GameStarted = Module.GameStarted;
+inline auto& PresetMode = Module.PresetMode;
+inline auto& WinMessage = Module.WinMessage;
+inline auto& Influence = Module.Influence;
+inline auto& PlayerMoves = Module.PlayerMoves;
+inline auto& GroupCount = Module.GroupCount;
+inline auto& Groups = Module.Groups;
+inline auto& CellGroup = Module.CellGroup;
+inline auto& BridgeCount = Module.BridgeCount;
+inline auto& Bridges = Module.Bridges;
+inline auto& SavedInfluence = Module.SavedInfluence;
+
+// Puts every variable back to its value at program start, as a fresh run of the program
+// would find them.
+inline void ResetModuleState() { Module = ModuleState{}; }
 
 }  // namespace vorn

@@ -1,4 +1,4 @@
-// The attached window and observer, and the palette.
+// The attached window, the menu items' names and the palette.
 #include "game/window_services.h"
 
 namespace vorn {
@@ -6,8 +6,6 @@ namespace vorn {
 namespace {
 
 WindowServices* attachedWindow = nullptr;
-GameObserver silentObserver;
-GameObserver* attachedObserver = &silentObserver;
 
 }  // namespace
 
@@ -20,11 +18,18 @@ const char* MenuItemName(MenuItem item) {
     case MenuItem::Squarex: return "Squarex";
     case MenuItem::Increasex: return "Increasex";
     case MenuItem::Decreasex: return "Decreasex";
+    case MenuItem::Helpx: return "Helpx";
+    case MenuItem::Aboutx: return "Aboutx";
+    case MenuItem::Exitx: return "Exitx";
   }
   return "";
 }
 
-Color QBColor(int index) {
+bool InSizeMenu(MenuItem item) {
+  return item == MenuItem::Squarex || item == MenuItem::Increasex || item == MenuItem::Decreasex;
+}
+
+Color PaletteColor(int index) {
   static constexpr Color kPalette[16] = {
       0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
       0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
@@ -38,11 +43,5 @@ WindowServices& Window() {
   if (attachedWindow == nullptr) throw RunTimeError("no window is attached to the game");
   return *attachedWindow;
 }
-
-void AttachObserver(GameObserver* observer) {
-  attachedObserver = observer != nullptr ? observer : &silentObserver;
-}
-
-GameObserver& Observer() { return *attachedObserver; }
 
 }  // namespace vorn

@@ -1,9 +1,11 @@
 // The window-system operations the game relies on, and nothing more: the main window's
-// caption, size and persistent drawing surface, its menus, the turn indicator, the hidden
-// move lists and label, and modal message boxes. The Qt main window implements them for the
-// program; a headless window implements them for the tests and tools.
+// caption, size and persistent drawing surface, its menus, the turn indicator and modal
+// message boxes. The game keeps its own state (game/state.h), the drawing state included;
+// the window only shows what it is told. The Qt main window implements these operations for
+// the program; a headless window implements them for the tests and tools.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "game/runtime.h"
@@ -11,17 +13,37 @@
 
 namespace vorn {
 
-// The menu items the game enables, disables or checks.
-enum class MenuItem { Restartx, Presetx, StartPreset, Sizex, Squarex, Increasex, Decreasex };
-inline constexpr int kMenuItemCount = 7;
+// The items of the main window's menu bar, in menu order, by the names their controls
+// carry. The game enables, disables and checks the items up to Decreasex ("Sizex" is the
+// "Size" submenu); Helpx, Aboutx and Exitx are the window's own.
+enum class MenuItem {
+  Restartx,
+  Presetx,
+  StartPreset,
+  Sizex,
+  Squarex,
+  Increasex,
+  Decreasex,
+  Helpx,
+  Aboutx,
+  Exitx,
+};
+inline constexpr int kMenuItemCount = 10;
 const char* MenuItemName(MenuItem item);
 
-// Fill styles of the drawing surface.
-inline constexpr Integer kFillSolid = 0;
-inline constexpr Integer kFillDiagonalCross = 7;
+// The items whose state the game sets, in menu order.
+inline constexpr std::array<MenuItem, 7> kGameMenuItems{
+    MenuItem::Restartx, MenuItem::Presetx,   MenuItem::StartPreset, MenuItem::Sizex,
+    MenuItem::Squarex,  MenuItem::Increasex, MenuItem::Decreasex};
 
-// A colour of the standard 16-colour palette: 0 black, 2 green, 4 red, 7 light grey, ...
-Color QBColor(int index);
+// Whether an item is a command of the "Size" submenu, which can be chosen only while the
+// submenu is enabled too.
+bool InSizeMenu(MenuItem item);
+
+// The colours of the standard 16-colour palette that the game uses, by palette index.
+enum PaletteIndex { kBlack = 0, kGreen = 2, kRed = 4, kLightGrey = 7 };
+// A colour of the standard 16-colour palette (0..15) as 0xRRGGBB.
+Color PaletteColor(int index);
 
 class WindowServices {
  public:
@@ -30,16 +52,15 @@ class WindowServices {
   // Main window.
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetOuterSize(Single widthTwips, Single heightTwips) = 0;
+  virtual void SetEnabled(bool enabled) = 0;  // disabled: no mouse or menu input
+
+  // The persistent drawing surface. Outlines use a black pen of the width set.
   virtual void SetBackColor(Color color) = 0;
-  virtual Color BackColor() const = 0;
-  virtual void SetFillColor(Color color) = 0;
-  virtual void SetFillStyle(Integer style) = 0;
   virtual void SetDrawWidth(Integer pixels) = 0;
-  // Outlines the first `count` points with the pen (black) and fills them with the fill.
-  virtual void Polygon(const Outline& points, int count) = 0;
+  // Outlines points 0..5 with the pen and fills them with the fill given.
+  virtual void Polygon(const Outline& points, Color fillColor, Integer fillStyle) = 0;
   virtual void Cls() = 0;      // erase all drawing to the background colour
   virtual void Refresh() = 0;  // make all drawing visible now
-  virtual void SetEnabled(bool enabled) = 0;
 
   // Screen: twips per pixel, constant for the run.
   virtual Single TwipsPerPixelX() const = 0;
@@ -52,16 +73,6 @@ class WindowServices {
   // The turn indicator `MoveNow`, one shape per side.
   virtual void SetIndicatorColor(Integer side, Color color) = 0;
 
-  // The hidden move lists `PlayerMoves`, one per side; item 0 is the oldest.
-  virtual void HideMoveLists() = 0;
-  virtual void AppendMove(Integer side, const std::string& item) = 0;
-  virtual int MoveCount(Integer side) const = 0;
-  virtual std::string MoveText(Integer side, int index) const = 0;
-
-  // The hidden diagnostic label `Label3`.
-  virtual void SetLabelCaption(const std::string& caption) = 0;
-  virtual void HideLabel() = 0;
-
   // A modal message box with an OK button only and the title "VORN".
   virtual void MessageBox(const std::string& prompt) = 0;
 };
@@ -69,15 +80,5 @@ class WindowServices {
 // The window the game is played in. Attach one before start-up.
 void AttachWindow(WindowServices* window);
 WindowServices& Window();
-
-// Optional observer of the game's own events, for tools that trace a game.
-class GameObserver {
- public:
-  virtual ~GameObserver() = default;
-  virtual void BoardBuilt() {}
-  virtual void StonePlaced(Integer /*side*/, Integer /*cell*/) {}
-};
-void AttachObserver(GameObserver* observer);  // nullptr detaches
-GameObserver& Observer();
 
 }  // namespace vorn

@@ -1,6 +1,7 @@
 // Board size and game commands. The limits 5..21 are kept by the menus alone.
 #include "play/game_commands.h"
 
+#include "display/cell_drawing.h"
 #include "game/new_game.h"
 #include "game/state.h"
 #include "game/window_services.h"
@@ -8,8 +9,6 @@
 namespace vorn {
 
 namespace {
-
-constexpr int kLightGrey = 7;
 
 void ResizeBoard(int change) {
   BoardSize = ToInteger(BoardSize + change);
@@ -21,12 +20,9 @@ void ResizeBoard(int change) {
 }  // namespace
 
 void Restartx_Click() {
-  WindowServices& window = Window();
-  window.Cls();
+  Window().Cls();
   SideToMove = 0;
-  window.SetBackColor(QBColor(kLightGrey));
-  window.SetFillColor(QBColor(kLightGrey));
-  window.SetFillStyle(kFillSolid);
+  UseEmptyBoardColours();
   NewGame(BoardSize);
 }
 

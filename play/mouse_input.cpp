@@ -14,8 +14,6 @@ namespace vorn {
 
 namespace {
 
-constexpr Integer kWon = 3;
-
 // The first stone of a game fences off the size and preset commands until the next board.
 void StartGame() {
   GameStarted = Yes;
@@ -38,7 +36,7 @@ bool AnnounceIfWon(Integer side) {
 // The computer's opening cell: the middle cell, or after a preset layout that filled it the
 // lowest-numbered empty cell; 0 on a full board.
 Integer OpeningCell() {
-  const Integer middle = CInt(CellCount / 2.0);
+  const Integer middle = RoundHalfEvenToInteger(CellCount / 2.0);
   return CellOwner[middle] == -1 ? middle : LowestEmptyCell();
 }
 
@@ -79,13 +77,21 @@ void AnnounceFullBoard() {
   if (LowestEmptyCell() == 0 && !AnnounceIfWon(1)) AnnounceIfWon(0);
 }
 
+TwipBox ClickBox(Integer cell) {
+  const Single left = CellTwipX[cell];
+  const Single top = CellTwipY[cell];
+  return {left, top, left + 2 * UnitX * TwipsX, top + TwipsY * UnitY};
+}
+
+TwipPoint ClickBoxMiddle(Integer cell) {
+  const TwipBox box = ClickBox(cell);
+  return {box.left + UnitX * TwipsX, box.top + UnitY * TwipsY / 2};
+}
+
 Integer HitTest(Single x, Single y) {
   for (Integer cell = 1; cell <= CellCount; ++cell) {
-    const Single left = CellTwipX[cell];
-    const Single top = CellTwipY[cell];
-    const Single right = left + 2 * UnitX * TwipsX;
-    const Single bottom = top + TwipsY * UnitY;
-    if (left <= x && x <= right && top <= y && y <= bottom) return cell;
+    const TwipBox box = ClickBox(cell);
+    if (box.left <= x && x <= box.right && box.top <= y && y <= box.bottom) return cell;
   }
   return 0;
 }

@@ -22,8 +22,25 @@ void Form_MouseMove(Integer button, Integer shift, Single x, Single y);
 // nothing while a cell is empty.
 void AnnounceFullBoard();
 
-// The cell whose click box holds (x, y) twips, the lowest number first; 0 for none. A box is
-// the straight-sided middle band of a cell, bounds included.
+// A cell's click box, in twips: the straight-sided middle band of the cell, from its vertex 0
+// one cell wide and UnitY high.
+struct TwipBox {
+  Single left = 0;
+  Single top = 0;
+  Single right = 0;
+  Single bottom = 0;
+};
+TwipBox ClickBox(Integer cell);
+
+// The middle of a cell's click box, where a click surely meets the cell.
+struct TwipPoint {
+  Single x = 0;
+  Single y = 0;
+};
+TwipPoint ClickBoxMiddle(Integer cell);
+
+// The cell whose click box holds (x, y) twips, bounds included, the lowest number first; 0
+// for none.
 Integer HitTest(Single x, Single y);
 
 }  // namespace vorn

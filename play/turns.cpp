@@ -8,7 +8,7 @@ namespace vorn {
 
 void SwitchTurn() {
   WindowServices& window = Window();
-  window.SetIndicatorColor(SideToMove, window.BackColor());
+  window.SetIndicatorColor(SideToMove, BackColor);
   SideToMove = SideToMove == 1 ? 0 : ToInteger(SideToMove + 1);
   window.SetIndicatorColor(SideToMove, PlayerColor[SideToMove]);
   window.SetEnabled(SideToMove == 0);

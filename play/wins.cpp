@@ -12,10 +12,6 @@ namespace vorn {
 
 namespace {
 
-constexpr Integer kWon = 3;
-constexpr int kBlack = 0;
-constexpr int kLightGrey = 7;
-
 }  // namespace
 
 void CheckWin(Integer& result, Integer side, Integer& group) {
@@ -34,8 +30,8 @@ void CheckWin(Integer& result, Integer side, Integer& group) {
 
 void AnnounceWin(Integer side, Integer group) {
   WindowServices& window = Window();
-  window.SetFillColor(QBColor(kBlack));
-  window.SetFillStyle(kFillDiagonalCross);
+  FillColor = PaletteColor(kBlack);
+  FillStyle = kFillDiagonalCross;
   const std::string& chain = Groups[side][group];
   for (Integer k = 1; k <= EntryCount(chain); ++k) RedrawCell(ListItem(k, chain));
   window.Refresh();
@@ -43,9 +39,7 @@ void AnnounceWin(Integer side, Integer group) {
   WinMessage = std::string(side == 0 ? "GREEN" : "RED") + " WON - click here to continue";
   window.MessageBox(WinMessage);
   window.Cls();
-  window.SetBackColor(QBColor(kLightGrey));
-  window.SetFillColor(QBColor(kLightGrey));
-  window.SetFillStyle(kFillSolid);
+  UseEmptyBoardColours();
   NewGame(BoardSize);
   SideToMove = 1;
   SwitchTurn();

@@ -5,7 +5,10 @@
 
 namespace vorn {
 
-// `result` becomes 3 when a group of `side` touches both of the side's edges (GREEN left and
+// The result of CheckWin for a win.
+inline constexpr Integer kWon = 3;
+
+// `result` becomes kWon when a group of `side` touches both of the side's edges (GREEN left and
 // right, RED bottom and top), and `group` that group's slot; any other result is no win.
 void CheckWin(Integer& result, Integer side, Integer& group);
 

@@ -31,8 +31,8 @@ void BoardSurface::setBackColor(const QColor& color) {
   update();
 }
 
-void BoardSurface::drawPolygon(const QPolygon& points) {
-  drawn_.push_back({points, fillColor_, fillStyle_, drawWidth_});
+void BoardSurface::drawPolygon(const QPolygon& points, const QColor& fillColor, int fillStyle) {
+  drawn_.push_back({points, fillColor, fillStyle, drawWidth_});
   ensureImage();
   renderDrawn(image_, drawn_.back());
 }

@@ -18,15 +18,11 @@ class BoardSurface : public QWidget {
   explicit BoardSurface(QWidget* parent = nullptr);
 
   void setBackColor(const QColor& color);
-  QColor backColor() const { return backColor_; }
-  void setFillColor(const QColor& color) { fillColor_ = color; }
-  QColor fillColor() const { return fillColor_; }
-  void setFillStyle(int style) { fillStyle_ = style; }
-  int fillStyle() const { return fillStyle_; }
   void setDrawWidth(int pixels) { drawWidth_ = pixels; }
 
-  // Outlines the polygon with the black pen and fills it with the current fill.
-  void drawPolygon(const QPolygon& points);
+  // Outlines the polygon with the black pen and fills it with the fill given (the game's fill
+  // styles: 0 solid, 7 diagonal cross-hatch, ...).
+  void drawPolygon(const QPolygon& points, const QColor& fillColor, int fillStyle);
   // Erases all drawing to the background colour.
   void clear();
   // Shows all drawing now.
@@ -68,9 +64,7 @@ class BoardSurface : public QWidget {
   // Everything drawn since the last clear, so the image can be rebuilt crisp at a new size
   // or pixel ratio without losing the drawing.
   std::vector<Drawn> drawn_;
-  QColor backColor_{192, 192, 192};
-  QColor fillColor_{192, 192, 192};
-  int fillStyle_ = 0;
+  QColor backColor_;  // the game sets it at start-up, before anything is drawn
   int drawWidth_ = 1;
   std::array<Indicator, 2> indicators_;
 };

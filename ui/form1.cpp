@@ -3,8 +3,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -31,8 +29,6 @@ constexpr double kIndicatorTop[2] = {72, 396};
 constexpr double kIndicatorSize = 252;
 
 QColor ToQColor(vorn::Color color) { return QColor::fromRgb(static_cast<QRgb>(color)); }
-
-vorn::Color FromQColor(const QColor& color) { return color.rgb() & 0xFFFFFFu; }
 
 vorn::Integer ButtonCode(Qt::MouseButton button) {
   switch (button) {
@@ -73,38 +69,35 @@ Form1::~Form1() {
 // Every caption carries a mnemonic ("&" before the letter that Alt chooses); the captions
 // shown are the same words without it.
 void Form1::buildMenus() {
+  using vorn::MenuItem;
   QMenu* vornMenu = menuBar()->addMenu("&Vorn");
   vornMenu->setObjectName("Vornx");
-  actions_[int(vorn::MenuItem::Restartx)] =
-      addCommand(vornMenu, "Restartx", "&End Current Game", vorn::Restartx_Click);
-  actions_[int(vorn::MenuItem::Presetx)] =
-      addCommand(vornMenu, "Presetx", "&Preset Board", vorn::Presetx_Click);
-  actions_[int(vorn::MenuItem::StartPreset)] =
-      addCommand(vornMenu, "StartPreset", "&Start Preset Game", vorn::StartPreset_Click);
+  addCommand(vornMenu, MenuItem::Restartx, "&End Current Game", vorn::Restartx_Click);
+  addCommand(vornMenu, MenuItem::Presetx, "&Preset Board", vorn::Presetx_Click);
+  addCommand(vornMenu, MenuItem::StartPreset, "&Start Preset Game", vorn::StartPreset_Click);
 
   sizeMenu_ = menuBar()->addMenu("&Size");
-  sizeMenu_->setObjectName("Sizex");
-  sizeMenu_->menuAction()->setObjectName("Sizex");
-  actions_[int(vorn::MenuItem::Sizex)] = sizeMenu_->menuAction();
-  QAction* square = addCommand(sizeMenu_, "Squarex", "S&quare", vorn::Squarex_Click);
+  const char* sizeName = vorn::MenuItemName(MenuItem::Sizex);
+  sizeMenu_->setObjectName(sizeName);
+  sizeMenu_->menuAction()->setObjectName(sizeName);
+  actions_[int(MenuItem::Sizex)] = sizeMenu_->menuAction();
+  QAction* square = addCommand(sizeMenu_, MenuItem::Squarex, "S&quare", vorn::Squarex_Click);
   square->setCheckable(true);
   square->setChecked(true);
-  actions_[int(vorn::MenuItem::Squarex)] = square;
-  actions_[int(vorn::MenuItem::Increasex)] =
-      addCommand(sizeMenu_, "Increasex", "&Increase", vorn::Increasex_Click);
-  actions_[int(vorn::MenuItem::Decreasex)] =
-      addCommand(sizeMenu_, "Decreasex", "&Decrease", vorn::Decreasex_Click);
+  addCommand(sizeMenu_, MenuItem::Increasex, "&Increase", vorn::Increasex_Click);
+  addCommand(sizeMenu_, MenuItem::Decreasex, "&Decrease", vorn::Decreasex_Click);
 
   // "Help", "About" and "Exit" are commands on the menu bar itself.
-  addBarCommand("Helpx", "&Help", &Form1::Helpx_Click);
-  addBarCommand("Aboutx", "&About", &Form1::Aboutx_Click);
-  addBarCommand("Exitx", "E&xit", &Form1::Exitx_Click);
+  addBarCommand(MenuItem::Helpx, "&Help", &Form1::Helpx_Click);
+  addBarCommand(MenuItem::Aboutx, "&About", &Form1::Aboutx_Click);
+  addBarCommand(MenuItem::Exitx, "E&xit", &Form1::Exitx_Click);
 }
 
-QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption,
+QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item, const QString& caption,
                            void (*command)()) {
   QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
+  action->setObjectName(vorn::MenuItemName(item));
+  actions_[int(item)] = action;
   // The check mark of "Square" is the game's to set, not the click's.
   connect(action, &QAction::triggered, this, [this, action, command] {
     const bool checked = action->isChecked();
@@ -114,9 +107,11 @@ QAction* Form1::addCommand(QMenu* menu, const char* name, const QString& caption
   return action;
 }
 
-void Form1::addBarCommand(const char* name, const QString& caption, void (Form1::*command)()) {
+void Form1::addBarCommand(vorn::MenuItem item, const QString& caption,
+                          void (Form1::*command)()) {
   QAction* action = menuBar()->addAction(caption);
-  action->setObjectName(name);
+  action->setObjectName(vorn::MenuItemName(item));
+  actions_[int(item)] = action;
   connect(action, &QAction::triggered, this, [this, command] {
     runGuarded([this, command] { (this->*command)(); });
   });
@@ -144,12 +139,6 @@ void Form1::buildControls() {
                            static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
     });
   };
-  for (int side = 0; side < 2; ++side) {
-    playerMoves_[side] = new QListWidget(surface_);
-    playerMoves_[side]->setObjectName(QString("PlayerMoves%1").arg(side));
-  }
-  label3_ = new QLabel(surface_);
-  label3_->setObjectName("Label3");
 }
 
 QAction* Form1::menuAction(vorn::MenuItem item) const { return actions_[int(item)]; }
@@ -190,18 +179,12 @@ void Form1::moveEvent(QMoveEvent* event) {
 
 void Form1::SetBackColor(vorn::Color color) { surface_->setBackColor(ToQColor(color)); }
 
-vorn::Color Form1::BackColor() const { return FromQColor(surface_->backColor()); }
-
-void Form1::SetFillColor(vorn::Color color) { surface_->setFillColor(ToQColor(color)); }
-
-void Form1::SetFillStyle(vorn::Integer style) { surface_->setFillStyle(style); }
-
 void Form1::SetDrawWidth(vorn::Integer pixels) { surface_->setDrawWidth(pixels); }
 
-void Form1::Polygon(const vorn::Outline& points, int count) {
+void Form1::Polygon(const vorn::Outline& points, vorn::Color fillColor, vorn::Integer fillStyle) {
   QPolygon polygon;
-  for (int v = 0; v < count; ++v) polygon << QPoint(points[v].x, points[v].y);
-  surface_->drawPolygon(polygon);
+  for (int v = 0; v < 6; ++v) polygon << QPoint(points[v].x, points[v].y);
+  surface_->drawPolygon(polygon, ToQColor(fillColor), fillStyle);
 }
 
 void Form1::Cls() { surface_->clear(); }
@@ -251,31 +234,6 @@ int Form1::CheckedSide(vorn::Integer side) {
   if (side != 0 && side != 1) throw vorn::RunTimeError("no side " + std::to_string(side));
   return side;
 }
-
-void Form1::HideMoveLists() {
-  playerMoves_[0]->hide();
-  playerMoves_[1]->hide();
-}
-
-void Form1::AppendMove(vorn::Integer side, const std::string& item) {
-  playerMoves_[CheckedSide(side)]->addItem(QString::fromStdString(item));
-}
-
-int Form1::MoveCount(vorn::Integer side) const {
-  return playerMoves_[CheckedSide(side)]->count();
-}
-
-std::string Form1::MoveText(vorn::Integer side, int index) const {
-  const QListWidgetItem* item = playerMoves_[CheckedSide(side)]->item(index);
-  if (item == nullptr) throw vorn::RunTimeError("invalid list index " + std::to_string(index));
-  return item->text().toStdString();
-}
-
-void Form1::SetLabelCaption(const std::string& caption) {
-  label3_->setText(QString::fromStdString(caption));
-}
-
-void Form1::HideLabel() { label3_->hide(); }
 
 void Form1::MessageBox(const std::string& prompt) {
   vorn::GameMessageBox box(QString::fromStdString(prompt), this);

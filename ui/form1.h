@@ -1,5 +1,4 @@
-// The main window: the board's drawing surface, the menu bar, the turn indicator and the
-// hidden move lists. It carries the game through the window services and hands every mouse
+// The main window: the board's drawing surface, the menu bar and the turn indicator. It carries the game through the window services and hands every mouse
 // release and menu command to the game, behind an error boundary: the game's run-time errors
 // must not unwind into Qt's event loop.
 #pragma once
@@ -11,8 +10,6 @@
 #include "game/window_services.h"
 
 class QAction;
-class QLabel;
-class QListWidget;
 class QMenu;
 class BoardSurface;
 class AboutForm;
@@ -29,26 +26,17 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   // Window services.
   void SetCaption(const std::string& caption) override;
   void SetOuterSize(vorn::Single widthTwips, vorn::Single heightTwips) override;
+  void SetEnabled(bool enabled) override;
   void SetBackColor(vorn::Color color) override;
-  vorn::Color BackColor() const override;
-  void SetFillColor(vorn::Color color) override;
-  void SetFillStyle(vorn::Integer style) override;
   void SetDrawWidth(vorn::Integer pixels) override;
-  void Polygon(const vorn::Outline& points, int count) override;
+  void Polygon(const vorn::Outline& points, vorn::Color fillColor, vorn::Integer fillStyle) override;
   void Cls() override;
   void Refresh() override;
-  void SetEnabled(bool enabled) override;
   vorn::Single TwipsPerPixelX() const override;
   vorn::Single TwipsPerPixelY() const override;
   void SetMenuEnabled(vorn::MenuItem item, bool enabled) override;
   void SetMenuChecked(vorn::MenuItem item, bool checked) override;
   void SetIndicatorColor(vorn::Integer side, vorn::Color color) override;
-  void HideMoveLists() override;
-  void AppendMove(vorn::Integer side, const std::string& item) override;
-  int MoveCount(vorn::Integer side) const override;
-  std::string MoveText(vorn::Integer side, int index) const override;
-  void SetLabelCaption(const std::string& caption) override;
-  void HideLabel() override;
   void MessageBox(const std::string& prompt) override;
 
   BoardSurface* surface() const { return surface_; }
@@ -72,9 +60,9 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
  private:
   void buildMenus();
   void buildControls();
-  QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+  QAction* addCommand(QMenu* menu, vorn::MenuItem item, const QString& caption,
                       void (*command)());
-  void addBarCommand(const char* name, const QString& caption, void (Form1::*command)());
+  void addBarCommand(vorn::MenuItem item, const QString& caption, void (Form1::*command)());
   // Runs a handler; a run-time error in it is reported, and play goes on from a fresh board
   // of the same size and shape with GREEN to move.
   void runGuarded(const std::function<void()>& handler);
@@ -88,8 +76,6 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   BoardSurface* surface_ = nullptr;
   QMenu* sizeMenu_ = nullptr;
   QAction* actions_[vorn::kMenuItemCount] = {};
-  QListWidget* playerMoves_[2] = {};
-  QLabel* label3_ = nullptr;
   QSize requestedOuter_;
   QPointer<HelpForm> helpForm_;   // a window of its own, deleted when it is closed
   AboutForm* aboutForm_ = nullptr;  // a child of this window, kept once loaded

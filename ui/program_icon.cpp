@@ -1,14 +1,16 @@
 // The program's icon.
 #include "ui/program_icon.h"
 
+#include <QDirIterator>
+
 namespace vorn {
 
+// Every size that the build put among the resources (VORN_ICON_SIZES in CMake); each file
+// tells its own size.
 QIcon ProgramIcon() {
-  static constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
   QIcon icon;
-  for (const int size : kSizes) {
-    icon.addFile(QStringLiteral(":/icons/vorn-%1.png").arg(size), QSize(size, size));
-  }
+  QDirIterator files(":/icons", {"vorn-*.png"}, QDir::Files);
+  while (files.hasNext()) icon.addFile(files.next());
   return icon;
 }
 

@@ -72,32 +72,32 @@ TEST(CellListTest, ListsShareCountsEntriesRoundingHalfToEven) {
 }
 
 TEST(RuntimeTest, ConversionsRoundHalvesToEven) {
-  EXPECT_EQ(CInt(148.5), 148);
-  EXPECT_EQ(CInt(134.5), 134);
-  EXPECT_EQ(CInt(175.5), 176);
-  EXPECT_EQ(CInt(-2.5), -2);
-  EXPECT_EQ(CInt(2.4999), 2);
-  EXPECT_EQ(CLng(283.5), 284);
-  EXPECT_THROW(CInt(32767.5), RunTimeError);  // rounds to 32768
-  EXPECT_EQ(CInt(32766.5), 32766);
+  EXPECT_EQ(RoundHalfEvenToInteger(148.5), 148);
+  EXPECT_EQ(RoundHalfEvenToInteger(134.5), 134);
+  EXPECT_EQ(RoundHalfEvenToInteger(175.5), 176);
+  EXPECT_EQ(RoundHalfEvenToInteger(-2.5), -2);
+  EXPECT_EQ(RoundHalfEvenToInteger(2.4999), 2);
+  EXPECT_EQ(RoundHalfEvenToLong(283.5), 284);
+  EXPECT_THROW(RoundHalfEvenToInteger(32767.5), RunTimeError);  // rounds to 32768
+  EXPECT_EQ(RoundHalfEvenToInteger(32766.5), 32766);
   EXPECT_THROW(ToInteger(40000), RunTimeError);
   EXPECT_THROW(ToInteger(-32769), RunTimeError);
 }
 
-TEST(RuntimeTest, ValReadsTheNumericPrefix) {
-  EXPECT_EQ(Val("012"), 12);
-  EXPECT_EQ(Val("XXX"), 0);
-  EXPECT_EQ(Val(""), 0);
-  EXPECT_EQ(Val("-01"), -1);
-  EXPECT_EQ(Val("12,3"), 12);
-  EXPECT_EQ(Val(" 7"), 7);
-  EXPECT_DOUBLE_EQ(Val("1.5x"), 1.5);
+TEST(RuntimeTest, LeadingNumberReadsTheNumericPrefix) {
+  EXPECT_EQ(LeadingNumber("012"), 12);
+  EXPECT_EQ(LeadingNumber("XXX"), 0);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber("-01"), -1);
+  EXPECT_EQ(LeadingNumber("12,3"), 12);
+  EXPECT_EQ(LeadingNumber(" 7"), 7);
+  EXPECT_DOUBLE_EQ(LeadingNumber("1.5x"), 1.5);
 }
 
-TEST(RuntimeTest, StrPutsASpaceBeforeNonNegativeNumbers) {
-  EXPECT_EQ(Str(11), " 11");
-  EXPECT_EQ(Str(0), " 0");
-  EXPECT_EQ(Str(-4), "-4");
+TEST(RuntimeTest, WithLeadingSpacePutsASpaceBeforeNonNegativeNumbers) {
+  EXPECT_EQ(WithLeadingSpace(11), " 11");
+  EXPECT_EQ(WithLeadingSpace(0), " 0");
+  EXPECT_EQ(WithLeadingSpace(-4), "-4");
 }
 
 TEST(RuntimeTest, SaturatingAddPinsAtTheBounds) {

@@ -107,8 +107,8 @@ TEST_F(CommandsTest, PresetClicksLayStonesOfBothColoursWithoutReply) {
   EXPECT_EQ(CellOwner[6], 0);
   EXPECT_EQ(CellOwner[7], 0);
   EXPECT_EQ(CellOwner[8], 1);
-  EXPECT_EQ(window.Moves(0).size(), 2u);
-  EXPECT_EQ(window.Moves(1).size(), 2u);
+  EXPECT_EQ(PlayerMoves[0].size(), 2u);
+  EXPECT_EQ(PlayerMoves[1].size(), 2u);
   EXPECT_EQ(GameStarted, No);
   EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
   EXPECT_EQ(window.IndicatorColor(1), window.BackColor());
@@ -122,7 +122,7 @@ TEST_F(CommandsTest, APresetClickOnAnOccupiedCellChangesOnlyTheSideToMove) {
   Click(5, kRightButton);
   EXPECT_EQ(CellOwner[5], 0);
   EXPECT_EQ(SideToMove, 1);
-  EXPECT_EQ(window.Moves(1).size(), 0u);
+  EXPECT_EQ(PlayerMoves[1].size(), 0u);
   for (Integer cell = 1; cell <= CellCount; ++cell) EXPECT_EQ(Influence[cell], influence[cell]);
 }
 
@@ -152,7 +152,7 @@ TEST_F(CommandsTest, StartPresetGameHandsGreenTheMoveAndKeepsSizeFencedOff) {
   EXPECT_FALSE(window.MenuEnabled(MenuItem::StartPreset));
   Click(60);
   EXPECT_EQ(CellOwner[60], 0);
-  EXPECT_EQ(window.Moves(1).size(), 2u);  // the preset stone and the reply
+  EXPECT_EQ(PlayerMoves[1].size(), 2u);  // the preset stone and the reply
   EXPECT_FALSE(window.MenuEnabled(MenuItem::Sizex));
 }
 

@@ -2,6 +2,8 @@
 // the fallbacks for positions that preset layouts can build.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "computer/computer_move.h"
 #include "computer/stone_placement.h"
 #include "game_fixture.h"
@@ -22,10 +24,10 @@ class ComputerMoveTest : public GameTest {
     SideToMove = 1;
   }
   Integer RedsReply() {
-    const std::size_t before = window.Moves(1).size();
+    const std::size_t before = PlayerMoves[1].size();
     ComputerMove();
-    if (window.Moves(1).size() == before) return 0;
-    return CInt(Val(window.Moves(1).back()));
+    if (PlayerMoves[1].size() == before) return 0;
+    return PlayerMoves[1].back();
   }
 };
 
@@ -44,21 +46,22 @@ TEST_F(ComputerMoveTest, WhenEveryEmptyCellIsNegativeTheLowestEmptyCellIsPlayed)
   EXPECT_EQ(RedsReply(), 2);
 }
 
-TEST_F(ComputerMoveTest, ASquareTurnLeavesOnlyTheSecondSpreadInTheMap) {
-  GreenPlays(61);
-  GreenPlays(62);  // a line and a right-of-stone bonus, and two chains' worth of rating
-  PlaceStone(50, 1);
-  GreenPlays(40);
-  PerCell<Integer> before = Influence;
-  const Integer reply = RedsReply();
-  ASSERT_NE(reply, 0);
-  const PerCell<Integer> after = Influence;
-  // The same turn without the rating: the map as it was, the spread, and the 0.
-  Influence = before;
-  SpreadInfluence(40, -100);
-  Influence[40] = 0;
-  for (Integer cell = 1; cell <= CellCount; ++cell) EXPECT_EQ(after[cell], Influence[cell]) << cell;
-  EXPECT_EQ(after[40], 0);
+// GREEN's centre stone on 5 x 5: the bonus of 200 right of the stone wins RED the cell and
+// is taken back. What stays is GREEN's spread from +100 added to the second spread, from -100
+// (the two worked tables of the influence tests), which passes RED's new stone by, and 0 on
+// GREEN's cell.
+TEST_F(ComputerMoveTest, ASquareTurnLeavesOnlyTheTwoSpreadsInTheMap) {
+  Board(5, true);
+  GreenPlays(13);
+  EXPECT_EQ(RedsReply(), 14);
+  const int expected[25] = {-1, -1, -3, -4, -5,  //
+                            -1, -1, -1, -3, -5,  //
+                            -4, -1, 0, 80, -4,   //
+                            -5, -3, -1, -1, -2,  //
+                            -5, -5, -3, -2, -2};
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    EXPECT_EQ(Influence[cell], expected[cell - 1]) << cell;
+  }
 }
 
 TEST_F(ComputerMoveTest, ADecidingCellIsTakenOnASquareBoard) {
@@ -122,25 +125,12 @@ TEST_F(ComputerMoveTest, AFullBoardSkipsOnlyThePlacingOfRedsStone) {
   const PerCell<Integer> before = Influence;
   EXPECT_EQ(RedsReply(), 0);
   for (Integer cell = 1; cell <= CellCount; ++cell) EXPECT_NE(CellOwner[cell], -1);
-  // The rest of the turn still runs: the -100 spread from GREEN's stone and the 0 there.
-  const PerCell<Integer> after = Influence;
-  Influence = before;
-  SpreadInfluence(25, -100);
-  Influence[25] = 0;
-  for (Integer cell = 1; cell <= CellCount; ++cell) EXPECT_EQ(after[cell], Influence[cell]) << cell;
-}
-
-TEST_F(ComputerMoveTest, TheSamePositionAlwaysGetsTheSameReply) {
-  GreenPlays(61);
-  const auto influence = Influence;
-  const Integer first = RedsReply();
-  Restartx_Click();
-  Influence = influence;
-  window.AppendMove(0, "061");
-  PlaceStone(61, 0);
-  SelectedCell = 61;
-  SideToMove = 1;
-  EXPECT_EQ(RedsReply(), first);
+  // The rest of the turn still runs: the -100 spread from GREEN's stone, -81 on the first
+  // ring and -65 on the cells queued from cell 19 next, past RED's stones, and the 0.
+  const std::pair<Integer, int> credited[] = {{19, -81}, {20, -81}, {14, -65}};
+  for (const auto& [cell, change] : credited) EXPECT_EQ(Influence[cell], before[cell] + change) << cell;
+  for (const Integer red : {13, 18, 24}) EXPECT_EQ(Influence[red], before[red]) << red;
+  EXPECT_EQ(Influence[25], 0);
 }
 
 }  // namespace

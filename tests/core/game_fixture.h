@@ -9,6 +9,7 @@
 
 #include "game/cell_lists.h"
 #include "game/headless_window.h"
+#include "game/observer.h"
 #include "game/start_up.h"
 #include "game/state.h"
 #include "game/window_services.h"
@@ -65,7 +66,8 @@ namespace vorn::testing {
 
 // A button release at the middle of a cell's click box.
 inline void Click(Integer cell, Integer button = kLeftButton, Integer shift = 0) {
-  Form_MouseUp(button, shift, CellTwipX[cell] + UnitX * TwipsX, CellTwipY[cell] + UnitY * TwipsY / 2);
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  Form_MouseUp(button, shift, middle.x, middle.y);
 }
 
 // Stones of a side laid straight into the tables, for positions play cannot build: each

@@ -131,7 +131,7 @@ class RatingDifferentialTest : public GameTest {
       Integer result[2] = {0, 0}, group[2] = {0, 0};
       CheckWin(result[0], side, group[0]);
       reference::CheckWin(result[1], side, group[1]);
-      if (result[0] != result[1] || (result[0] == 3 && group[0] != group[1])) {
+      if (result[0] != result[1] || (result[0] == kWon && group[0] != group[1])) {
         difference = "win test of side " + std::to_string(side);
       }
     }

@@ -4,7 +4,7 @@
 #include "computer/groups.h"
 #include "game/cell_lists.h"
 #include "game/state.h"
-#include "game/window_services.h"
+#include "play/wins.h"
 #include "play/influence.h"
 
 namespace vorn::testing::reference {
@@ -125,10 +125,10 @@ void RateBridges() {
 }
 
 void RateLineExtension() {
-  const int moves = Window().MoveCount(0);
-  if (moves < 2) return;
-  const Integer before = CInt(Val(Window().MoveText(0, moves - 2)));
-  const Integer last = CInt(Val(Window().MoveText(0, moves - 1)));
+  const std::vector<Integer>& moves = PlayerMoves[0];
+  if (moves.size() < 2) return;
+  const Integer before = moves[moves.size() - 2];
+  const Integer last = moves.back();
   if (ListHas(before, Neighbours[last]) != Yes) return;
   const Integer beyond = ToInteger(last + (last - before));
   if (ListHas(beyond, Neighbours[last]) == Yes) AddInfluence(beyond, 300);
@@ -177,7 +177,7 @@ void RateCells(Integer& cell) {
 }
 
 void CheckWin(Integer& result, Integer side, Integer& group) {
-  result = HasWinningChain(side, BuildEdgeTables(), group) ? 3 : -1;
+  result = HasWinningChain(side, BuildEdgeTables(), group) ? kWon : -1;
 }
 
 void FindBridges(Integer side) {
@@ -186,7 +186,7 @@ void FindBridges(Integer side) {
   if (nonEmpty == 1) return;
   for (Integer group1 = 1; group1 <= GroupCount[side]; ++group1) {
     const std::string& group = Groups[side][group1];
-    for (Integer i = 1; i <= CInt(group.size() / 4.0); ++i) {
+    for (Integer i = 1; i <= RoundHalfEvenToInteger(group.size() / 4.0); ++i) {
       const Integer stone = ListItem(i, group);
       for (Integer j = 1; j <= 6; ++j) {
         const Integer empty = ListItem(j, Neighbours[stone]);

@@ -121,7 +121,7 @@ TEST_F(WinsTest, AnnouncingAWinHatchesTheChainAndHandsGreenAFreshBoard) {
   EXPECT_EQ(GroupCount[0], 0);
   EXPECT_EQ(window.Polygons().size(), 30u);  // the window was cleared first
   EXPECT_EQ(window.Polygons().back().fillColor, 0xC0C0C0u);
-  EXPECT_EQ(window.FillStyle(), kFillSolid);
+  EXPECT_EQ(FillStyle, kFillSolid);
   EXPECT_EQ(SideToMove, 0);
   EXPECT_EQ(window.IndicatorColor(0), PlayerColor[0]);
   EXPECT_EQ(window.IndicatorColor(1), window.BackColor());

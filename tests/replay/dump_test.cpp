@@ -46,9 +46,8 @@ TEST_F(ReplayDump, WritesEveryPartOfTheStateInOrder) {
   BridgeCount = 2;
   Bridges[1] = "004,001&002";
   Bridges[2] = "001,002&003";
-  window.AppendMove(0, "017");
-  window.AppendMove(0, "002");
-  window.AppendMove(1, "003");
+  PlayerMoves[0] = {17, 2};
+  PlayerMoves[1] = {3};
   window.SetMenuEnabled(MenuItem::Sizex, false);
   window.SetMenuEnabled(MenuItem::Decreasex, false);
   window.SetMenuChecked(MenuItem::Squarex, false);

@@ -73,17 +73,17 @@ TEST(ReplayScript, CellNamesACellOfTheBoard) {
 }
 
 TEST(ReplayScript, MenuNamesEveryCommandOfTheMenus) {
-  const std::pair<const char*, MenuCommand> names[] = {
-      {"Restartx", MenuCommand::Restartx},   {"Presetx", MenuCommand::Presetx},
-      {"StartPreset", MenuCommand::StartPreset}, {"Squarex", MenuCommand::Squarex},
-      {"Increasex", MenuCommand::Increasex}, {"Decreasex", MenuCommand::Decreasex},
-      {"Helpx", MenuCommand::Helpx},         {"Aboutx", MenuCommand::Aboutx},
-      {"Exitx", MenuCommand::Exitx}};
+  const std::pair<const char*, MenuItem> names[] = {
+      {"Restartx", MenuItem::Restartx},   {"Presetx", MenuItem::Presetx},
+      {"StartPreset", MenuItem::StartPreset}, {"Squarex", MenuItem::Squarex},
+      {"Increasex", MenuItem::Increasex}, {"Decreasex", MenuItem::Decreasex},
+      {"Helpx", MenuItem::Helpx},         {"Aboutx", MenuItem::Aboutx},
+      {"Exitx", MenuItem::Exitx}};
   for (const auto& [name, menu] : names) {
     const Command command = Parsed(std::string("menu ") + name);
     EXPECT_EQ(command.kind, CommandKind::Menu) << name;
     EXPECT_EQ(command.menu, menu) << name;
-    EXPECT_STREQ(MenuCommandName(menu), name);
+    EXPECT_STREQ(MenuItemName(menu), name);
   }
 }
 

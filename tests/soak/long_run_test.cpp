@@ -56,7 +56,8 @@ TEST_F(LongRunTest, ALongSeriesOfGamesNearTheBoundsKeepsTheMapPinnedAndPlayGoesO
     const Integer button = GameStarted == No ? kRightButton : kLeftButton;
     const Integer cell = LowestEmptyCell();
     const std::size_t messages = window.Messages().size();
-    Form_MouseUp(button, 0, CellTwipX[cell] + UnitX * TwipsX, CellTwipY[cell] + UnitY * TwipsY / 2);
+    const TwipPoint middle = ClickBoxMiddle(cell);
+    Form_MouseUp(button, 0, middle.x, middle.y);
     games += static_cast<long>(window.Messages().size() - messages);
     for (Integer c = 1; c <= CellCount; ++c) {
       if (Influence[c] == 0) continue;  // the cells of GREEN's stone and the opening are reset

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "game/headless_window.h"
+#include "game/observer.h"
 #include "game/start_up.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
@@ -131,16 +132,14 @@ class Soak {
   // Returns what went wrong with the game's flow, if anything.
   std::string Release() {
     const Integer cell = static_cast<Integer>(Pick(1, CellCount));
-    const Single left = CellTwipX[cell];
-    const Single top = CellTwipY[cell];
-    const Single right = left + 2 * UnitX * TwipsX;
-    const Single bottom = top + UnitY * TwipsY;
-    Single x = left + UnitX * TwipsX;
-    Single y = top + UnitY * TwipsY / 2;
+    const TwipBox box = ClickBox(cell);
+    const TwipPoint middle = ClickBoxMiddle(cell);
+    Single x = middle.x;
+    Single y = middle.y;
     switch (Pick(0, 9)) {
-      case 0: x = Pick(0, 1) ? left : right; break;
-      case 1: y = Pick(0, 1) ? top : bottom; break;
-      case 2: y = bottom + Pick(1, 100); break;  // the lower cap or the gap below
+      case 0: x = Pick(0, 1) ? box.left : box.right; break;
+      case 1: y = Pick(0, 1) ? box.top : box.bottom; break;
+      case 2: y = box.bottom + Pick(1, 100); break;  // the lower cap or the gap below
       case 3: x = static_cast<Single>(Pick(-3000, 14000)); y = static_cast<Single>(Pick(-3000, 8000)); break;
       default: break;
     }

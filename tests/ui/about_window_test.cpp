@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/version.h"
 #include "game/state.h"
 #include "ui/about_form.h"
 #include "ui/form1.h"
@@ -76,12 +77,12 @@ TEST_F(AboutWindowTest, ShowsVersionCreditsAndIcon) {
   const QStringList lines = text->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 5) << text->toPlainText().toStdString();  // the last line break too
   EXPECT_TRUE(lines[0].isEmpty() && lines[1].isEmpty() && lines[4].isEmpty());
-  EXPECT_TRUE(lines[2].startsWith("Vorn 1.0 by "));
+  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Vorn %1 by ").arg(kVersion)));
   EXPECT_TRUE(lines[3].contains("vorn", Qt::CaseInsensitive));
   EXPECT_EQ(text->palette().color(QPalette::Base), about.palette().color(QPalette::Button));
 
   auto* version = Control<QLabel>(about, "Label1");
-  EXPECT_EQ(version->text(), "Version 1.0");
+  EXPECT_EQ(version->text(), QStringLiteral("Version %1").arg(kVersion));
   EXPECT_EQ(version->palette().color(QPalette::WindowText), QColor(Qt::white));
   EXPECT_EQ(version->palette().color(QPalette::Window), QColor(Qt::black));
   EXPECT_TRUE(version->autoFillBackground());

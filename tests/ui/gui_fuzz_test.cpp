@@ -67,7 +67,7 @@ class GuiFuzz {
     QPoint at(Pick(0, surface->width() - 1), Pick(0, surface->height() - 1));
     if (Pick(0, 1) == 0) {  // half of the releases aim at a cell
       const Integer cell = static_cast<Integer>(Pick(1, CellCount));
-      at = QPoint(qRound(CellTwipX[cell] / TwipsX + UnitX), qRound(CellTwipY[cell] / TwipsY + UnitY / 2));
+      at = MiddleOfCell(cell);
     }
     QTest::mouseRelease(surface, button, modifiers, at);
     return "release " + std::to_string(int(button)) + " at " + std::to_string(at.x()) + "," +
@@ -104,9 +104,7 @@ TEST(GuiFuzzTest, RandomReleasesAndMenuChoicesLeaveAPictureThatAgreesWithThePosi
   const QImage& image = form.surface()->image();
   const qreal ratio = image.devicePixelRatio();
   for (Integer cell = 1; cell <= CellCount; ++cell) {
-    const QPoint middle(qRound((CellTwipX[cell] / TwipsX + UnitX) * ratio),
-                        qRound((CellTwipY[cell] / TwipsY + UnitY / 2) * ratio));
-    EXPECT_EQ(image.pixelColor(middle), ExpectedColour(cell)) << "seed " << seed << ", cell " << cell;
+    EXPECT_EQ(image.pixelColor(MiddleOfCell(cell, ratio)), ExpectedColour(cell)) << "seed " << seed << ", cell " << cell;
   }
 }
 

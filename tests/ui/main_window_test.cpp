@@ -2,10 +2,10 @@
 // fixed size, and the error boundary around the game's handlers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -13,6 +13,7 @@
 #include "game/state.h"
 #include "ui/board_surface.h"
 #include "ui/form1.h"
+#include "ui/program_icon.h"
 #include "widget_support.h"
 
 namespace vorn::testing {
@@ -81,8 +82,6 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
   QStringList bar;
   for (QAction* action : barActions) bar << action->iconText();
   EXPECT_EQ(bar, QStringList({"Vorn", "Size", "Help", "About", "Exit"}));
-  EXPECT_FALSE(form.findChild<QListWidget*>("PlayerMoves0")->isVisible());
-  EXPECT_FALSE(form.findChild<QLabel*>("Label3")->isVisible());
 }
 
 // Alt+V did nothing: no menu had a mnemonic.
@@ -121,6 +120,13 @@ TEST_F(MainWindowTest, TheWindowOffersNoMaximiseAndKeepsItsSize) {
   EXPECT_EQ(form.frameGeometry().size(), QSize(486, 308));
 }
 
+TEST_F(MainWindowTest, TheProgramIconComesInEverySizeThatIsInstalled) {
+  QList<int> sizes;
+  for (const QSize& size : ProgramIcon().availableSizes()) sizes << size.width();
+  std::sort(sizes.begin(), sizes.end());
+  EXPECT_EQ(sizes, QList<int>({16, 22, 24, 32, 48, 64, 128, 256}));
+}
+
 // A run-time error in a handler would have unwound through Qt's event loop, which Qt does
 // not allow: the program would have died without a word to the player.
 TEST_F(MainWindowTest, ARunTimeErrorInAClickIsShownAndPlayGoesOnFromAFreshBoard) {
@@ -130,7 +136,7 @@ TEST_F(MainWindowTest, ARunTimeErrorInAClickIsShownAndPlayGoesOnFromAFreshBoard)
   Form1 form;
   form.show();
   form.findChild<QAction*>("Squarex")->trigger();  // a fresh board keeps the shape
-  const QPoint cell61(qRound(CellTwipX[61] / TwipsX + UnitX), qRound(CellTwipY[61] / TwipsY + UnitY / 2));
+  const QPoint cell61 = MiddleOfCell(61);
   SideToMove = 2;  // no such side: placing the stone fails
   QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, cell61);
   ASSERT_EQ(answerer.texts.size(), 1);

@@ -23,9 +23,7 @@ class MessageBoxTest : public ::testing::Test {
   static void Choose(Form1& form, const char* name) { form.findChild<QAction*>(name)->trigger(); }
 
   static void Release(Form1& form, Integer cell) {
-    const QPoint middle(qRound(CellTwipX[cell] / TwipsX + UnitX),
-                        qRound(CellTwipY[cell] / TwipsY + UnitY / 2));
-    QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, middle);
+    QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, MiddleOfCell(cell));
   }
 
   // GREEN lays out the middle row but for its last cell, then plays that cell and wins.

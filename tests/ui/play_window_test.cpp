@@ -19,13 +19,9 @@ class PlayWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetModuleState(); }
 
-  // The middle of a cell's click box, in the surface's pixels.
-  static QPoint MiddleOf(Integer cell) {
-    return QPoint(qRound(CellTwipX[cell] / TwipsX + UnitX), qRound(CellTwipY[cell] / TwipsY + UnitY / 2));
-  }
   static void Release(Form1& form, Integer cell, Qt::MouseButton button = Qt::LeftButton,
                       Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mouseRelease(form.surface(), button, modifiers, MiddleOf(cell));
+    QTest::mouseRelease(form.surface(), button, modifiers, MiddleOfCell(cell));
   }
   static QColor Pixel(const QImage& image, QPoint at) {
     const qreal ratio = image.devicePixelRatio();
@@ -40,14 +36,14 @@ TEST_F(PlayWindowTest, AClickDrawsGreensStoneAndRedsReplyInsideBlackOutlines) {
   Release(form, 61);
   ASSERT_EQ(CellOwner[61], 0);
   const QImage image = form.surface()->image();
-  EXPECT_EQ(Pixel(image, MiddleOf(61)), QColor(0, 128, 0));
-  const QPoint leftSide(qRound(CellTwipX[61] / TwipsX), MiddleOf(61).y());
+  EXPECT_EQ(Pixel(image, MiddleOfCell(61)), QColor(0, 128, 0));
+  const QPoint leftSide(qRound(CellTwipX[61] / TwipsX), MiddleOfCell(61).y());
   EXPECT_EQ(Pixel(image, leftSide), QColor(0, 0, 0));
   Integer reply = 0;
   for (Integer cell = 1; cell <= CellCount; ++cell) reply = CellOwner[cell] == 1 ? cell : reply;
   ASSERT_NE(reply, 0);
-  EXPECT_EQ(Pixel(image, MiddleOf(reply)), QColor(128, 0, 0));
-  EXPECT_EQ(Pixel(image, MiddleOf(1)), QColor(192, 192, 192));
+  EXPECT_EQ(Pixel(image, MiddleOfCell(reply)), QColor(128, 0, 0));
+  EXPECT_EQ(Pixel(image, MiddleOfCell(1)), QColor(192, 192, 192));
   EXPECT_TRUE(form.isEnabled());
   EXPECT_FALSE(form.findChild<QAction*>("Sizex")->isEnabled());
 }
@@ -73,7 +69,7 @@ TEST_F(PlayWindowTest, TheWinningChainIsHatchedOverItsStonesWhileTheMessageIsUp)
   EXPECT_TRUE(windowDisabled);
   // Inside a hatched stone: black hatch lines with the green stone between them.
   int black = 0, green = 0;
-  const QPoint middle = MiddleOf(13);
+  const QPoint middle = MiddleOfCell(13);
   for (int dx = -6; dx <= 6; ++dx) {
     for (int dy = -5; dy <= 5; ++dy) {
       const QColor colour = Pixel(during, middle + QPoint(dx, dy));
@@ -106,7 +102,7 @@ TEST_F(PlayWindowTest, AWholeGameWithTheMouseEndsInTheWinMessageAndAFreshBoard) 
   EXPECT_TRUE(form.findChild<QAction*>("Presetx")->isEnabled());
   EXPECT_FALSE(form.findChild<QAction*>("StartPreset")->isEnabled());
   EXPECT_EQ(form.surface()->indicatorColor(0), QColor(0, 128, 0));
-  EXPECT_EQ(Pixel(form.surface()->image(), MiddleOf(61)), QColor(192, 192, 192));
+  EXPECT_EQ(Pixel(form.surface()->image(), MiddleOfCell(61)), QColor(192, 192, 192));
 }
 
 // A layout that filled the board could never end: every click was ignored and RED's chain
@@ -128,9 +124,9 @@ TEST_F(PlayWindowTest, AFullPresetBoardIsAnnouncedAsSoonAsThePresetGameStarts) {
                                          "RED WON - click here to continue"}));
   // RED's column is hatched while the message is up; then the board is fresh.
   int black = 0;
-  for (int dx = -4; dx <= 4; ++dx) black += Pixel(during, MiddleOf(13) + QPoint(dx, 0)) == QColor(0, 0, 0);
+  for (int dx = -4; dx <= 4; ++dx) black += Pixel(during, MiddleOfCell(13) + QPoint(dx, 0)) == QColor(0, 0, 0);
   EXPECT_GT(black, 0);
-  EXPECT_EQ(Pixel(form.surface()->image(), MiddleOf(13)), QColor(192, 192, 192));
+  EXPECT_EQ(Pixel(form.surface()->image(), MiddleOfCell(13)), QColor(192, 192, 192));
   Release(form, 1);  // and GREEN plays on the fresh board
   EXPECT_EQ(CellOwner[1], 0);
 }
@@ -154,7 +150,7 @@ TEST_F(PlayWindowTest, APlainRightClickLetsTheComputerOpenButAShiftedOnePlaysGre
 TEST_F(PlayWindowTest, ClicksOutsideTheClickBoxesDoNothing) {
   Form1 form;
   form.show();
-  const QPoint gap = MiddleOf(1) + QPoint(0, 10);  // below cell 1's band, above row 2's
+  const QPoint gap = MiddleOfCell(1) + QPoint(0, 10);  // below cell 1's band, above row 2's
   QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, gap);
   QTest::mouseRelease(form.surface(), Qt::LeftButton, {}, QPoint(30, 100));
   for (Integer cell = 1; cell <= CellCount; ++cell) EXPECT_EQ(CellOwner[cell], -1);
@@ -183,10 +179,10 @@ TEST_F(PlayWindowTest, TheDrawingIsKeptAtTheScreensPixelRatio) {
   const qreal ratio = form.surface()->devicePixelRatioF();
   EXPECT_EQ(image.devicePixelRatio(), ratio);
   EXPECT_EQ(image.width(), qRound(form.surface()->width() * ratio));
-  EXPECT_EQ(Pixel(image, MiddleOf(61)), QColor(0, 128, 0));
+  EXPECT_EQ(Pixel(image, MiddleOfCell(61)), QColor(0, 128, 0));
   // Every device pixel of the outline is drawn: a black run as wide as the pen times the
   // ratio crosses cell 61's left side.
-  const int y = qRound(MiddleOf(61).y() * ratio);
+  const int y = qRound(MiddleOfCell(61).y() * ratio);
   const int left = qRound(CellTwipX[61] / TwipsX * ratio);
   int run = 0;
   for (int x = left - 4 * qRound(ratio); x <= left + 4 * qRound(ratio); ++x) {

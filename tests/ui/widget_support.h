@@ -1,5 +1,5 @@
-// Helpers for widget tests: answering message boxes as a user would, and fixing the length
-// of the moment in which a new box ignores the mouse.
+// Helpers for widget tests: answering message boxes as a user would, fixing the length of the
+// moment in which a new box ignores the mouse, and finding a cell on the board's surface.
 #pragma once
 
 #include <QAbstractButton>
@@ -8,11 +8,14 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 #include <QTimer>
 #include <chrono>
 #include <functional>
 
+#include "game/state.h"
+#include "play/mouse_input.h"
 #include "ui/message_box.h"
 
 namespace vorn::testing {
@@ -53,6 +56,13 @@ class PressGuardLength {
   explicit PressGuardLength(std::chrono::milliseconds interval) { SetPressGuardInterval(interval); }
   ~PressGuardLength() { SetPressGuardInterval(std::nullopt); }
 };
+
+// The middle of a cell's click box in the surface's pixels, or in an image's device pixels at
+// `ratio`.
+inline QPoint MiddleOfCell(Integer cell, qreal ratio = 1) {
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  return QPoint(qRound(middle.x / TwipsX * ratio), qRound(middle.y / TwipsY * ratio));
+}
 
 inline constexpr std::chrono::hours kForever{1};
 inline constexpr std::chrono::milliseconds kOver{0};

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "game/cell_lists.h"
 #include "game/state.h"
 
 namespace vorn::replay {
@@ -46,9 +47,9 @@ std::string GroupsLine(Integer side) {
   return line.str();
 }
 
-std::string MovesLine(const HeadlessWindow& window, Integer side) {
+std::string MovesLine(Integer side) {
   Line line("moves " + std::to_string(side));
-  for (const std::string& move : window.Moves(side)) line << move;
+  for (const Integer cell : PlayerMoves[side]) line << CellCode(cell);
   return line.str();
 }
 
@@ -60,11 +61,7 @@ std::string BridgesLine() {
 
 std::string MenusLine(const HeadlessWindow& window) {
   Line line("menus");
-  for (const MenuItem item : {MenuItem::Restartx, MenuItem::Presetx, MenuItem::StartPreset,
-                              MenuItem::Sizex, MenuItem::Squarex, MenuItem::Increasex,
-                              MenuItem::Decreasex}) {
-    line << (window.MenuEnabled(item) ? 1 : 0);
-  }
+  for (const MenuItem item : kGameMenuItems) line << (window.MenuEnabled(item) ? 1 : 0);
   line << (window.MenuChecked(MenuItem::Squarex) ? 1 : 0);
   return line.str();
 }
@@ -85,7 +82,7 @@ std::string IndicatorLine(const HeadlessWindow& window) {
 
 std::string FormatDump(const HeadlessWindow& window) {
   return StateLine() + PerCellLine("owner", CellOwner) + PerCellLine("influence", Influence) +
-         GroupsLine(0) + GroupsLine(1) + MovesLine(window, 0) + MovesLine(window, 1) +
+         GroupsLine(0) + GroupsLine(1) + MovesLine(0) + MovesLine(1) +
          BridgesLine() + MenusLine(window) + IndicatorLine(window);
 }
 

@@ -18,22 +18,14 @@ using Tokens = std::vector<std::string_view>;
 
 constexpr std::size_t kShownLength = 40;
 
-struct MenuName {
-  const char* name;
-  MenuCommand menu;
-};
-
-constexpr std::array<MenuName, 9> kMenuNames{{
-    {"Restartx", MenuCommand::Restartx},
-    {"Presetx", MenuCommand::Presetx},
-    {"StartPreset", MenuCommand::StartPreset},
-    {"Squarex", MenuCommand::Squarex},
-    {"Increasex", MenuCommand::Increasex},
-    {"Decreasex", MenuCommand::Decreasex},
-    {"Helpx", MenuCommand::Helpx},
-    {"Aboutx", MenuCommand::Aboutx},
-    {"Exitx", MenuCommand::Exitx},
-}};
+// The menu items a script can choose, in menu order: all but the "Size" submenu.
+std::vector<MenuItem> MenuCommands() {
+  std::vector<MenuItem> commands;
+  for (int item = 0; item < kMenuItemCount; ++item) {
+    if (static_cast<MenuItem>(item) != MenuItem::Sizex) commands.push_back(static_cast<MenuItem>(item));
+  }
+  return commands;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -201,8 +193,8 @@ ParsedLine ParseCell(const Tokens& tokens, Integer cellCount) {
 // Every menu command's name, in menu order.
 std::string MenuCommandList() {
   std::string list;
-  for (const MenuName& entry : kMenuNames) {
-    list += std::string(list.empty() ? "" : ", ") + entry.name;
+  for (const MenuItem item : MenuCommands()) {
+    list += std::string(list.empty() ? "" : ", ") + MenuItemName(item);
   }
   return list;
 }
@@ -210,10 +202,10 @@ std::string MenuCommandList() {
 ParsedLine ParseMenu(const Tokens& tokens) {
   if (tokens.size() != 2) return Failed(WrongCount("menu", 1, "NAME", tokens.size() - 1));
   const std::string_view name = tokens[1];
-  for (const MenuName& entry : kMenuNames) {
-    if (name != entry.name) continue;
+  for (const MenuItem item : MenuCommands()) {
+    if (name != MenuItemName(item)) continue;
     Command command = OfKind(CommandKind::Menu);
-    command.menu = entry.menu;
+    command.menu = item;
     return ParsedLine{command, {}};
   }
   if (name == "Sizex") {
@@ -232,13 +224,6 @@ ParsedLine ParseDump(const Tokens& tokens) {
 }  // namespace
 
 std::string Quoted(std::string_view text) { return Excerpt(text, "\""); }
-
-const char* MenuCommandName(MenuCommand menu) {
-  for (const MenuName& entry : kMenuNames) {
-    if (entry.menu == menu) return entry.name;
-  }
-  return "";
-}
 
 ParsedLine ParseLine(std::string_view line, Integer cellCount) {
   const Tokens tokens = SplitTokens(line);

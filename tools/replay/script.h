@@ -16,23 +16,9 @@
 #include <string_view>
 
 #include "game/runtime.h"
+#include "game/window_services.h"
 
 namespace vorn::replay {
-
-// The menu commands a script can choose. "Size" is a submenu and chooses nothing itself.
-enum class MenuCommand {
-  Restartx,
-  Presetx,
-  StartPreset,
-  Squarex,
-  Increasex,
-  Decreasex,
-  Helpx,
-  Aboutx,
-  Exitx,
-};
-
-const char* MenuCommandName(MenuCommand menu);
 
 // A text in double quotes as messages show it: unprintable bytes as \xNN, and a text longer
 // than 40 characters cut there, with its full length given ("\"1234…\" (10485760 characters)").
@@ -53,7 +39,7 @@ struct Command {
   Single x = 0;
   Single y = 0;
   Integer cell = 0;
-  MenuCommand menu = MenuCommand::Restartx;
+  MenuItem menu = MenuItem::Restartx;  // never Sizex, a submenu that chooses nothing
 };
 
 // A parsed line: the command, or, when `error` is not empty, what is wrong with the line.

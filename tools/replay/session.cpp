@@ -18,23 +18,20 @@ namespace {
 
 constexpr const char* kProgram = "vorn-replay";
 
-// A menu command that acts on the game: the item that must be choosable, and its handler.
-struct GameMenu {
-  MenuItem item;
-  void (*handler)();
-};
+// The handler of a menu command that acts on the game.
+using MenuHandler = void (*)();
 
-GameMenu GameMenuOf(MenuCommand menu) {
+MenuHandler GameMenuHandler(MenuItem menu) {
   switch (menu) {
-    case MenuCommand::Restartx: return {MenuItem::Restartx, Restartx_Click};
-    case MenuCommand::Presetx: return {MenuItem::Presetx, Presetx_Click};
-    case MenuCommand::StartPreset: return {MenuItem::StartPreset, StartPreset_Click};
-    case MenuCommand::Squarex: return {MenuItem::Squarex, Squarex_Click};
-    case MenuCommand::Increasex: return {MenuItem::Increasex, Increasex_Click};
-    case MenuCommand::Decreasex: return {MenuItem::Decreasex, Decreasex_Click};
+    case MenuItem::Restartx: return Restartx_Click;
+    case MenuItem::Presetx: return Presetx_Click;
+    case MenuItem::StartPreset: return StartPreset_Click;
+    case MenuItem::Squarex: return Squarex_Click;
+    case MenuItem::Increasex: return Increasex_Click;
+    case MenuItem::Decreasex: return Decreasex_Click;
     default: break;
   }
-  throw RunTimeError(std::string("menu ") + MenuCommandName(menu) + " does not act on the game");
+  throw RunTimeError(std::string("menu ") + MenuItemName(menu) + " does not act on the game");
 }
 
 // The trace comes first, so that a message about a line follows the output of the lines
@@ -134,27 +131,25 @@ void Session::Write(const std::string& text) {
   trace_.flush();
 }
 
-// The middle of the cell's click box, the straight-sided band of the cell.
 void Session::ClickCell(Integer button, Integer shift, Integer cell) {
-  const Single x = static_cast<Single>(CellTwipX[cell]) + UnitX * TwipsX;
-  const Single y = static_cast<Single>(CellTwipY[cell]) + UnitY * TwipsY / 2;
-  Form_MouseUp(button, shift, x, y);
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  Form_MouseUp(button, shift, middle.x, middle.y);
 }
 
-bool Session::ChooseMenu(MenuCommand menu) {
+bool Session::ChooseMenu(MenuItem menu) {
   switch (menu) {
-    case MenuCommand::Exitx: return false;
-    case MenuCommand::Helpx:
-    case MenuCommand::Aboutx: return true;  // their windows change nothing in the game
+    case MenuItem::Exitx: return false;
+    case MenuItem::Helpx:
+    case MenuItem::Aboutx: return true;  // their windows change nothing in the game
     default: break;
   }
-  const GameMenu command = GameMenuOf(menu);
+  const MenuHandler handler = GameMenuHandler(menu);
   // A disabled item cannot be chosen; the size commands also need the "Size" submenu.
-  if (!window_.MenuChoosable(command.item)) {
-    Emit(std::string("disabled ") + MenuCommandName(menu));
+  if (!window_.MenuChoosable(menu)) {
+    Emit(std::string("disabled ") + MenuItemName(menu));
     return true;
   }
-  command.handler();
+  handler();
   return true;
 }
 

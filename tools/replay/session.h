@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/headless_window.h"
+#include "game/observer.h"
 #include "game/window_services.h"
 #include "tools/replay/line_reader.h"
 #include "tools/replay/script.h"
@@ -47,7 +48,7 @@ class Session : private GameObserver {
   void Emit(const std::string& line);
   void Write(const std::string& text);
   void ClickCell(Integer button, Integer shift, Integer cell);
-  bool ChooseMenu(MenuCommand menu);
+  bool ChooseMenu(MenuItem menu);
 
   HeadlessWindow window_;
   std::ostream& trace_;

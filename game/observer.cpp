@@ -1,0 +1,19 @@
+// The attached observer.
+#include "game/observer.h"
+
+namespace vorn {
+
+namespace {
+
+GameObserver silentObserver;
+GameObserver* attachedObserver = &silentObserver;
+
+}  // namespace
+
+void AttachObserver(GameObserver* observer) {
+  attachedObserver = observer != nullptr ? observer : &silentObserver;
+}
+
+GameObserver& Observer() { return *attachedObserver; }
+
+}  // namespace vorn

@@ -1,0 +1,20 @@
+// A hook for tools that follow a game as it happens: the game tells the observer attached,
+// if any, of each board it builds and each stone placed. The game works the same with or
+// without one.
+#pragma once
+
+#include "game/runtime.h"
+
+namespace vorn {
+
+class GameObserver {
+ public:
+  virtual ~GameObserver() = default;
+  virtual void BoardBuilt() {}
+  virtual void StonePlaced(Integer /*side*/, Integer /*cell*/) {}
+};
+
+void AttachObserver(GameObserver* observer);  // nullptr detaches
+GameObserver& Observer();
+
+}  // namespace vorn
