@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian 12 machine for Vorn and builds it, then plays or tests.
 #   ./setup.sh run      install what is missing, build, start the game
 #   ./setup.sh test     install what is missing, build, run the whole test suite (twice: the

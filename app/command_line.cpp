@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line of the vorn program.
 #include "app/command_line.h"
 

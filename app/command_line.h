@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line of the vorn program: --help, --version, or nothing at all. It is read
 // before the window system is touched, so that answering it never needs a display.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The vorn program: one main window with the board.
 #include <QApplication>
 

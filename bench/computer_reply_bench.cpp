@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a click takes on the largest board: GREEN's stone and the computer's reply at
 // several stages of a game, click by click over whole games and a long session, and the
 // reply's steps on their own. Every benchmark puts back all the state it changes between

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vorn_first_paint: how long the program takes from its start to the first painted board.
 // It starts like the vorn program, watches the board surface for its first paint event,
 // prints the times since main() began (when the paint event arrived, and when the event

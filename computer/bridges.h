@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bridge records: an empty cell that touches two groups of one side, written "ccc,ggg&ggg"
 // (the cell's code, then the two group slots, the smaller first).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Chains of stones ("groups"): each side's stones partitioned into chains of neighbouring
 // stones, one cell list per slot. Groups only grow and merge; a merge frees a slot.
 #pragma once

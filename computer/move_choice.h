@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's judgement of a position: a cell that decides the game at once, or else this
 // turn's bonuses added to the influence map for the move driver to choose from.
 #pragma once

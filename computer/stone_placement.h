@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Putting a stone on the board: the one path for the player's stones, preset stones and the
 // computer's replies.
 #pragma once

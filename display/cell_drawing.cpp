@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing of cells at their recorded positions.
 #include "display/cell_drawing.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cell geometry and drawing: places each six-sided cell next to one drawn before, draws it on
 // the window's persistent surface and records where it is (position key and twips corner).
 #pragma once

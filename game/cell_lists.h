@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cell lists: every set or sequence of cells (an edge, a cell's neighbours, a chain, a search
 // queue) is a text of 4-character entries, a three-digit cell code and a comma ("005,017,").
 // "XXX" stands for no cell and reads as 0; "999" is a level marker and reads as 999. Lists

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window without a screen: it keeps everything the game draws and shows, so tests and tools
 // can run the real game logic and look at the result. Its screen has 15 twips per pixel.
 // It is a library of its own (vorn_headless), for vorn-replay and the tests; the game does

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building a fresh board: drawing every cell, the cell count, the four edges, the neighbour
 // lists (and both again as numbers), the mirror pairing of boards that are not square, the
 // window size and the menus.

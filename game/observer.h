@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A hook for tools that follow a game as it happens: the game tells the observer attached,
 // if any, of each board it builds and each stone placed. The game works the same with or
 // without one.

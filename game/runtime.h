@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small runtime the game module is written against: 16-bit integers that never wrap,
 // arrays that refuse an index outside their bounds, and the number/text conversions the
 // cell lists and position keys rely on (rounding halves to even, numeric-prefix reading).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the main window: the constants of the game and the drawing, then the first board.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole game lives here, as module-level state of the namespace `vorn`: the board shape,
 // the drawing geometry, the position, the chains of each side, the bridge records, the move
 // lists and the computer's copy of the influence map. Every procedure of the game reads and

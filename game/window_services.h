@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window-system operations the game relies on, and nothing more: the main window's
 // caption, size and persistent drawing surface, its menus, the turn indicator and modal
 // message boxes. The game keeps its own state (game/state.h), the drawing state included;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Board size and game commands. The limits 5..21 are kept by the menus alone.
 #include "play/game_commands.h"
 

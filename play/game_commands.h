@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands that end the current game and build a new board: same board, other shape,
 // one cell more or fewer per row.
 #pragma once

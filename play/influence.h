@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The influence map: every stone spreads a decaying value over the whole board, ring by ring
 // from its cell, and the computer reads the sums when it chooses a reply.
 #pragma once

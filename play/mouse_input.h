@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Mouse input: a button release over the board becomes a preset stone, the computer's
 // opening, or GREEN's move followed at once by RED's reply.
 #pragma once

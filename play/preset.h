@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preset mode: stones of both colours laid out on an empty board before a game starts.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vorn-replay [--help] [--version] [--] [SCRIPT]: plays a script of mouse clicks and menu
 // commands through the game on a headless window and prints a trace of what happens. See
 // tools/replay/command_line.h for the command line, tools/replay/script.h for the script and

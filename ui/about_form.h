@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window: the program's version, a credit text and its icon. It is shown modally
 // and closed with "OK", the Enter key or a click into the credit text; it is then only
 // hidden, and the next "About" shows the same window again.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's persistent drawing surface: what the game draws stays in an off-screen
 // image until the surface is cleared, and is copied to the screen on every paint. The turn
 // indicator shapes sit on top of it, like controls placed over a drawing.

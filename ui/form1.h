@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: the board's drawing surface, the menu bar and the turn indicator. It carries the game through the window services and hands every mouse
 // release and menu command to the game, behind an error boundary: the game's run-time errors
 // must not unwind into Qt's event loop.

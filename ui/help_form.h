@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window: the help page "vorn.htm", found beside the program or in the installed
 // tree's data folder, in an HTML view, with "Back", "Forward" and "Exit" buttons above it.
 // It is modeless and resizable, and the main window stays usable while it is open.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's message box: the title "VORN", one OK button, modal for the whole program. It
 // appears beside the main window so that it never hides the board it speaks of, it ignores
 // the mouse for a moment after it appears so that the second click of a double click on the

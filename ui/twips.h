@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window layouts are designed in twips (1440 to the inch) and placed in pixels with the
 // screen's twips per pixel, so they keep their proportions at any resolution.
 #pragma once

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes data/screenshots/vorn-game.png, the screenshot the metainfo and the README show: the
 # real program, built in BUILD_DIR (default build/), runs on a virtual X server at twice the
 # usual scale, GREEN plays a few stones by mouse and the computer answers each, and the

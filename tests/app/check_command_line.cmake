@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs PROGRAM (vorn) with each kind of command line and checks its output and status.
 # Every run has no display at all: a program that tried to open a window would stop with the
 # window system's error instead of giving the answer expected here.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bridge records: empty cells that would join two GREEN chains.
 #include <gtest/gtest.h>
 

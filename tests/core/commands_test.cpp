@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu commands: new boards of every size and shape, and preset layouts.
 #include <gtest/gtest.h>
 

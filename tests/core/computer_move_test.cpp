@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RED's reply: the best-valued cell on square boards, the mirror partner on short ones, and
 // the fallbacks for positions that preset layouts can build.
 #include <gtest/gtest.h>

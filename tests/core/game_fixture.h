@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A fresh program on a headless window for each test: module state as at program start,
 // then the main window's start-up.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Chains of stones: founding, joining, merging and slot reuse.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The influence map: decay, the ring-by-ring spread, and sums pinned at the 16-bit bounds.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Mouse releases: the hit test, the dispatch, the computer's opening and GREEN's move.
 #include <gtest/gtest.h>
 

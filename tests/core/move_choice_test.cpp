@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's rating of a position: deciding cells and this turn's bonuses.
 #include <gtest/gtest.h>
 

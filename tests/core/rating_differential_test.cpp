@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's rating against the step-by-step one of reference_rating.h, on positions of
 // seeded random play over every board size and shape, from preset layouts, and with the
 // influence map drifted far and pinned at its bounds: the deciding cell, every Influence

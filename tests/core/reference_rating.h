@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's rating done step by step, the slow way the game first did it: every stone
 // it considers is put into the group tables, judged by searching the cell lists, and taken
 // back by copying a snapshot of all the tables back; bridges are found by searching group

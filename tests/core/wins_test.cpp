@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Win detection, the announcement and the fresh board that follows it; turn switching.
 #include <gtest/gtest.h>
 

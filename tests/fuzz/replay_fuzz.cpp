@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fuzz target of the whole replay: script bytes in, trace out, through the same code as
 // vorn-replay. Every input must end as documented (the end of the script or Exitx with
 // status 0, or one bad line reported in one short line with status 2, never a fault of the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the fuzz target of vorn-replay for a bounded time and fails on any crash, sanitizer
 # report, leak, broken rule of the trace, or input that takes over 2 seconds:
 #

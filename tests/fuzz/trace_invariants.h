@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rules every trace of vorn-replay keeps, whatever the script: each stone lands on an empty
 // cell of the board of the moment, each win is followed by a fresh board, and a dump shows
 // the board and owners that the lines before it built.

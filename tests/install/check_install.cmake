@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build folder BUILD_DIR into STAGE with DESTDIR, as a package build would, and
 # checks the installed tree under PREFIX (see tree_checks.cmake for the other settings).
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Lints the man pages PAGES (a comma-separated list of files) with mandoc: any message, of
 # style included, fails. Without mandoc the test is reported as skipped.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian packages of BUILD_DIR with CPACK into WORK, as `cpack -G DEB` does, and
 # checks them: the control fields (with dependencies read from the programs), the file
 # lists, the unpacked trees under PACKAGE_PREFIX (see tree_checks.cmake for the other

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks of an installed or unpacked tree, shared by the install test and the package test.
 # The caller sets SOURCE_DIR, VERSION, RELEASE_DATE, MAN_PAGE_DIR (the build's uncompressed
 # man pages), ICON_SIZES (comma-separated), DATA_FROM_PROGRAM, and the install folders
@@ -159,9 +162,10 @@ function(check_desktop_entry root)
     return()
   endif()
   validate_desktop_entry("${desktop}")
-  file(STRINGS "${desktop}" first_line LIMIT_COUNT 1)
+  # Only comments may come before the group header.
+  file(STRINGS "${desktop}" first_line REGEX "^[^#]" LIMIT_COUNT 1)
   if(NOT first_line STREQUAL "[Desktop Entry]")
-    fail("${desktop} does not start with [Desktop Entry]")
+    fail("${desktop} does not start with [Desktop Entry] after its comments")
   endif()
   expect_desktop_value("${desktop}" Type Application)
   desktop_value("${desktop}" Exec exec)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dump: every line and token in its fixed order, read from the module state and the window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The line reader: every kind of line end, wherever the reads cut the script, and the limit
 // on a line's length.
 #include <gtest/gtest.h>

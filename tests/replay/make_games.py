@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the scripts of the recorded games that pin down the computer's play: seeded random
 games on every board size and shape, whole games on the largest board, a long session on the
 largest board in which the influence map drifts to its bounds, and preset layouts that leave

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs vorn-replay on one script and compares what it does with what is expected:
 #
 #   cmake -DREPLAY=<vorn-replay> -DSCRIPT=<script> -DWORK_DIR=<dir> [options] -P run_replay.cmake

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The replay script parser: good lines become commands, bad lines a message naming the fault.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Running replay scripts in-process: what is traced, how menus and clicks reach the game, and
 // how a bad line, an unreadable script or a lost trace ends the run.
 #include <gtest/gtest.h>

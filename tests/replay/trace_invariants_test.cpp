@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of a sound trace, as the fuzz target checks them on every input: the recorded
 // games keep them, and traces that break one are caught.
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vorn developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Rewrites the recorded traces of the replayed games (games/*.trace) from what the current
 # build of vorn-replay prints for each script.
 #

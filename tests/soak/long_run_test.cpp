@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The influence map is never cleared, so a program that runs long enough drives it to its
 // bounds. It must stay pinned there, and play must go on.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long random session: mouse releases anywhere, every menu command (disabled ones refused
 // as a real menu refuses them), preset layouts up to a full board and computer openings,
 // over every board size and both shapes. After every event the position must be sound.

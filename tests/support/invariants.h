@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks of the position that must hold after every event a player can cause: stones,
 // chains and the group tables agree, and nothing was overwritten.
 #pragma once

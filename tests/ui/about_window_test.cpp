@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window, offscreen: its content, and the ways a user closes its modal showing.
 #include <gtest/gtest.h>
 

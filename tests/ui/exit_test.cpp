@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending the program: "Exit" and the main window's close box close every window of the
 // program, ask nothing, and end the event loop.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random mouse releases and menu choices on the real main window, message boxes answered as
 // a user would. Nothing may crash, the position must stay sound, and in the end the picture
 // must agree with the position. VORN_FUZZ_SEED repeats a run; the seed is printed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the help command finds its page: beside the program as in a build folder, else in
 // the data folder of an installed tree (bin/ beside share/vorn/), wherever that tree lies.
 #include <gtest/gtest.h>

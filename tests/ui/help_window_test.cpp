@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window, offscreen: the page address, the Back and Forward rule, activation,
 // resizing, hiding and unloading, and what the view does with pages that are missing or
 // not local.

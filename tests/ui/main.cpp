@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Widget tests need one QApplication for the whole run; they run offscreen.
 #include <gtest/gtest.h>
 

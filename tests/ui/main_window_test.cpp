@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real main window, offscreen: start-up state, menus and their keys, the drawn board, the
 // fixed size, and the error boundary around the game's handlers.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's message boxes in the real window, offscreen: where they stand, the moment in which
 // they ignore the mouse, and the click on their text.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing in the real main window, offscreen: mouse releases on the board, the drawn stones
 // and the hatched winning chain, a whole game to its end, and the drawing at pixel ratio 2.
 #include <gtest/gtest.h>

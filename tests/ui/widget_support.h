@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers for widget tests: answering message boxes as a user would, fixing the length of the
 // moment in which a new box ignores the mouse, and finding a cell on the board's surface.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading vorn-replay's command line, and its help and version texts.
 #include "tools/replay/command_line.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vorn-replay's command line: [--help] [--version] [--] [SCRIPT], where "--" ends the
 // options and "-" as SCRIPT names standard input.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The `dump` of a replay: the whole game state as lines of space-separated tokens, one line
 // per kind of state, so that other programs can read it and traces can be compared.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing the program's files through their descriptors, where the system says
 // what went wrong.
 #include "tools/replay/files.h"

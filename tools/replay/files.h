@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own script and trace: a file or standard input to read, standard output to
 // write, each failure told in the system's own words.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a script line by line in bounded memory: LF, CRLF and a lone CR each end a line,
 // and a line holds at most kMaxLineLength bytes, so no script can make the reader hold more
 // than one line however it is written.

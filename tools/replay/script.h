@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The replay script: one command per line. A line is parsed on its own into a command or a
 // message that says what is wrong with it; running the commands is the session's business.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Running a replay script against the real game on a headless window, and tracing what
 // happens: every board built, every stone placed, every message shown, and the dumps and
 // refused menu commands the script asks for.
