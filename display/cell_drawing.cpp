@@ -14,7 +14,8 @@ namespace {
 
 void OutlineAt(Single x, Single y) {
   for (int v = 0; v <= 5; ++v) {
-    CellPoints[v] = {RoundHalfEvenToLong(x + ShapeOffsets[v].x), RoundHalfEvenToLong(y + ShapeOffsets[v].y)};
+    CellPoints[v] = {RoundHalfEvenToLong(x + ShapeOffsets[v].x),
+                     RoundHalfEvenToLong(y + ShapeOffsets[v].y)};
   }
   Window().Polygon(CellPoints, FillColor, FillStyle);
 }

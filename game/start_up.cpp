@@ -21,7 +21,9 @@ void SetUpGeometry() {
   const Single offsets[7][2] = {{0, 0},         {UnitX, -0.5F * UnitY}, {2 * UnitX, 0},
                                 {2 * UnitX, UnitY}, {UnitX, 1.5F * UnitY}, {0, UnitY},
                                 {0, 0}};
-  for (int v = 0; v <= 6; ++v) ShapeOffsets[v] = {RoundHalfEvenToLong(offsets[v][0]), RoundHalfEvenToLong(offsets[v][1])};
+  for (int v = 0; v <= 6; ++v) {
+    ShapeOffsets[v] = {RoundHalfEvenToLong(offsets[v][0]), RoundHalfEvenToLong(offsets[v][1])};
+  }
   for (int v = 0; v <= 5; ++v) CellPoints[v] = ShapeOffsets[v];
   const Single dirX[7] = {0, -1, 1, 2, 1, -1, -2};
   const Single dirY[7] = {0, -1.5F, -1.5F, 0, 1.5F, 1.5F, 0};

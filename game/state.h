@@ -54,7 +54,8 @@ struct ModuleState {
   Integer MaxBoardSize = 0;  // the largest size "Increase" reaches
   Integer SquareBoard = 0;   // Yes: BoardSize rows; No: one row fewer
   Integer CellCount = 0;     // cells of the current board, the last cell number
-  PerCell<std::string> Neighbours;  // six codes: up-left, down-right, up-right, down-left, left, right
+  // Six codes each: up-left, down-right, up-right, down-left, left, right.
+  PerCell<std::string> Neighbours;
   std::string LeftEdge;
   std::string RightEdge;
   std::string TopEdge;

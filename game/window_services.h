@@ -31,7 +31,7 @@ enum class MenuItem {
   Aboutx,
   Exitx,
 };
-inline constexpr int kMenuItemCount = 10;
+inline constexpr int kMenuItemCount = static_cast<int>(MenuItem::Exitx) + 1;
 const char* MenuItemName(MenuItem item);
 
 // The items whose state the game sets, in menu order.

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window: the board's drawing surface, the menu bar and the turn indicator. It carries the game through the window services and hands every mouse
-// release and menu command to the game, behind an error boundary: the game's run-time errors
-// must not unwind into Qt's event loop.
+// The main window: the board's drawing surface, the menu bar and the turn indicator. It
+// carries the game through the window services and hands every mouse release and menu
+// command to the game, behind an error boundary: the game's run-time errors must not unwind
+// into Qt's event loop.
 #pragma once
 
 #include <QMainWindow>
@@ -32,7 +33,8 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void SetEnabled(bool enabled) override;
   void SetBackColor(vorn::Color color) override;
   void SetDrawWidth(vorn::Integer pixels) override;
-  void Polygon(const vorn::Outline& points, vorn::Color fillColor, vorn::Integer fillStyle) override;
+  void Polygon(const vorn::Outline& points, vorn::Color fillColor,
+               vorn::Integer fillStyle) override;
   void Cls() override;
   void Refresh() override;
   vorn::Single TwipsPerPixelX() const override;

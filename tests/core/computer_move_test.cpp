@@ -131,7 +131,9 @@ TEST_F(ComputerMoveTest, AFullBoardSkipsOnlyThePlacingOfRedsStone) {
   // The rest of the turn still runs: the -100 spread from GREEN's stone, -81 on the first
   // ring and -65 on the cells queued from cell 19 next, past RED's stones, and the 0.
   const std::pair<Integer, int> credited[] = {{19, -81}, {20, -81}, {14, -65}};
-  for (const auto& [cell, change] : credited) EXPECT_EQ(Influence[cell], before[cell] + change) << cell;
+  for (const auto& [cell, change] : credited) {
+    EXPECT_EQ(Influence[cell], before[cell] + change) << cell;
+  }
   for (const Integer red : {13, 18, 24}) EXPECT_EQ(Influence[red], before[red]) << red;
   EXPECT_EQ(Influence[25], 0);
 }

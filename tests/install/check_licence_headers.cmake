@@ -11,7 +11,8 @@ set(missing)
 set(checked 0)
 foreach(source IN LISTS sources)
   # Build folders and the Debian changelog (a format without comments) are not sources.
-  if(source MATCHES "^build" OR source MATCHES "/build[^/]*/" OR source STREQUAL "data/changelog.in")
+  if(source MATCHES "^build" OR source MATCHES "/build[^/]*/"
+     OR source STREQUAL "data/changelog.in")
     continue()
   endif()
   math(EXPR checked "${checked} + 1")

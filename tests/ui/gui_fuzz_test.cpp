@@ -107,7 +107,8 @@ TEST(GuiFuzzTest, RandomReleasesAndMenuChoicesLeaveAPictureThatAgreesWithThePosi
   const QImage& image = form.surface()->image();
   const qreal ratio = image.devicePixelRatio();
   for (Integer cell = 1; cell <= CellCount; ++cell) {
-    EXPECT_EQ(image.pixelColor(MiddleOfCell(cell, ratio)), ExpectedColour(cell)) << "seed " << seed << ", cell " << cell;
+    EXPECT_EQ(image.pixelColor(MiddleOfCell(cell, ratio)), ExpectedColour(cell))
+        << "seed " << seed << ", cell " << cell;
   }
 }
 

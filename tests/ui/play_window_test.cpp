@@ -127,7 +127,9 @@ TEST_F(PlayWindowTest, AFullPresetBoardIsAnnouncedAsSoonAsThePresetGameStarts) {
                                          "RED WON - click here to continue"}));
   // RED's column is hatched while the message is up; then the board is fresh.
   int black = 0;
-  for (int dx = -4; dx <= 4; ++dx) black += Pixel(during, MiddleOfCell(13) + QPoint(dx, 0)) == QColor(0, 0, 0);
+  for (int dx = -4; dx <= 4; ++dx) {
+    black += Pixel(during, MiddleOfCell(13) + QPoint(dx, 0)) == QColor(0, 0, 0);
+  }
   EXPECT_GT(black, 0);
   EXPECT_EQ(Pixel(form.surface()->image(), MiddleOfCell(13)), QColor(192, 192, 192));
   Release(form, 1);  // and GREEN plays on the fresh board

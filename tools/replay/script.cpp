@@ -4,7 +4,6 @@
 // Parsing replay script lines.
 #include "tools/replay/script.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -24,8 +23,9 @@ constexpr std::size_t kShownLength = 40;
 // The menu items a script can choose, in menu order: all but the "Size" submenu.
 std::vector<MenuItem> MenuCommands() {
   std::vector<MenuItem> commands;
-  for (int item = 0; item < kMenuItemCount; ++item) {
-    if (static_cast<MenuItem>(item) != MenuItem::Sizex) commands.push_back(static_cast<MenuItem>(item));
+  for (int index = 0; index < kMenuItemCount; ++index) {
+    const auto item = static_cast<MenuItem>(index);
+    if (item != MenuItem::Sizex) commands.push_back(item);
   }
   return commands;
 }
