@@ -6,8 +6,8 @@
 
 #include "app/command_line.h"
 #include "app/version.h"
-#include "ui/form1.h"
-#include "ui/program_icon.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/program_icon.h"
 
 int main(int argc, char* argv[]) {
   // Answered before the application exists, so --help and --version need no display and
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Vorn");
   QApplication::setApplicationVersion(vorn::kVersion);
   // Lets the desktop match the windows to the installed entry and its icon.
-  QGuiApplication::setDesktopFileName("io.github.vorngame.Vorn");
+  QGuiApplication::setDesktopFileName(vorn::kApplicationId);
   QApplication::setWindowIcon(vorn::ProgramIcon());
   Form1 window;
   window.show();

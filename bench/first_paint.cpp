@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "ui/board_surface.h"
-#include "ui/form1.h"
-#include "ui/program_icon.h"
+#include "ui/qt/board_surface.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/program_icon.h"
 
 namespace {
 

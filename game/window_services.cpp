@@ -28,6 +28,22 @@ const char* MenuItemName(MenuItem item) {
   return "";
 }
 
+const char* MenuItemCaption(MenuItem item) {
+  switch (item) {
+    case MenuItem::Restartx: return "&End Current Game";
+    case MenuItem::Presetx: return "&Preset Board";
+    case MenuItem::StartPreset: return "&Start Preset Game";
+    case MenuItem::Sizex: return "&Size";
+    case MenuItem::Squarex: return "S&quare";
+    case MenuItem::Increasex: return "&Increase";
+    case MenuItem::Decreasex: return "&Decrease";
+    case MenuItem::Helpx: return "&Help";
+    case MenuItem::Aboutx: return "&About";
+    case MenuItem::Exitx: return "E&xit";
+  }
+  return "";
+}
+
 bool InSizeMenu(MenuItem item) {
   return item == MenuItem::Squarex || item == MenuItem::Increasex || item == MenuItem::Decreasex;
 }

@@ -33,6 +33,12 @@ enum class MenuItem {
 };
 inline constexpr int kMenuItemCount = static_cast<int>(MenuItem::Exitx) + 1;
 const char* MenuItemName(MenuItem item);
+// The caption an item shows, with "&" before the letter that chooses it from the keyboard
+// (Alt and the letter); the words shown are the caption without it. Every front end shows
+// these.
+const char* MenuItemCaption(MenuItem item);
+// The caption of the menu that holds End Current Game, Preset Board and Start Preset Game.
+inline constexpr char kVornMenuCaption[] = "&Vorn";
 
 // The items whose state the game sets, in menu order.
 inline constexpr std::array<MenuItem, 7> kGameMenuItems{
@@ -42,6 +48,9 @@ inline constexpr std::array<MenuItem, 7> kGameMenuItems{
 // Whether an item is a command of the "Size" submenu, which can be chosen only while the
 // submenu is enabled too.
 bool InSizeMenu(MenuItem item);
+
+// Window layouts and mouse positions are in twips: 1440 to the inch.
+inline constexpr double kTwipsPerInch = 1440.0;
 
 // The colours of the standard 16-colour palette that the game uses, by palette index.
 enum PaletteIndex { kBlack = 0, kGreen = 2, kRed = 4, kLightGrey = 7 };

@@ -14,8 +14,8 @@
 
 #include "app/version.h"
 #include "game/state.h"
-#include "ui/about_form.h"
-#include "ui/form1.h"
+#include "ui/qt/about_form.h"
+#include "ui/qt/form1.h"
 
 namespace vorn::testing {
 namespace {

@@ -14,9 +14,9 @@
 
 #include "game/state.h"
 #include "play/mouse_input.h"
-#include "ui/about_form.h"
-#include "ui/form1.h"
-#include "ui/help_form.h"
+#include "ui/qt/about_form.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/help_form.h"
 #include "widget_support.h"
 
 namespace vorn::testing {

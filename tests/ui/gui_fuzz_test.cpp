@@ -16,8 +16,8 @@
 
 #include "game/state.h"
 #include "support/invariants.h"
-#include "ui/board_surface.h"
-#include "ui/form1.h"
+#include "ui/qt/board_surface.h"
+#include "ui/qt/form1.h"
 #include "widget_support.h"
 
 namespace vorn::testing {

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/install_layout.h"
-#include "ui/help_form.h"
+#include "ui/qt/help_form.h"
 
 namespace vorn::testing {
 namespace {

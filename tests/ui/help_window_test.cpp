@@ -19,8 +19,8 @@
 #include <QTextCursor>
 
 #include "game/state.h"
-#include "ui/form1.h"
-#include "ui/help_form.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/help_form.h"
 
 namespace vorn::testing {
 namespace {

@@ -14,9 +14,9 @@
 #include <QTest>
 
 #include "game/state.h"
-#include "ui/board_surface.h"
-#include "ui/form1.h"
-#include "ui/program_icon.h"
+#include "ui/qt/board_surface.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/program_icon.h"
 #include "widget_support.h"
 
 namespace vorn::testing {

@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "game/state.h"
-#include "ui/board_surface.h"
-#include "ui/form1.h"
-#include "ui/message_box.h"
+#include "ui/qt/board_surface.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/message_box.h"
 #include "widget_support.h"
 
 namespace vorn::testing {
@@ -66,24 +66,6 @@ TEST_F(MessageBoxTest, TheWinMessageLeavesTheBoardInSightAndStandsOnTheScreen) {
     EXPECT_FALSE(box.intersects(board)) << size;
     EXPECT_TRUE(screen.contains(box)) << size;
   }
-}
-
-TEST(MessageBoxPlacementTest, BesideTheWindowWhereThereIsRoomElseAwayFromItOnTheScreen) {
-  const QRect screen(0, 0, 1000, 800);
-  const QSize box(300, 100);
-  // Room on the right: beside the window, level with its middle.
-  EXPECT_EQ(PlaceBeside(QRect(100, 100, 400, 300), box, screen, 8), QPoint(508, 199));
-  // The window against the right edge: on its left.
-  EXPECT_EQ(PlaceBeside(QRect(600, 100, 400, 300), box, screen, 8), QPoint(292, 199));
-  // As wide as the screen: below it, then above it.
-  EXPECT_EQ(PlaceBeside(QRect(0, 100, 1000, 300), box, screen, 8), QPoint(349, 408));
-  EXPECT_EQ(PlaceBeside(QRect(0, 690, 1000, 110), box, screen, 8), QPoint(349, 582));
-  // No room anywhere: against the side of the screen that covers least of the window.
-  EXPECT_EQ(PlaceBeside(QRect(200, 50, 700, 700), box, screen, 8), QPoint(0, 349));
-  // A box wider than the screen starts at its left edge; a screen that does not start at 0.
-  EXPECT_EQ(PlaceBeside(QRect(0, 0, 500, 300), QSize(1200, 100), screen, 8), QPoint(0, 308));
-  EXPECT_EQ(PlaceBeside(QRect(-1500, 0, 400, 300), box, QRect(-1920, 0, 1920, 1080), 8),
-            QPoint(-1092, 99));
 }
 
 // The second click of a quick double click on the winning cell pressed OK, which had come

@@ -11,8 +11,8 @@
 
 #include "computer/computer_move.h"
 #include "game/state.h"
-#include "ui/board_surface.h"
-#include "ui/form1.h"
+#include "ui/qt/board_surface.h"
+#include "ui/qt/form1.h"
 #include "widget_support.h"
 
 namespace vorn::testing {

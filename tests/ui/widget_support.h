@@ -19,7 +19,7 @@
 
 #include "game/state.h"
 #include "play/mouse_input.h"
-#include "ui/message_box.h"
+#include "ui/qt/message_box.h"
 
 namespace vorn::testing {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The program's icon.
-#include "ui/program_icon.h"
+#include "ui/qt/program_icon.h"
 
 #include <QDirIterator>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The help window.
-#include "ui/help_form.h"
+#include "ui/qt/help_form.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -14,7 +14,7 @@
 #include <QTextDocument>
 
 #include "app/install_layout.h"
-#include "ui/twips.h"
+#include "ui/qt/twips.h"
 
 namespace vorn {
 

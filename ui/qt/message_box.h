@@ -23,14 +23,6 @@ namespace vorn {
 std::chrono::milliseconds PressGuardInterval();
 void SetPressGuardInterval(std::optional<std::chrono::milliseconds> interval);
 
-// Where a box of `box` size (frame included) goes beside `window` on `screen`: `gap` pixels
-// to the right of the window, else to its left, below it or above it, the first of these
-// that, moved onto the screen, leaves the window uncovered. With no room anywhere, the one
-// of them that covers least of the window, which lies against the side of the screen away
-// from it. The box always lies on the screen; one larger than the screen starts at its top
-// left corner.
-QPoint PlaceBeside(const QRect& window, const QSize& box, const QRect& screen, int gap);
-
 class GameMessageBox : public QMessageBox {
   Q_OBJECT
 

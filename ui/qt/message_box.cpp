@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game's message box.
-#include "ui/message_box.h"
+#include "ui/qt/message_box.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -10,26 +10,14 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyleHints>
-#include <algorithm>
-#include <climits>
+
+#include "display/window_placement.h"
 
 namespace vorn {
 
 namespace {
 
-constexpr int kGapToTheWindow = 8;
-
 std::optional<std::chrono::milliseconds> chosenPressGuard;
-
-QPoint OnScreen(const QPoint& wanted, const QSize& box, const QRect& screen) {
-  return QPoint(std::max(screen.left(), std::min(wanted.x(), screen.right() + 1 - box.width())),
-                std::max(screen.top(), std::min(wanted.y(), screen.bottom() + 1 - box.height())));
-}
-
-int CoveredArea(const QRect& box, const QRect& window) {
-  const QRect covered = box.intersected(window);
-  return covered.isEmpty() ? 0 : covered.width() * covered.height();
-}
 
 bool IsPress(const QEvent* event) {
   return event->type() == QEvent::MouseButtonPress ||
@@ -45,27 +33,6 @@ std::chrono::milliseconds PressGuardInterval() {
 
 void SetPressGuardInterval(std::optional<std::chrono::milliseconds> interval) {
   chosenPressGuard = interval;
-}
-
-QPoint PlaceBeside(const QRect& window, const QSize& box, const QRect& screen, int gap) {
-  const int besideY = window.center().y() - box.height() / 2;
-  const int underX = window.center().x() - box.width() / 2;
-  const QPoint wanted[] = {{window.right() + 1 + gap, besideY},
-                           {window.left() - gap - box.width(), besideY},
-                           {underX, window.bottom() + 1 + gap},
-                           {underX, window.top() - gap - box.height()}};
-  QPoint best;
-  int leastCovered = INT_MAX;
-  for (const QPoint& place : wanted) {
-    const QPoint at = OnScreen(place, box, screen);
-    const int covered = CoveredArea(QRect(at, box), window);
-    if (covered < leastCovered) {
-      best = at;
-      leastCovered = covered;
-    }
-    if (covered == 0) break;
-  }
-  return best;
 }
 
 // No parent: the main window may be disabled while the box is up, and a disabled parent
@@ -97,7 +64,13 @@ void GameMessageBox::placeBesideWindow() {
   if (window_ == nullptr || !window_->isVisible()) return;
   const QSize frame = window_->frameGeometry().size() - window_->size();
   const QRect screen = window_->screen()->availableGeometry();
-  move(PlaceBeside(window_->frameGeometry(), size() + frame, screen, kGapToTheWindow));
+  const QRect window = window_->frameGeometry();
+  const QSize box = size() + frame;
+  const ScreenPoint at = PlaceBeside({window.x(), window.y(), window.width(), window.height()},
+                                     box.width(), box.height(),
+                                     {screen.x(), screen.y(), screen.width(), screen.height()},
+                                     kGapToTheWindow);
+  move(at.x, at.y);
 }
 
 bool GameMessageBox::ignoringPresses() const {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The persistent drawing surface.
-#include "ui/board_surface.h"
+#include "ui/qt/board_surface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

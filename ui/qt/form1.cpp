@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window.
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,18 +13,16 @@
 
 #include "game/start_up.h"
 #include "game/state.h"
+#include "play/error_boundary.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
 #include "play/preset.h"
-#include "play/turns.h"
-#include "ui/about_form.h"
-#include "ui/board_surface.h"
-#include "ui/help_form.h"
-#include "ui/message_box.h"
+#include "ui/qt/about_form.h"
+#include "ui/qt/board_surface.h"
+#include "ui/qt/help_form.h"
+#include "ui/qt/message_box.h"
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 // Indicator shapes, in twips: both at the left, GREEN's above RED's.
 constexpr double kIndicatorLeft = 72;
@@ -69,36 +67,33 @@ Form1::~Form1() {
   vorn::AttachWindow(nullptr);
 }
 
-// Every caption carries a mnemonic ("&" before the letter that Alt chooses); the captions
-// shown are the same words without it.
 void Form1::buildMenus() {
   using vorn::MenuItem;
-  QMenu* vornMenu = menuBar()->addMenu("&Vorn");
+  QMenu* vornMenu = menuBar()->addMenu(vorn::kVornMenuCaption);
   vornMenu->setObjectName("Vornx");
-  addCommand(vornMenu, MenuItem::Restartx, "&End Current Game", vorn::Restartx_Click);
-  addCommand(vornMenu, MenuItem::Presetx, "&Preset Board", vorn::Presetx_Click);
-  addCommand(vornMenu, MenuItem::StartPreset, "&Start Preset Game", vorn::StartPreset_Click);
+  addCommand(vornMenu, MenuItem::Restartx, vorn::Restartx_Click);
+  addCommand(vornMenu, MenuItem::Presetx, vorn::Presetx_Click);
+  addCommand(vornMenu, MenuItem::StartPreset, vorn::StartPreset_Click);
 
-  sizeMenu_ = menuBar()->addMenu("&Size");
+  sizeMenu_ = menuBar()->addMenu(vorn::MenuItemCaption(MenuItem::Sizex));
   const char* sizeName = vorn::MenuItemName(MenuItem::Sizex);
   sizeMenu_->setObjectName(sizeName);
   sizeMenu_->menuAction()->setObjectName(sizeName);
   actions_[int(MenuItem::Sizex)] = sizeMenu_->menuAction();
-  QAction* square = addCommand(sizeMenu_, MenuItem::Squarex, "S&quare", vorn::Squarex_Click);
+  QAction* square = addCommand(sizeMenu_, MenuItem::Squarex, vorn::Squarex_Click);
   square->setCheckable(true);
   square->setChecked(true);
-  addCommand(sizeMenu_, MenuItem::Increasex, "&Increase", vorn::Increasex_Click);
-  addCommand(sizeMenu_, MenuItem::Decreasex, "&Decrease", vorn::Decreasex_Click);
+  addCommand(sizeMenu_, MenuItem::Increasex, vorn::Increasex_Click);
+  addCommand(sizeMenu_, MenuItem::Decreasex, vorn::Decreasex_Click);
 
   // "Help", "About" and "Exit" are commands on the menu bar itself.
-  addBarCommand(MenuItem::Helpx, "&Help", &Form1::Helpx_Click);
-  addBarCommand(MenuItem::Aboutx, "&About", &Form1::Aboutx_Click);
-  addBarCommand(MenuItem::Exitx, "E&xit", &Form1::Exitx_Click);
+  addBarCommand(MenuItem::Helpx, &Form1::Helpx_Click);
+  addBarCommand(MenuItem::Aboutx, &Form1::Aboutx_Click);
+  addBarCommand(MenuItem::Exitx, &Form1::Exitx_Click);
 }
 
-QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item, const QString& caption,
-                           void (*command)()) {
-  QAction* action = menu->addAction(caption);
+QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item, void (*command)()) {
+  QAction* action = menu->addAction(vorn::MenuItemCaption(item));
   action->setObjectName(vorn::MenuItemName(item));
   actions_[int(item)] = action;
   // The check mark of "Square" is the game's to set, not the click's.
@@ -110,9 +105,8 @@ QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item, const QString& capt
   return action;
 }
 
-void Form1::addBarCommand(vorn::MenuItem item, const QString& caption,
-                          void (Form1::*command)()) {
-  QAction* action = menuBar()->addAction(caption);
+void Form1::addBarCommand(vorn::MenuItem item, void (Form1::*command)()) {
+  QAction* action = menuBar()->addAction(vorn::MenuItemCaption(item));
   action->setObjectName(vorn::MenuItemName(item));
   actions_[int(item)] = action;
   connect(action, &QAction::triggered, this, [this, command] {
@@ -197,11 +191,11 @@ void Form1::Refresh() { surface_->refresh(); }
 void Form1::SetEnabled(bool enabled) { setEnabled(enabled); }
 
 vorn::Single Form1::TwipsPerPixelX() const {
-  return static_cast<vorn::Single>(kTwipsPerInch / logicalDpiX());
+  return static_cast<vorn::Single>(vorn::kTwipsPerInch / logicalDpiX());
 }
 
 vorn::Single Form1::TwipsPerPixelY() const {
-  return static_cast<vorn::Single>(kTwipsPerInch / logicalDpiY());
+  return static_cast<vorn::Single>(vorn::kTwipsPerInch / logicalDpiY());
 }
 
 void Form1::SetMenuEnabled(vorn::MenuItem item, bool enabled) {
@@ -246,32 +240,9 @@ void Form1::MessageBox(const std::string& prompt) {
 // --- The error boundary ----------------------------------------------------------------
 
 void Form1::runGuarded(const std::function<void()>& handler) {
-  std::string error;
-  try {
-    handler();
-    return;
-  } catch (const std::exception& fault) {
-    error = fault.what();
-  } catch (...) {
-    error = "an unknown error";
-  }
-  recoverFrom(error);
-}
-
-// The game's state may be anything after an error, so only a new board is trusted. Should
-// even that fail, nothing can be trusted any more and the program ends.
-void Form1::recoverFrom(const std::string& error) {
-  MessageBox("Vorn met an internal error and starts a fresh board:\n" + error);
-  try {
-    vorn::Restartx_Click();
-    vorn::SideToMove = 1;
-    vorn::SwitchTurn();  // GREEN to move, the window enabled
-  } catch (const std::exception& fault) {
-    MessageBox(std::string("Vorn cannot build a fresh board and stops:\n") + fault.what());
-    setEnabled(false);
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
-                              Qt::QueuedConnection);
-  }
+  if (vorn::RunGuarded(handler) != vorn::GuardOutcome::kStopped) return;
+  QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
+                            Qt::QueuedConnection);
 }
 
 // --- Commands on the menu bar ----------------------------------------------------------

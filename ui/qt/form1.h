@@ -65,13 +65,11 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
  private:
   void buildMenus();
   void buildControls();
-  QAction* addCommand(QMenu* menu, vorn::MenuItem item, const QString& caption,
-                      void (*command)());
-  void addBarCommand(vorn::MenuItem item, const QString& caption, void (Form1::*command)());
-  // Runs a handler; a run-time error in it is reported, and play goes on from a fresh board
-  // of the same size and shape with GREEN to move.
+  QAction* addCommand(QMenu* menu, vorn::MenuItem item, void (*command)());
+  void addBarCommand(vorn::MenuItem item, void (Form1::*command)());
+  // Runs a handler behind the game's error boundary; ends the program when the game cannot
+  // go on.
   void runGuarded(const std::function<void()>& handler);
-  void recoverFrom(const std::string& error);
   void applyOuterSize();
   void placeIndicators();
   QRectF indicatorRect(int side) const;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The About window.
-#include "ui/about_form.h"
+#include "ui/qt/about_form.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 #include "app/version.h"
-#include "ui/program_icon.h"
-#include "ui/twips.h"
+#include "ui/qt/program_icon.h"
+#include "ui/qt/twips.h"
 
 namespace {
 
@@ -75,10 +75,7 @@ void AboutForm::buildControls() {
   setTabOrder(AboutOk, AboutText);
 }
 
-QString AboutForm::CreditText() {
-  return QStringLiteral("\n\nVorn %1 by the Vorn developers\nContact: https://vorngame.github.io\n")
-      .arg(vorn::kVersion);
-}
+QString AboutForm::CreditText() { return QString::fromUtf8(vorn::kCreditText); }
 
 // Hiding the window ends its modal showing; it stays loaded for the next "About".
 void AboutForm::AboutOk_Click() { hide(); }

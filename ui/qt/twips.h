@@ -8,9 +8,9 @@
 #include <QRect>
 #include <QWidget>
 
-namespace vorn {
+#include "game/window_services.h"
 
-inline constexpr double kTwipsPerInch = 1440.0;
+namespace vorn {
 
 inline double TwipsPerPixelX(const QWidget& widget) { return kTwipsPerInch / widget.logicalDpiX(); }
 inline double TwipsPerPixelY(const QWidget& widget) { return kTwipsPerInch / widget.logicalDpiY(); }

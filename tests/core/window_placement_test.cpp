@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Where a message box stands beside the main window.
+#include <gtest/gtest.h>
+
+#include "display/window_placement.h"
+
+namespace vorn::testing {
+namespace {
+
+TEST(MessageBoxPlacementTest, BesideTheWindowWhereThereIsRoomElseAwayFromItOnTheScreen) {
+  const ScreenRect screen{0, 0, 1000, 800};
+  auto place = [&](ScreenRect window, int width = 300, int height = 100) {
+    return PlaceBeside(window, width, height, screen, 8);
+  };
+  // Room on the right: beside the window, level with its middle.
+  EXPECT_EQ(place({100, 100, 400, 300}), (ScreenPoint{508, 199}));
+  // The window against the right edge: on its left.
+  EXPECT_EQ(place({600, 100, 400, 300}), (ScreenPoint{292, 199}));
+  // As wide as the screen: below it, then above it.
+  EXPECT_EQ(place({0, 100, 1000, 300}), (ScreenPoint{349, 408}));
+  EXPECT_EQ(place({0, 690, 1000, 110}), (ScreenPoint{349, 582}));
+  // No room anywhere: against the side of the screen that covers least of the window.
+  EXPECT_EQ(place({200, 50, 700, 700}), (ScreenPoint{0, 349}));
+  // A box wider than the screen starts at its left edge; a screen that does not start at 0.
+  EXPECT_EQ(place({0, 0, 500, 300}, 1200), (ScreenPoint{0, 308}));
+  EXPECT_EQ(PlaceBeside({-1500, 0, 400, 300}, 300, 100, {-1920, 0, 1920, 1080}, 8),
+            (ScreenPoint{-1092, 99}));
+}
+
+}  // namespace
+}  // namespace vorn::testing
