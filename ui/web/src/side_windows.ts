@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The help window and the About window. Help shows the help page "vorn.htm" beside the
+// board, with "Back" and "Forward" that step through its history only while the page shown
+// was reached through a link to an anchor, and "Exit" that hides it; the board stays
+// usable meanwhile. About is modal and shows the version and the credit text.
+
+const kHelpPage = "vorn.htm";
+
+export class HelpWindow {
+  constructor(
+    private readonly panel: HTMLElement,
+    private readonly frame: HTMLIFrameElement,
+    back: HTMLButtonElement,
+    forward: HTMLButtonElement,
+    exit: HTMLButtonElement,
+    signal: AbortSignal,
+  ) {
+    const options = { signal };
+    back.addEventListener("click", () => this.step((history) => history.back()), options);
+    forward.addEventListener("click", () => this.step((history) => history.forward()), options);
+    exit.addEventListener("click", () => this.hide(), options);
+  }
+
+  // Every showing starts from the top of the page.
+  show(): void {
+    this.panel.hidden = false;
+    this.frame.src = new URL(kHelpPage, document.baseURI).href;
+  }
+
+  hide(): void {
+    this.panel.hidden = true;
+  }
+
+  // The address shown; empty when the page cannot be read.
+  location(): string {
+    try {
+      return this.frame.contentWindow?.location.href ?? "";
+    } catch {
+      return "";
+    }
+  }
+
+  // Any failure, such as no history in that direction, leaves the page as it is.
+  private step(move: (history: History) => void): void {
+    if (!this.location().includes("#")) return;
+    try {
+      const history = this.frame.contentWindow?.history;
+      if (history !== undefined) move(history);
+    } catch {
+      // nothing to step to
+    }
+  }
+}
+
+export class AboutWindow {
+  constructor(
+    private readonly dialog: HTMLDialogElement,
+    credit: HTMLElement,
+    version: HTMLElement,
+    private readonly ok: HTMLButtonElement,
+    facts: { creditText: string; version: string },
+    signal: AbortSignal,
+  ) {
+    credit.textContent = facts.creditText;
+    version.textContent = `Version ${facts.version}`;
+    const options = { signal };
+    ok.addEventListener("click", () => this.hide(), options);
+    // A press of any button in the credit text closes the window at once; its release
+    // belongs to the press and must not reach what lay beneath the window.
+    credit.addEventListener("pointerdown", () => {
+      this.hide();
+      document.addEventListener("pointerup", (event) => {
+        event.stopPropagation();
+        event.preventDefault();
+      }, { capture: true, once: true, signal });
+    }, options);
+  }
+
+  show(): void {
+    if (!this.dialog.open) this.dialog.showModal();
+    this.ok.focus();
+  }
+
+  hide(): void {
+    if (this.dialog.open) this.dialog.close();
+  }
+}
