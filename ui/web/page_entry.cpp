@@ -86,10 +86,12 @@ std::string FactsJson() {
                      "},\"menuItems\":[";
   for (int i = 0; i < vorn::kMenuItemCount; ++i) {
     const auto item = static_cast<vorn::MenuItem>(i);
+    // As the window is designed: "Square" checked, for the square board of start-up.
+    const bool checked = item == vorn::MenuItem::Squarex;
     if (i > 0) json += ",";
     json += "{\"name\":" + JsonString(vorn::MenuItemName(item)) +
             ",\"caption\":" + JsonString(vorn::MenuItemCaption(item)) + ",\"place\":\"" +
-            MenuPlace(item) + "\"}";
+            MenuPlace(item) + "\",\"checked\":" + (checked ? "true" : "false") + "}";
   }
   return json + "]}";
 }

@@ -20,6 +20,7 @@ export interface MenuItemFacts {
   name: string;
   caption: string; // with "&" before the letter that chooses it
   place: MenuPlace;
+  checked: boolean; // as the window is designed, before the game sets it
 }
 
 export interface GameFacts {

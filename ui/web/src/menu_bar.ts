@@ -68,6 +68,7 @@ export class MenuBar {
       button.addEventListener("click", () => this.run(item), { signal });
       menu?.append(button);
       this.items[item] = button;
+      if (facts.checked) this.setChecked(item, true);
     });
     this.listen(signal);
   }
