@@ -64,7 +64,7 @@ export class Session {
         place: (width, height) => this.game.placeBeside(page["board-frame"].getBoundingClientRect(),
           width, height, document.documentElement.clientWidth, document.documentElement.clientHeight),
       }, signal);
-    this.help = new HelpWindow(page.help, page["help-frame"] as HTMLIFrameElement,
+    this.help = new HelpWindow(page.help, page["help-frame"] as HTMLIFrameElement, page["board-frame"],
       page["help-back"] as HTMLButtonElement, page["help-forward"] as HTMLButtonElement,
       page["help-exit"] as HTMLButtonElement, signal);
     this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],

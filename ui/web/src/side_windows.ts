@@ -7,11 +7,17 @@
 // usable meanwhile. About is modal and shows the version and the credit text.
 
 const kHelpPage = "vorn.htm";
+// The help panel's gap to the board and the edge, the least width worth reading in and the
+// most it takes, in CSS pixels.
+const kGap = 8;
+const kReadableWidth = 320;
+const kWidestPanel = 560;
 
 export class HelpWindow {
   constructor(
     private readonly panel: HTMLElement,
     private readonly frame: HTMLIFrameElement,
+    private readonly board: HTMLElement, // stood beside, where the viewport has room
     back: HTMLButtonElement,
     forward: HTMLButtonElement,
     exit: HTMLButtonElement,
@@ -26,11 +32,25 @@ export class HelpWindow {
   // Every showing starts from the top of the page.
   show(): void {
     this.panel.hidden = false;
+    this.placeBesideBoard();
     this.frame.src = new URL(kHelpPage, document.baseURI).href;
   }
 
   hide(): void {
     this.panel.hidden = true;
+  }
+
+  // Right of the board when the viewport has room for the page to be read there; else at
+  // the viewport's right edge, over the board.
+  private placeBesideBoard(): void {
+    const room = document.documentElement.clientWidth - this.board.getBoundingClientRect().right - 2 * kGap;
+    if (room >= kReadableWidth) {
+      this.panel.style.left = `${this.board.getBoundingClientRect().right + kGap}px`;
+      this.panel.style.width = `${Math.min(room, kWidestPanel)}px`;
+    } else {
+      this.panel.style.left = "";
+      this.panel.style.width = "";
+    }
   }
 
   // The address shown; empty when the page cannot be read.
