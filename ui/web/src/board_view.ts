@@ -79,6 +79,7 @@ export class BoardView {
   private rows = 0;
   private size = 0;
   private press: { id: number; x: number; y: number; timer: number; long: boolean } | null = null;
+  private readonly pressedButtons = new Set<number>(); // mouse buttons pressed on the board
 
   constructor(
     private readonly frame: HTMLElement, // sized to the area as shown, after scaling
@@ -240,13 +241,24 @@ export class BoardView {
   private listen(signal: AbortSignal): void {
     const options = { signal };
     const canvas = this.canvas;
-    // Only a release acts. The middle button must not start the browser's scrolling, and a
-    // right click or a long press must not open its context menu.
+    // Only a release acts, and only of a button pressed on the board: like a window, the
+    // board keeps the mouse from a press to its release, wherever the release happens. The
+    // middle button must not start the browser's scrolling.
+    canvas.addEventListener("mousedown", (event) => {
+      if (event.button === 1) event.preventDefault();
+      this.pressedButtons.add(event.button);
+    }, options);
+    window.addEventListener("mouseup", (event) => {
+      if (!this.pressedButtons.delete(event.button)) return;
+      const button = MouseButton(event.button);
+      const { x, y } = this.boardPoint(event);
+      if (button !== undefined) this.input.release(button, ShiftMask(event), x, y, event.timeStamp);
+    }, options);
+    // A finger or pen: its own events, and none of the mouse events a browser makes up
+    // for it.
     canvas.addEventListener("pointerdown", (event) => {
-      if (event.pointerType === "mouse") {
-        if (event.button === 1) event.preventDefault();
-        return;
-      }
+      if (event.pointerType === "mouse") return;
+      event.preventDefault();
       this.startPress(event);
     }, options);
     canvas.addEventListener("pointermove", (event) => {
@@ -255,21 +267,20 @@ export class BoardView {
       if (Math.hypot(event.clientX - press.x, event.clientY - press.y) > kLongPressSlop) this.endPress();
     }, options);
     canvas.addEventListener("pointerup", (event) => {
-      const { x, y } = this.boardPoint(event);
-      if (event.pointerType === "mouse") {
-        const button = MouseButton(event.button);
-        if (button !== undefined) this.input.release(button, ShiftMask(event), x, y, event.timeStamp);
-        return;
-      }
       const press = this.press;
-      if (press === null || press.id !== event.pointerId) return;
+      if (event.pointerType === "mouse" || press === null || press.id !== event.pointerId) return;
       const long = press.long;
       this.endPress();
       // A tap is a left click; a long press a plain right click, so the computer can open.
+      const { x, y } = this.boardPoint(event);
       this.input.release(long ? Button.Right : Button.Left, 0, x, y, event.timeStamp);
     }, options);
     canvas.addEventListener("pointercancel", () => this.endPress(), options);
-    canvas.addEventListener("contextmenu", (event) => event.preventDefault(), options);
+    // Neither a right click nor a long press, nor the menu key on a cell, opens the
+    // browser's context menu.
+    for (const target of [canvas, this.grid]) {
+      target.addEventListener("contextmenu", (event) => event.preventDefault(), options);
+    }
     this.grid.addEventListener("keydown", (event) => this.onKey(event), options);
     this.grid.addEventListener("focusin", (event) => {
       const index = this.cells.indexOf(event.target as HTMLElement);

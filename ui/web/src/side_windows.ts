@@ -87,15 +87,9 @@ export class AboutWindow {
     version.textContent = `Version ${facts.version}`;
     const options = { signal };
     ok.addEventListener("click", () => this.hide(), options);
-    // A press of any button in the credit text closes the window at once; its release
-    // belongs to the press and must not reach what lay beneath the window.
-    credit.addEventListener("pointerdown", () => {
-      this.hide();
-      document.addEventListener("pointerup", (event) => {
-        event.stopPropagation();
-        event.preventDefault();
-      }, { capture: true, once: true, signal });
-    }, options);
+    // A press of any button in the credit text closes the window at once (its release acts
+    // on nothing: the board takes only releases of presses made on it).
+    credit.addEventListener("pointerdown", () => this.hide(), options);
   }
 
   show(): void {
