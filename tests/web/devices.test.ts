@@ -119,8 +119,15 @@ test("the keyboard plays the board, and a screen reader hears each cell and RED'
   await page.context().close();
 });
 
-test("after the first visit the page reloads and plays offline", async () => {
+test("the page can be installed, and after the first visit it reloads and plays offline", async () => {
   const { page, errors } = await OpenVorn(lab);
+  const manifest = await page.evaluate(async () => {
+    const link = document.querySelector("link[rel=manifest]") as HTMLLinkElement;
+    const app = await (await fetch(link.href)).json() as { name: string; display: string; icons: Array<{ src: string }> };
+    const icons = await Promise.all(app.icons.map(async (icon) => (await fetch(new URL(icon.src, link.href))).status));
+    return { name: app.name, display: app.display, icons };
+  });
+  assert.deepEqual(manifest, { name: "Vorn", display: "standalone", icons: [200, 200, 200] });
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   await page.context().setOffline(true);
   await page.reload();
