@@ -2,19 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The board's area of the page: the canvas that is the window's persistent drawing
-// surface, the turn indicator over it, and the mouse, touch and keyboard input on it. The
+// surface, the turn indicator over it, and the mouse and touch input on it. The
 // area is as large as the game sizes its window, in CSS pixels, and shrinks to fit a small
 // viewport; the canvas always has one pixel per device pixel, so outlines stay crisp.
 
 import { Button } from "./game.js";
-import type { BoardFacts, GameFacts } from "./game.js";
+import type { GameFacts } from "./game.js";
 
 export interface BoardInput {
   // A button release at (x, y) pixels of the board's area, with the mask of Shift (1),
   // Ctrl (2) and Alt (4).
   release(button: Button, shift: number, x: number, y: number, at: number): void;
-  // A cell played from the keyboard.
-  playCell(button: Button, cell: number): void;
 }
 
 interface DrawnPolygon {
@@ -45,7 +43,7 @@ const kHatchLines: Record<number, number[][]> = {
   7: [[0, 0, 1, 1], [0, 1, 1, 0]],
 };
 
-function ShiftMask(event: MouseEvent | KeyboardEvent): number {
+function ShiftMask(event: MouseEvent): number {
   return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
 }
 
@@ -56,10 +54,6 @@ function MouseButton(button: number): Button | undefined {
     case 2: return Button.Right;
     default: return undefined;
   }
-}
-
-function OwnerWord(owner: string): string {
-  return owner === "G" ? "GREEN" : owner === "R" ? "RED" : "empty";
 }
 
 export class BoardView {
@@ -73,11 +67,6 @@ export class BoardView {
   private drawn: DrawnPolygon[] = [];
   private readonly hatches = new Map<number, CanvasPattern>();
   private readonly indicators: HTMLElement[];
-  private cells: HTMLElement[] = [];
-  private owners = "";
-  private focusedCell = 1;
-  private rows = 0;
-  private size = 0;
   private press: { id: number; x: number; y: number; timer: number; long: boolean } | null = null;
   private readonly pressedButtons = new Set<number>(); // mouse buttons pressed on the board
 
@@ -85,7 +74,6 @@ export class BoardView {
     private readonly frame: HTMLElement, // sized to the area as shown, after scaling
     private readonly area: HTMLElement, // the board's area in board pixels, scaled as a whole
     private readonly canvas: HTMLCanvasElement,
-    private readonly grid: HTMLElement, // the cells for the keyboard and screen readers
     facts: GameFacts,
     private readonly input: BoardInput,
     signal: AbortSignal,
@@ -276,16 +264,8 @@ export class BoardView {
       this.input.release(long ? Button.Right : Button.Left, 0, x, y, event.timeStamp);
     }, options);
     canvas.addEventListener("pointercancel", () => this.endPress(), options);
-    // Neither a right click nor a long press, nor the menu key on a cell, opens the
-    // browser's context menu.
-    for (const target of [canvas, this.grid]) {
-      target.addEventListener("contextmenu", (event) => event.preventDefault(), options);
-    }
-    this.grid.addEventListener("keydown", (event) => this.onKey(event), options);
-    this.grid.addEventListener("focusin", (event) => {
-      const index = this.cells.indexOf(event.target as HTMLElement);
-      if (index >= 0) this.focusedCell = index + 1;
-    }, options);
+    // Neither a right click nor a long press opens the browser's context menu.
+    canvas.addEventListener("contextmenu", (event) => event.preventDefault(), options);
     window.addEventListener("resize", () => this.fit(), options);
   }
 
@@ -304,101 +284,5 @@ export class BoardView {
     if (this.press !== null) window.clearTimeout(this.press.timer);
     this.press = null;
     delete this.area.dataset["press"];
-  }
-
-  // --- Keyboard and screen readers ----------------------------------------------------
-
-  // Lays out one focusable cell over each cell's click box, labelled with its row, column
-  // and owner; arrow keys move among them, Enter or Space plays the focused one.
-  rebuildCells(board: BoardFacts, owners: string): void {
-    const keepFocus = this.grid.contains(document.activeElement);
-    this.grid.replaceChildren();
-    this.cells = [];
-    this.size = board.size;
-    this.rows = board.rows;
-    this.grid.setAttribute("aria-label", `Board, ${board.size} cells a row, ${board.rows} rows`);
-    this.grid.setAttribute("aria-rowcount", String(board.rows));
-    this.grid.setAttribute("aria-colcount", String(board.size));
-    for (let r = 0; r < board.rows; ++r) {
-      const row = document.createElement("div");
-      row.setAttribute("role", "row");
-      for (let c = 0; c < board.size; ++c) {
-        const cell = document.createElement("div");
-        const box = board.boxes[r * board.size + c] ?? [0, 0, 0, 0];
-        cell.className = "cell";
-        cell.setAttribute("role", "gridcell");
-        cell.tabIndex = -1;
-        cell.style.left = `${box[0]}px`;
-        cell.style.top = `${box[1]}px`;
-        cell.style.width = `${box[2] - box[0]}px`;
-        cell.style.height = `${box[3] - box[1]}px`;
-        row.append(cell);
-        this.cells.push(cell);
-      }
-      this.grid.append(row);
-    }
-    this.owners = "";
-    this.updateOwners(owners);
-    if (this.focusedCell > this.cells.length) this.focusedCell = 1;
-    const focused = this.cells[this.focusedCell - 1];
-    if (focused !== undefined) {
-      focused.tabIndex = 0;
-      if (keepFocus) focused.focus();
-    }
-  }
-
-  // Labels the cells whose owner changed; returns the cells that changed.
-  updateOwners(owners: string): number[] {
-    const changed: number[] = [];
-    for (let i = 0; i < this.cells.length; ++i) {
-      const owner = owners[i] ?? ".";
-      if (owner === this.owners[i]) continue;
-      changed.push(i + 1);
-      this.cells[i]?.setAttribute("aria-label", `${this.cellName(i + 1)}, ${OwnerWord(owner)}`);
-    }
-    this.owners = owners;
-    return changed;
-  }
-
-  cellName(cell: number): string {
-    const size = Math.max(1, this.size);
-    return `row ${Math.floor((cell - 1) / size) + 1}, column ${((cell - 1) % size) + 1}`;
-  }
-
-  private onKey(event: KeyboardEvent): void {
-    const size = this.size;
-    let row = Math.floor((this.focusedCell - 1) / size);
-    let column = (this.focusedCell - 1) % size;
-    switch (event.key) {
-      case "ArrowLeft": column = Math.max(0, column - 1); break;
-      case "ArrowRight": column = Math.min(size - 1, column + 1); break;
-      case "ArrowUp": row = Math.max(0, row - 1); break;
-      case "ArrowDown": row = Math.min(this.rows - 1, row + 1); break;
-      case "Home": column = 0; break;
-      case "End": column = size - 1; break;
-      case "Enter":
-      case " ":
-        event.preventDefault();
-        if (!event.repeat) this.input.playCell(Button.Left, this.focusedCell);
-        return;
-      case "ContextMenu":
-        event.preventDefault();
-        if (!event.repeat) this.input.playCell(Button.Right, this.focusedCell);
-        return;
-      default:
-        return;
-    }
-    event.preventDefault();
-    this.focusCell(row * size + column + 1);
-  }
-
-  private focusCell(cell: number): void {
-    const from = this.cells[this.focusedCell - 1];
-    const to = this.cells[cell - 1];
-    if (to === undefined) return;
-    if (from !== undefined) from.tabIndex = -1;
-    to.tabIndex = 0;
-    to.focus();
-    this.focusedCell = cell;
   }
 }

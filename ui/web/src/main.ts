@@ -5,7 +5,7 @@
 // session, and after "Exit" offers a new one. The service worker keeps the site for
 // offline play.
 
-import { FindPageElements, Session } from "./session.js";
+import { AfterNextPaint, FindPageElements, Session } from "./session.js";
 import { PageWindow } from "./page_window.js";
 import type createVornType from "./vorn.js";
 
@@ -42,15 +42,9 @@ async function startSession(createVorn: CreateVorn): Promise<void> {
     locateFile: (path) => new URL(path, document.baseURI).href,
   });
   new Session(page, window, module, showEnded).start();
-  // The frame that shows the first board is painted after the animation callbacks; a
-  // message posted from one runs once it is.
-  requestAnimationFrame(() => {
-    const channel = new MessageChannel();
-    channel.port1.onmessage = () => {
-      performance.mark("vorn-first-board");
-      if (document.body.dataset["state"] === "starting") document.body.dataset["state"] = "playing";
-    };
-    channel.port2.postMessage(null);
+  AfterNextPaint(() => {
+    performance.mark("vorn-first-board");
+    if (document.body.dataset["state"] === "starting") document.body.dataset["state"] = "playing";
   });
 }
 

@@ -6,6 +6,7 @@
 
 import { AboutWindow, HelpWindow } from "./side_windows.js";
 import { BoardView } from "./board_view.js";
+import { CellGrid } from "./cell_grid.js";
 import { Button, Game, Outcome } from "./game.js";
 import type { GameFacts } from "./game.js";
 import { MenuBar } from "./menu_bar.js";
@@ -36,6 +37,7 @@ export class Session {
   private readonly game: Game;
   private readonly facts: GameFacts;
   private readonly board: BoardView;
+  private readonly cells: CellGrid;
   private readonly help: HelpWindow;
   private readonly about: AboutWindow;
   private stopped = false;
@@ -54,10 +56,10 @@ export class Session {
     this.game = new Game(module);
     this.facts = this.game.facts();
     this.board = new BoardView(page["board-frame"], page.board, page.surface as HTMLCanvasElement,
-      page.cells, this.facts, {
-        release: (button, shift, x, y, at) => this.release(button, shift, x, y, at),
-        playCell: (button, cell) => this.input(() => this.game.playCell(button, cell)),
-      }, signal);
+      this.facts, { release: (button, shift, x, y, at) => this.release(button, shift, x, y, at) },
+      signal);
+    this.cells = new CellGrid(page.cells,
+      (button, cell) => this.input(() => this.game.playCell(button, cell)), signal);
     const menus = new MenuBar(page.menubar, this.facts.vornMenuCaption, this.facts.menuItems,
       (item) => this.command(item), () => this.window.accepting(), signal);
     const messages = new MessageBox(page.message as HTMLDialogElement, page["message-text"],
@@ -117,11 +119,11 @@ export class Session {
     const owners = this.game.owners();
     if (owners.length !== this.cellCount) {
       this.cellCount = owners.length;
-      this.board.rebuildCells(this.game.board(), owners);
+      this.cells.rebuild(this.game.board(), owners);
       return;
     }
-    const red = this.board.updateOwners(owners).filter((cell) => owners[cell - 1] === "R");
-    if (red.length > 0) this.say(`RED played ${red.map((cell) => this.board.cellName(cell)).join("; ")}`);
+    const red = this.cells.updateOwners(owners).filter((cell) => owners[cell - 1] === "R");
+    if (red.length > 0) this.say(`RED played ${red.map((cell) => this.cells.cellName(cell)).join("; ")}`);
   }
 
   private say(message: string): void {
@@ -140,13 +142,18 @@ export class Session {
     this.ended(reason);
   }
 
-  // From the release to the frame that shows its drawing: the frame is painted after the
-  // animation callbacks, and a message posted from one runs once it is.
+  // From the release to the frame that shows its drawing.
   private measureToPaint(at: number): void {
-    requestAnimationFrame(() => {
-      const channel = new MessageChannel();
-      channel.port1.onmessage = () => performance.measure("vorn-click", { start: at, end: performance.now() });
-      channel.port2.postMessage(null);
-    });
+    AfterNextPaint(() => performance.measure("vorn-click", { start: at, end: performance.now() }));
   }
+}
+
+// Calls `then` once the browser has painted the next frame: the frame is painted after the
+// animation callbacks, and a message posted from one arrives once it is.
+export function AfterNextPaint(then: () => void): void {
+  requestAnimationFrame(() => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = then;
+    channel.port2.postMessage(null);
+  });
 }
