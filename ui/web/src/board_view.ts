@@ -266,7 +266,15 @@ export class BoardView {
     canvas.addEventListener("pointercancel", () => this.endPress(), options);
     // Neither a right click nor a long press opens the browser's context menu.
     canvas.addEventListener("contextmenu", (event) => event.preventDefault(), options);
+    // A new viewport or pixel ratio (a zoom, another screen) draws the board anew to fit.
     window.addEventListener("resize", () => this.fit(), options);
+    const watchRatio = () => {
+      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
+        this.fit();
+        watchRatio();
+      }, { once: true, signal });
+    };
+    watchRatio();
   }
 
   private startPress(event: PointerEvent): void {
