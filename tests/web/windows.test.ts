@@ -15,6 +15,21 @@ after(async () => { await lab.close(); });
 
 const kNonSquareMessage = "Computer cannot start first in non-square Board";
 
+test("the menu bar has the desktop program's captions, letters and states", async () => {
+  const { page, errors } = await OpenVorn(lab);
+  // Each entry as shown, with its underlined letter in brackets.
+  const shown = await page.locator("#menubar button").evaluateAll((buttons) => buttons.map((button) =>
+    Array.from(button.childNodes).map((node) => (node.nodeName === "U" ? `[${node.textContent}]` : node.textContent)).join("")));
+  assert.deepEqual(shown, ["[V]orn", "[E]nd Current Game", "[P]reset Board", "[S]tart Preset Game", "[S]ize",
+    "S[q]uare", "[I]ncrease", "[D]ecrease", "[H]elp", "[A]bout", "E[x]it"]);
+  const states = await page.locator("#menubar button").evaluateAll((buttons) =>
+    buttons.map((button) => `${(button as HTMLButtonElement).disabled ? "-" : "+"}${button.getAttribute("aria-checked") ?? ""}`));
+  assert.deepEqual(states, ["+", "+", "+", "-", "+", "+true", "+", "+", "+", "+", "+"],
+    "Start Preset Game off, Square checked, as the desktop starts");
+  assert.deepEqual(errors, []);
+  await page.context().close();
+});
+
 test("the message box: beside the board, deaf to a double click's second press and a held key, closed by OK, its text, Enter, Space and Escape", async () => {
   const { page, errors } = await OpenVorn(lab);
   await ChooseMenu(page, "Squarex"); // 11 cells a row, 10 rows: the computer cannot open
@@ -33,6 +48,7 @@ test("the message box: beside the board, deaf to a double click's second press a
   for (const [how, close] of closers) {
     await ClickBoard(page, 2, 0, middle.x, middle.y);
     assert.equal(await page.locator("#message-text").textContent(), kNonSquareMessage, how);
+    assert.equal(await page.locator("#live").textContent(), kNonSquareMessage, "spoken too");
     assert.equal(await page.locator("#message-title").textContent(), "VORN");
     // It stands beside the board, which stays in view.
     const board = await page.locator("#board-frame").boundingBox();
