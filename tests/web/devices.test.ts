@@ -143,7 +143,7 @@ test("the page can be installed, and after the first visit it reloads and plays 
   await page.context().close();
 });
 
-test("without WebAssembly the page says so in plain words", async () => {
+test("without WebAssembly, or when its script cannot run, the page says so in plain words", async () => {
   const context = await lab.browser.newContext();
   await context.addInitScript(() => { delete (globalThis as { WebAssembly?: unknown }).WebAssembly; });
   const page = await context.newPage();
@@ -152,4 +152,12 @@ test("without WebAssembly the page says so in plain words", async () => {
   assert.match(await page.locator("#notice").textContent() ?? "", /needs WebAssembly/);
   assert.equal(await page.locator("#app").isVisible(), false);
   await context.close();
+
+  const blocked = await lab.browser.newContext();
+  await blocked.route("**/main.js", (route) => route.abort());
+  const stuck = await blocked.newPage();
+  await stuck.goto(lab.site.url);
+  await stuck.locator("#starting").waitFor({ state: "visible" });
+  assert.match(await stuck.locator("#starting").textContent() ?? "", /cannot run/);
+  await blocked.close();
 });

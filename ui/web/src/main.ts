@@ -65,6 +65,7 @@ function registerServiceWorker(): void {
 }
 
 async function main(): Promise<void> {
+  element("starting").hidden = true;
   if (!canRunWebAssembly()) {
     showNotice("Vorn cannot run in this browser: it needs WebAssembly, which this browser " +
       "does not offer or has turned off. Any current version of Chrome, Edge, Firefox or " +
