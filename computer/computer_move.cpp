@@ -17,14 +17,14 @@ namespace {
 // has a value of 0 or more.
 Integer HighestValuedEmptyCell() {
   Integer best = -1;
-  Integer chosen = -1;
+  Integer chosen = 0;
   for (Integer cell = 1; cell <= CellCount; ++cell) {
     if (CellOwner[cell] == -1 && Influence[cell] > best) {
       best = Influence[cell];
       chosen = cell;
     }
   }
-  return chosen >= 1 && chosen <= CellCount ? chosen : 0;
+  return chosen;
 }
 
 Integer MirrorPartner(Integer cell) {
@@ -47,12 +47,12 @@ void ChooseOnSquareBoard() {
   for (Integer i = 1; i <= CellCount; ++i) SavedInfluence[i] = Influence[i];
   Integer decidingCell = 0;
   RateCells(decidingCell);
-  // A cell that decides the game is always taken. Its value of 999 is not enough on its
+  // A cell that decides the game is always taken. Its kDecidingValue is not enough on its
   // own: the map is never cleared, and after long play other cells can stand higher.
   const Integer chosen = IsCell(decidingCell) ? decidingCell : HighestValuedEmptyCell();
   for (Integer i = 1; i <= CellCount; ++i) Influence[i] = SavedInfluence[i];
   PlaceRedStone(chosen);
-  SpreadInfluence(SelectedCell, -100);
+  SpreadInfluence(SelectedCell, -kSpreadStart);
   Influence[SelectedCell] = 0;
 }
 

@@ -13,7 +13,6 @@ namespace vorn {
 
 namespace {
 
-constexpr Integer kDecidingValue = 999;
 constexpr int kEdgeThreatBonus = 800;
 constexpr int kBridgeBonus = 800;
 constexpr int kEdgeBridgeBonus = 100;
@@ -128,9 +127,8 @@ void RateLineExtension() {
 }
 
 void RateRightOfStones() {
-  const int n = BoardSize;
   for (Integer cell = 1; cell <= CellCount; ++cell) {
-    if (CellOwner[cell] == -1 && (CellEdges[cell] & kLeftEdgeBit) == 0 && cell - 1 <= n * n &&
+    if (CellOwner[cell] == -1 && (CellEdges[cell] & kLeftEdgeBit) == 0 &&
         CellOwner[cell - 1] == 0) {
       AddInfluence(cell, kRightOfStoneBonus);
     }

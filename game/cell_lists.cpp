@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The five cell-list operations.
+// The cell-list operations.
 #include "game/cell_lists.h"
 
 #include <cstdio>
@@ -45,10 +45,6 @@ Integer EntryNumber(std::string_view entry) {
 
 Integer ListItem(Integer index, const std::string& list) { return EntryNumber(Entry(index, list)); }
 
-std::string ListItemText(Integer index, const std::string& list) {
-  return std::string(Entry(index, list));
-}
-
 std::string CellCode(long long number) {
   if (number >= 0 && number <= 999) {  // every cell: formatted by hand, it is done very often
     char code[3];
@@ -67,15 +63,6 @@ Integer ListHas(Integer cell, const std::string& list) {
     return list.find(code, 0, 3) != std::string::npos ? Yes : No;
   }
   return list.find(CellCode(cell)) != std::string::npos ? Yes : No;
-}
-
-Integer ListsShare(const std::string& listA, const std::string& listB) {
-  const Integer count = RoundHalfEvenToInteger(static_cast<double>(listA.size()) / 4.0);
-  if (count == 0) return No;
-  for (Integer i = 1; i <= count; ++i) {
-    if (ListHas(ListItem(i, listA), listB) == 1) return Yes;
-  }
-  return No;
 }
 
 Integer ListEdges(const std::string& list) {

@@ -30,8 +30,11 @@ class HeadlessWindow : public WindowServices {
   void SetBackColor(Color color) override { backColor_ = color; }
   void SetDrawWidth(Integer pixels) override { drawWidth_ = pixels; }
   void Polygon(const Outline& points, Color fillColor, Integer fillStyle) override;
-  void Cls() override { polygons_.clear(); }
-  void Refresh() override { ++refreshCount_; }
+  void Cls() override {
+    polygons_.clear();
+    shownCount_ = 0;
+  }
+  void Refresh() override { shownCount_ = polygons_.size(); }
   Single TwipsPerPixelX() const override { return 15; }
   Single TwipsPerPixelY() const override { return 15; }
   void SetMenuEnabled(MenuItem item, bool enabled) override;
@@ -52,9 +55,10 @@ class HeadlessWindow : public WindowServices {
   // "Size" submenu too must be enabled.
   bool MenuChoosable(MenuItem item) const;
   Color IndicatorColor(Integer side) const { return indicator_[side]; }
-  // Polygons drawn since the window was last cleared, oldest first.
+  // Polygons drawn since the window was last cleared, oldest first; and how many of them a
+  // refresh has made visible.
   const std::vector<DrawnPolygon>& Polygons() const { return polygons_; }
-  int RefreshCount() const { return refreshCount_; }
+  std::size_t ShownCount() const { return shownCount_; }
   const std::vector<std::string>& Messages() const { return messages_; }
 
   // Called with each message as it is shown; the box is answered when the call returns.
@@ -75,7 +79,7 @@ class HeadlessWindow : public WindowServices {
   std::array<bool, kMenuItemCount> menuChecked_ = OnlySquareChecked();
   PerSide<Color> indicator_;
   std::vector<DrawnPolygon> polygons_;
-  int refreshCount_ = 0;
+  std::size_t shownCount_ = 0;
   std::vector<std::string> messages_;
 };
 

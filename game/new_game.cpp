@@ -140,7 +140,8 @@ void NewGame(Integer size) {
   OriginX = static_cast<Single>(size) * UnitX;
   window.SetMenuEnabled(MenuItem::Sizex, true);
   window.SetMenuEnabled(MenuItem::Presetx, true);
-  window.SetMenuEnabled(MenuItem::StartPreset, true);
+  // "Start Preset Game" is for a layout in progress, which a new board ends.
+  window.SetMenuEnabled(MenuItem::StartPreset, false);
   PresetMode = No;
   DrawBoard(size, RowCount());
   BuildEdges(size);
@@ -150,7 +151,6 @@ void NewGame(Integer size) {
   FitWindow();
   ClearPosition();
   if (SquareBoard == No) NumberMirrorPairs();
-  window.SetMenuEnabled(MenuItem::StartPreset, false);
   window.Refresh();
   Observer().BoardBuilt();
 }

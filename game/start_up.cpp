@@ -16,7 +16,6 @@ namespace {
 void SetUpGeometry() {
   UnitX = 13.5F;
   UnitY = 14;
-  OriginX = BoardSize * UnitX;
   OriginY = UnitY;
   const Single offsets[7][2] = {{0, 0},         {UnitX, -0.5F * UnitY}, {2 * UnitX, 0},
                                 {2 * UnitX, UnitY}, {UnitX, 1.5F * UnitY}, {0, UnitY},
@@ -42,11 +41,9 @@ void Form_Load() {
   TwipsY = window.TwipsPerPixelY();
   PlayerColor[0] = PaletteColor(kGreen);
   PlayerColor[1] = PaletteColor(kRed);
-  GroupCount[0] = 0;
-  GroupCount[1] = 0;
+  // The caption, the group tables, the origin and the menus are NewGame's to set.
   BoardSize = 11;
-  MaxBoardSize = 21;
-  window.SetCaption("VORN SIZE" + WithLeadingSpace(BoardSize));
+  MaxBoardSize = kLargestBoard;
   SetUpGeometry();
   UseEmptyBoardColours();
   SquareBoard = Yes;
@@ -54,7 +51,6 @@ void Form_Load() {
   SideToMove = 0;
   window.SetIndicatorColor(0, PlayerColor[SideToMove]);
   window.SetIndicatorColor(1, BackColor);
-  window.SetMenuEnabled(MenuItem::StartPreset, false);
 }
 
 }  // namespace vorn

@@ -14,10 +14,13 @@
 
 namespace vorn {
 
-// Per-cell arrays have room for cells 0..484 (a 22 x 22 board); cell 0 is never a cell.
+// Boards have 5 to 21 cells a row. Per-cell arrays have room for cells 0..484 (a 22 x 22
+// board); cell 0 is never a cell.
+inline constexpr Integer kSmallestBoard = 5;
+inline constexpr Integer kLargestBoard = 21;
 inline constexpr int kCellSlots = 485;
 inline constexpr int kLastSlot = kCellSlots - 1;
-inline constexpr Integer kSmallestBoard = 5;
+static_assert(kLargestBoard * kLargestBoard <= kLastSlot, "a slot for every cell of every board");
 
 template <typename T>
 using PerCell = CheckedArray<T, kCellSlots>;

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Board size and game commands. The limits 5..21 are kept by the menus alone.
+// Board size and game commands. The limits kSmallestBoard..MaxBoardSize are kept by the
+// menus alone.
 #include "play/game_commands.h"
 
 #include "display/cell_drawing.h"

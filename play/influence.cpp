@@ -7,15 +7,10 @@
 #include <cmath>
 #include <vector>
 
+#include "game/cell_lists.h"
 #include "game/state.h"
 
 namespace vorn {
-
-namespace {
-
-constexpr Integer kLevelMarker = 999;
-
-}  // namespace
 
 Single Decay(Single value) {
   constexpr Single kFactor = 0.8F;

@@ -9,9 +9,14 @@
 
 namespace vorn {
 
-// Spreads `start` (+100 or -100) from the stone on `cell`, whose owner is already set, to
-// every cell of the board: the cell's neighbours get the first decayed value, and each
-// group of cells queued by one cell's expansion one step less. The stone's own cell is
+// What a stone spreads: +kSpreadStart for GREEN's stones of play, -kSpreadStart for RED's
+// and for every preset stone, and -kSpreadStart again from GREEN's stone once RED has
+// answered it.
+inline constexpr Single kSpreadStart = 100;
+
+// Spreads `start` (+kSpreadStart or -kSpreadStart) from the stone on `cell`, whose owner is
+// already set, to every cell of the board: the cell's neighbours get the first decayed
+// value, and each group of cells queued by one cell's expansion one step less. The stone's own cell is
 // reached through its first neighbour and gets the second value.
 void SpreadInfluence(Integer cell, Single start);
 

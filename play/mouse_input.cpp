@@ -18,12 +18,12 @@ namespace vorn {
 namespace {
 
 // The first stone of a game fences off the size and preset commands until the next board.
+// ("Start Preset Game" is disabled already and preset mode off: clicks in preset mode place
+// preset stones, and leaving it disables the item.)
 void StartGame() {
   GameStarted = Yes;
   Window().SetMenuEnabled(MenuItem::Sizex, false);
   Window().SetMenuEnabled(MenuItem::Presetx, false);
-  Window().SetMenuEnabled(MenuItem::StartPreset, false);
-  PresetMode = No;
 }
 
 // Announces a win of `side`; true when the game ended.
@@ -54,7 +54,7 @@ void ComputerOpening() {
   StartGame();
   SelectedCell = opening;
   PlaceStone(SelectedCell, 1);
-  SpreadInfluence(SelectedCell, -100);
+  SpreadInfluence(SelectedCell, -kSpreadStart);
   Influence[SelectedCell] = 0;
   SwitchTurn();
   // After a preset layout the opening stone can fill the board.
@@ -63,10 +63,12 @@ void ComputerOpening() {
 
 void GreenMove() {
   if (CellOwner[SelectedCell] != -1) return;
+  // Never true between clicks, as the window takes no input while RED is to move; it stays
+  // so that a click can never place a stone for RED.
   if (SideToMove == 1) return;
   PlaceStone(SelectedCell, SideToMove);
   if (AnnounceIfWon(SideToMove)) return;  // a winning stone is not answered
-  SpreadInfluence(SelectedCell, 100);
+  SpreadInfluence(SelectedCell, kSpreadStart);
   if (GameStarted == No) StartGame();
   SwitchTurn();
   ComputerMove();
@@ -100,7 +102,6 @@ Integer HitTest(Single x, Single y) {
 }
 
 void Form_MouseUp(Integer button, Integer shift, Single x, Single y) {
-  SelectedCell = 0;
   SelectedCell = HitTest(x, y);
   if (SelectedCell == 0) return;
   if (PresetMode == Yes) {
@@ -111,7 +112,5 @@ void Form_MouseUp(Integer button, Integer shift, Single x, Single y) {
     GreenMove();
   }
 }
-
-void Form_MouseMove(Integer, Integer, Single, Single) {}
 
 }  // namespace vorn

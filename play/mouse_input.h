@@ -14,11 +14,9 @@ inline constexpr Integer kRightButton = 2;
 inline constexpr Integer kMiddleButton = 4;
 
 // A button release at (x, y) twips in the window's client area. `shift` is the mask of the
-// Shift (1), Ctrl (2) and Alt (4) keys held.
+// Shift (1), Ctrl (2) and Alt (4) keys held. Only releases act: pressing a button or moving
+// the mouse does nothing (there is no hover feedback), so no window passes those on.
 void Form_MouseUp(Integer button, Integer shift, Single x, Single y);
-
-// Moving the mouse does nothing: there is no hover feedback.
-void Form_MouseMove(Integer button, Integer shift, Single x, Single y);
 
 // On a full board no stone is left to play, so the one chain that stands on it (a full board
 // always holds exactly one) wins at once: RED's is looked for first, then GREEN's. Does

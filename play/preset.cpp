@@ -36,8 +36,8 @@ void PlacePresetStone(Integer button) {
   if (CellOwner[SelectedCell] != -1) return;
   PlaceStone(SelectedCell, SideToMove);
   if (SideToMove == 1) Influence[SelectedCell] = 0;
-  // Preset stones of both colours spread from -100.
-  SpreadInfluence(SelectedCell, -100);
+  // Preset stones of both colours spread from below.
+  SpreadInfluence(SelectedCell, -kSpreadStart);
 }
 
 }  // namespace vorn

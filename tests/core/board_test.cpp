@@ -47,16 +47,6 @@ TEST_F(BoardTest, StartUpLeavesGreenToMoveOnAnEmptyElevenByElevenBoard) {
   EXPECT_TRUE(window.Messages().empty());
 }
 
-TEST_F(BoardTest, StartUpSetsTheCellOutlineAndDirections) {
-  const PointL expected[7] = {{0, 0}, {14, -7}, {27, 0}, {27, 14}, {14, 21}, {0, 14}, {0, 0}};
-  for (int v = 0; v <= 6; ++v) {
-    EXPECT_EQ(ShapeOffsets[v].x, expected[v].x) << v;
-    EXPECT_EQ(ShapeOffsets[v].y, expected[v].y) << v;
-  }
-  EXPECT_EQ(PlayerColor[0], 0x008000u);
-  EXPECT_EQ(PlayerColor[1], 0x800000u);
-}
-
 TEST_F(BoardTest, WindowIsFittedToTheBoard) {
   EXPECT_EQ(CellPos[11], "418014");
   EXPECT_EQ(CellPos[121], "278224");  // the last cell sets the height
@@ -163,7 +153,7 @@ TEST_F(BoardTest, EveryBoardOfEverySizeAndShapeIsBuiltConsistently) {
             const int opposite = entry ^ 1;  // entries come in opposite pairs
             EXPECT_EQ(ListItem(static_cast<Integer>(opposite + 1), Neighbours[neighbour]), cell);
           } else {
-            EXPECT_EQ(ListItemText(static_cast<Integer>(entry + 1), list), "XXX");
+            EXPECT_EQ(list.substr(entry * 4, 3), "XXX");
           }
         }
       }

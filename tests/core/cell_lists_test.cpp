@@ -23,16 +23,9 @@ TEST(CellListTest, ListItemReadsEntriesXxxAndMarkers) {
   EXPECT_EQ(ListItem(1, "012,"), 12);
 }
 
-TEST(CellListTest, ListItemTextNeedsNoTrailingComma) {
-  EXPECT_EQ(ListItemText(2, "001,002"), "002");
-  EXPECT_EQ(ListItemText(3, "001,002"), "");
-  EXPECT_EQ(ListItemText(2, "001,02"), "02");  // the list ends inside the entry
-  EXPECT_EQ(ListItemText(6, "001,013,002,012,006,008"), "008");
-}
-
 TEST(CellListTest, IndexesBeforeTheFirstEntryOrOverflowingAreErrors) {
   EXPECT_THROW(ListItem(0, "001,"), RunTimeError);
-  EXPECT_THROW(ListItemText(-3, "001,"), RunTimeError);
+  EXPECT_THROW(ListItem(-3, "001,"), RunTimeError);
   EXPECT_THROW(ListItem(std::numeric_limits<Integer>::max(), "001,"), RunTimeError);
   EXPECT_EQ(ListItem(8192, "001,"), 0);  // (8192 - 1) x 4 + 1 = 32765 still fits
 }
@@ -53,25 +46,6 @@ TEST(CellListTest, ListHasIsASubstringSearch) {
   EXPECT_EQ(ListHas(1, ""), No);
   EXPECT_EQ(ListHas(7, "001,013,002,012,006,008"), No);
   EXPECT_EQ(ListHas(8, "001,013,002,012,006,008"), Yes);
-}
-
-TEST(CellListTest, ListsShareCountsEntriesRoundingHalfToEven) {
-  EXPECT_EQ(ListsShare("005,017,", "001,017,"), Yes);
-  EXPECT_EQ(ListsShare("005,017,", "001,018,"), No);
-  EXPECT_EQ(ListsShare("", "001,"), No);
-  EXPECT_EQ(ListsShare("001,", ""), No);
-  // 23 characters count 6 entries (5.75): the last entry of a neighbour list is searched.
-  EXPECT_EQ(ListsShare("XXX,XXX,XXX,XXX,XXX,042", "042,"), Yes);
-  // 22 characters count 6 (5.5 to the even 6): the partial sixth entry "04" reads as 4.
-  EXPECT_EQ(ListsShare("XXX,XXX,XXX,XXX,XXX,04", "004,"), Yes);
-  // 10 characters count 2 (2.5 to the even 2): the third entry is never read.
-  EXPECT_EQ(ListsShare("001,002,03", "003,"), No);
-  // 2 characters count 0: no search at all.
-  EXPECT_EQ(ListsShare("00", "000,"), No);
-  // An "XXX" entry is searched as "000".
-  EXPECT_EQ(ListsShare("XXX,", "000,"), Yes);
-  // A three-character code alone is one entry (0.75 rounds to 1).
-  EXPECT_EQ(ListsShare("017", "005,017,"), Yes);
 }
 
 TEST(RuntimeTest, ConversionsRoundHalvesToEven) {
@@ -108,17 +82,6 @@ TEST(RuntimeTest, SaturatingAddPinsAtTheBounds) {
   EXPECT_EQ(SaturatingAdd(-32700, -100), -32768);
   EXPECT_EQ(SaturatingAdd(32767, -81), 32686);
   EXPECT_EQ(SaturatingAdd(10, -5), 5);
-}
-
-TEST(RuntimeTest, PerCellArraysRefuseIndexesOutsideZeroTo484) {
-  PerCell<Integer> cells;
-  cells[0] = 1;
-  cells[484] = 2;
-  EXPECT_EQ(cells[484], 2);
-  EXPECT_THROW(cells[485], RunTimeError);
-  EXPECT_THROW(cells[-1], RunTimeError);
-  EXPECT_THROW(Groups[2][1], RunTimeError);
-  EXPECT_THROW(CellOwner[485] = 0, RunTimeError);
 }
 
 }  // namespace

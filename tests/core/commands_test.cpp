@@ -106,6 +106,7 @@ TEST_F(CommandsTest, PresetClicksLayStonesOfBothColoursWithoutReply) {
   Click(6, kLeftButton);
   Click(7, kMiddleButton);
   Click(8, kRightButton, 1);  // modifiers play no part
+  EXPECT_EQ(window.ShownCount(), window.Polygons().size()) << "every stone is shown at once";
   EXPECT_EQ(CellOwner[5], 1);
   EXPECT_EQ(CellOwner[6], 0);
   EXPECT_EQ(CellOwner[7], 0);

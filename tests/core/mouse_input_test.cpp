@@ -31,6 +31,16 @@ TEST_F(MouseInputTest, ClickBoxesIncludeTheirBordersAndASharedSideGoesToTheLower
 TEST_F(MouseInputTest, ClickingAnEmptyCellPlaysGreenAndTheComputerAnswers) {
   Click(61);
   EXPECT_EQ(CellOwner[61], 0);
+  // GREEN's stone, drawn over the outline of cell 61 (row 6, column 6): its vertex 0 lies
+  // five rows down at (78 + 5 x 27, 14 + 5 x 21).
+  const DrawnPolygon& stone = window.Polygons().at(121);
+  const PointL outline[6] = {{213, 119}, {227, 112}, {240, 119},
+                             {240, 133}, {227, 140}, {213, 133}};
+  for (int v = 0; v < 6; ++v) {
+    EXPECT_EQ(stone.points[v].x, outline[v].x) << v;
+    EXPECT_EQ(stone.points[v].y, outline[v].y) << v;
+  }
+  EXPECT_EQ(stone.fillColor, 0x008000u);
   EXPECT_EQ(PlayerMoves[0], std::vector<Integer>{61});
   ASSERT_EQ(PlayerMoves[1].size(), 1u);
   EXPECT_EQ(Stones(), 2);
@@ -48,10 +58,12 @@ TEST_F(MouseInputTest, ClickingAnEmptyCellPlaysGreenAndTheComputerAnswers) {
 TEST_F(MouseInputTest, OtherButtonsAndModifiersPlayGreenToo) {
   Click(5, kMiddleButton);
   EXPECT_EQ(CellOwner[5], 0);
-  Restartx_Click();
-  Click(5, kRightButton, 1);  // Shift held: no computer opening
-  EXPECT_EQ(CellOwner[5], 0);
-  EXPECT_EQ(PlayerMoves[1].size(), 2u);
+  for (const Integer shift : {1, 2, 4, 6}) {  // Shift, Ctrl, Alt held: no computer opening
+    Restartx_Click();
+    Click(5, kRightButton, shift);
+    EXPECT_EQ(CellOwner[5], 0) << "shift " << shift;
+  }
+  EXPECT_EQ(PlayerMoves[1].size(), 5u);
   Click(90, kRightButton);  // after the first move a plain right click plays GREEN
   EXPECT_EQ(CellOwner[90], 0);
 }

@@ -31,29 +31,29 @@ class WinsTest : public GameTest {
 TEST_F(WinsTest, AGreenRowFromLeftToRightWinsAtItsLastStone) {
   Board(5, true);
   Place({11, 12, 13, 14}, 0);
-  EXPECT_NE(Check(0), 3);
+  EXPECT_NE(Check(0), kWon);
   Place({15}, 0);
   Integer group = 0;
-  EXPECT_EQ(Check(0, &group), 3);
+  EXPECT_EQ(Check(0, &group), kWon);
   EXPECT_EQ(group, 1);
-  EXPECT_NE(Check(1), 3);
+  EXPECT_NE(Check(1), kWon);
 }
 
 TEST_F(WinsTest, AGroupTouchingOneEdgeIsNoWinHoweverLong) {
   Board(5, true);
   Place({1, 6, 11, 16, 21}, 0);  // the whole left column: RED's edges, not GREEN's two
-  EXPECT_NE(Check(0), 3);
+  EXPECT_NE(Check(0), kWon);
   Place({2, 3, 4}, 1);
-  EXPECT_NE(Check(1), 3);
+  EXPECT_NE(Check(1), kWon);
 }
 
 TEST_F(WinsTest, ARedColumnFromTopToBottomWins) {
   Board(5, true);
   Place({3, 8, 13, 18}, 1);
-  EXPECT_NE(Check(1), 3);
+  EXPECT_NE(Check(1), kWon);
   Place({23}, 1);
-  EXPECT_EQ(Check(1), 3);
-  EXPECT_NE(Check(0), 3);
+  EXPECT_EQ(Check(1), kWon);
+  EXPECT_NE(Check(0), kWon);
 }
 
 TEST_F(WinsTest, AMergedChainIsFoundUnderItsOwnSlotAndEmptiedSlotsAreSkipped) {
@@ -64,7 +64,7 @@ TEST_F(WinsTest, AMergedChainIsFoundUnderItsOwnSlotAndEmptiedSlotsAreSkipped) {
   Place({13}, 0);      // joins slot 1, then slot 2 absorbs everything
   EXPECT_EQ(Groups[0][1], "");
   Integer group = 0;
-  EXPECT_EQ(Check(0, &group), 3);
+  EXPECT_EQ(Check(0, &group), kWon);
   EXPECT_EQ(group, 2);
 }
 
@@ -73,17 +73,17 @@ TEST_F(WinsTest, TheWinningSlotIsReportedPastSlotsThatDoNotWin) {
   Place({1}, 0);
   Place({21, 22, 23, 24, 25}, 0);
   Integer group = 0;
-  EXPECT_EQ(Check(0, &group), 3);
+  EXPECT_EQ(Check(0, &group), kWon);
   EXPECT_EQ(group, 2);
 }
 
 TEST_F(WinsTest, ShortBoardsKeepTheSameEdges) {
   Board(5, false);  // 4 rows
   Place({16, 17, 18, 19, 20}, 0);
-  EXPECT_EQ(Check(0), 3);
+  EXPECT_EQ(Check(0), kWon);
   Board(5, false);
   Place({2, 7, 12, 17}, 1);
-  EXPECT_EQ(Check(1), 3);
+  EXPECT_EQ(Check(1), kWon);
 }
 
 TEST_F(WinsTest, AnnouncingAWinHatchesTheChainAndHandsGreenAFreshBoard) {
@@ -104,7 +104,7 @@ TEST_F(WinsTest, AnnouncingAWinHatchesTheChainAndHandsGreenAFreshBoard) {
     disabledWhileShown = !window.Enabled();
   };
   Integer group = 0;
-  ASSERT_EQ(Check(0, &group), 3);
+  ASSERT_EQ(Check(0, &group), kWon);
   AnnounceWin(0, group);
 
   ASSERT_EQ(window.Messages().size(), 1u);
@@ -139,7 +139,7 @@ TEST_F(WinsTest, RedsWinMessage) {
   Board(5, true);
   Place({3, 8, 13, 18, 23}, 1);
   Integer group = 0;
-  ASSERT_EQ(Check(1, &group), 3);
+  ASSERT_EQ(Check(1, &group), kWon);
   AnnounceWin(1, group);
   EXPECT_EQ(window.Messages().back(), "RED WON - click here to continue");
 }

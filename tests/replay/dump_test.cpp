@@ -14,7 +14,7 @@
 namespace vorn::replay {
 namespace {
 
-std::string Repeat(const std::string& token, int times) {
+std::string Tokens(const std::string& token, int times) {
   std::string text;
   for (int i = 0; i < times; ++i) text += " " + token;
   return text;
@@ -96,8 +96,8 @@ TEST(ReplayDumpAfterStartUp, ShowsAnEmpty11By11BoardWithGreenToMove) {
   std::ostringstream trace;
   std::ostringstream errors;
   ASSERT_EQ(RunScript(script, trace, errors), kExitSuccess);
-  const std::string owners = "owner" + Repeat("-1", 121) + "\n";
-  const std::string influence = "influence" + Repeat("0", 121) + "\n";
+  const std::string owners = "owner" + Tokens("-1", 121) + "\n";
+  const std::string influence = "influence" + Tokens("0", 121) + "\n";
   EXPECT_EQ(trace.str(), "newgame 121\n"
                          "state 11 1 121 0 0 0\n" +
                          owners + influence +

@@ -195,7 +195,9 @@ class FullBuffer : public std::stringbuf {
 TEST(ReplaySession, ATraceThatCannotBeWrittenEndsTheRunAsAnError) {
   for (const std::string& script : {std::string("menu Decreasex\nmenu Decreasex\n"),
                                     std::string("menu Decreasex\nmenu Decreasex\nmenu Exitx\n"),
-                                    std::string("menu Decreasex\ndump\nmenu Restartx\n")}) {
+                                    std::string("menu Decreasex\ndump\nmenu Restartx\n"),
+                                    // a later bad line must not hide the lost write
+                                    std::string("menu Decreasex\nmenu Decreasex\nbogus\n")}) {
     FullBuffer buffer(kStartUp.size() + 15);  // the start-up and one more board
     std::ostream trace(&buffer);
     std::ostringstream errors;

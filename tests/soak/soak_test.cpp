@@ -10,11 +10,9 @@
 // are printed, so a failing run can be repeated exactly.
 #include <gtest/gtest.h>
 
-#include <charconv>
-#include <cstdlib>
 #include <random>
 #include <set>
-#include <string_view>
+#include <stdexcept>
 
 #include "game/headless_window.h"
 #include "game/observer.h"
@@ -22,25 +20,11 @@
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
 #include "play/preset.h"
+#include "support/environment.h"
 #include "support/invariants.h"
 
 namespace vorn::testing {
 namespace {
-
-// A whole number from the environment; a text that is not one fails the test rather than
-// run with a number nobody chose.
-unsigned long EnvNumber(const char* name, unsigned long fallback) {
-  const char* text = std::getenv(name);
-  if (text == nullptr || *text == '\0') return fallback;
-  const std::string_view digits(text);
-  unsigned long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc() || end != digits.data() + digits.size()) {
-    ADD_FAILURE() << name << "=" << text << " is not a whole number; using " << fallback;
-    return fallback;
-  }
-  return value;
-}
 
 enum class Trigger { None, Command, Win };
 
@@ -98,8 +82,19 @@ class Soak {
   void StartSession() {
     const Integer target = static_cast<Integer>(Pick(0, 9) < 7 ? Pick(5, 8) : Pick(5, 21));
     Choose(MenuItem::Restartx, Restartx_Click);
-    while (BoardSize < target) Choose(MenuItem::Increasex, Increasex_Click);
-    while (BoardSize > target) Choose(MenuItem::Decreasex, Decreasex_Click);
+    while (BoardSize != target) {
+      const int step = BoardSize < target ? 1 : -1;
+      const Integer before = BoardSize;
+      if (step > 0) {
+        Choose(MenuItem::Increasex, Increasex_Click);
+      } else {
+        Choose(MenuItem::Decreasex, Decreasex_Click);
+      }
+      if (BoardSize != before + step) {
+        throw std::logic_error(lastEvent + " took the board from " + std::to_string(before) +
+                               " to " + std::to_string(BoardSize));
+      }
+    }
     if (Pick(0, 2) == 0) Choose(MenuItem::Squarex, Squarex_Click);
     sizesPlayed_.insert(BoardSize * 2 + SquareBoard);
   }
@@ -113,8 +108,11 @@ class Soak {
  private:
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
+  // A size command that cannot be chosen, or that misses its size, would leave the loop of
+  // StartSession spinning, so it ends the run as a fault of its own.
   void Choose(MenuItem item, void (*command)()) {
-    ASSERT_TRUE(window_.MenuChoosable(item)) << MenuItemName(item);
+    lastEvent = std::string("menu ") + MenuItemName(item);
+    if (!window_.MenuChoosable(item)) throw std::logic_error(lastEvent + " cannot be chosen");
     watcher_.expected = Trigger::Command;
     command();
   }
@@ -180,7 +178,12 @@ TEST(SoakTest, RandomSessionsKeepThePositionSound) {
   Soak soak(seed);
   long violations = 0;
   while (soak.events() < events) {
-    soak.StartSession();
+    try {
+      soak.StartSession();
+    } catch (const std::exception& error) {
+      FAIL() << "seed " << seed << ", event " << soak.events() << " (" << soak.lastEvent
+             << "): " << error.what();
+    }
     for (int event = 0; event < 300 && soak.events() < events; ++event) {
       std::vector<std::string> faults;
       try {

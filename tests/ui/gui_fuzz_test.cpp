@@ -3,18 +3,18 @@
 
 // Random mouse releases and menu choices on the real main window, message boxes answered as
 // a user would. Nothing may crash, the position must stay sound, and in the end the picture
-// must agree with the position. VORN_FUZZ_SEED repeats a run; the seed is printed.
+// must agree with the position. The seed is 1 unless VORN_FUZZ_SEED sets another, and is
+// printed, so a run can be repeated.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QMenu>
 #include <QTest>
-#include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <random>
 
 #include "game/state.h"
+#include "support/environment.h"
 #include "support/invariants.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/form1.h"
@@ -22,12 +22,6 @@
 
 namespace vorn::testing {
 namespace {
-
-unsigned long FuzzSeed() {
-  const char* text = std::getenv("VORN_FUZZ_SEED");
-  if (text != nullptr && *text != '\0') return std::strtoul(text, nullptr, 10);
-  return static_cast<unsigned long>(std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
-}
 
 class GuiFuzz {
  public:
@@ -90,7 +84,7 @@ QColor ExpectedColour(Integer cell) {
 }
 
 TEST(GuiFuzzTest, RandomReleasesAndMenuChoicesLeaveAPictureThatAgreesWithThePosition) {
-  const unsigned long seed = FuzzSeed();
+  const unsigned long seed = EnvNumber("VORN_FUZZ_SEED", 1);
   std::cout << "gui fuzz seed " << seed << " (repeat with VORN_FUZZ_SEED=" << seed << ")\n";
   ResetModuleState();
   MessageBoxAnswerer answerer;

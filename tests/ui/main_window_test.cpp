@@ -5,8 +5,6 @@
 // fixed size, and the error boundary around the game's handlers.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -16,7 +14,6 @@
 #include "game/state.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/program_icon.h"
 #include "widget_support.h"
 
 namespace vorn::testing {
@@ -64,29 +61,6 @@ TEST_F(MainWindowTest, TheWholeWindowTakesTheSizeOfTheBoard) {
   EXPECT_GE(form.surface()->width(), 487);  // cell 12 ends at x 486
 }
 
-TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
-  Form1 form;
-  const std::pair<const char*, const char*> items[] = {
-      {"Restartx", "End Current Game"}, {"Presetx", "Preset Board"},
-      {"StartPreset", "Start Preset Game"}, {"Sizex", "Size"}, {"Squarex", "Square"},
-      {"Increasex", "Increase"}, {"Decreasex", "Decrease"}, {"Helpx", "Help"},
-      {"Aboutx", "About"}, {"Exitx", "Exit"}};
-  for (const auto& [name, caption] : items) {
-    auto* action = form.findChild<QAction*>(name);
-    ASSERT_NE(action, nullptr) << name;
-    EXPECT_EQ(action->iconText(), caption) << name;  // the caption as shown, without its "&"
-  }
-  EXPECT_FALSE(form.findChild<QAction*>("StartPreset")->isEnabled());
-  EXPECT_TRUE(form.findChild<QAction*>("Presetx")->isEnabled());
-  EXPECT_TRUE(form.findChild<QAction*>("Sizex")->isEnabled());
-  EXPECT_TRUE(form.findChild<QAction*>("Squarex")->isChecked());
-  // "Help", "About" and "Exit" sit on the menu bar itself.
-  const auto barActions = form.menuBar()->actions();
-  QStringList bar;
-  for (QAction* action : barActions) bar << action->iconText();
-  EXPECT_EQ(bar, QStringList({"Vorn", "Size", "Help", "About", "Exit"}));
-}
-
 // Alt+V did nothing: no menu had a mnemonic.
 TEST_F(MainWindowTest, EveryMenuOpensAndEveryCommandRunsFromTheKeyboard) {
   MessageBoxAnswerer answerer;
@@ -121,13 +95,6 @@ TEST_F(MainWindowTest, TheWindowOffersNoMaximiseAndKeepsItsSize) {
   EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_EQ(form.frameGeometry().size(), QSize(486, 308));
-}
-
-TEST_F(MainWindowTest, TheProgramIconComesInEverySizeThatIsInstalled) {
-  QList<int> sizes;
-  for (const QSize& size : ProgramIcon().availableSizes()) sizes << size.width();
-  std::sort(sizes.begin(), sizes.end());
-  EXPECT_EQ(sizes, QList<int>({16, 22, 24, 32, 48, 64, 128, 256}));
 }
 
 // A run-time error in a handler would have unwound through Qt's event loop, which Qt does

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
+#include <array>
 
 #include "computer/computer_move.h"
 #include "game/state.h"
@@ -70,19 +72,34 @@ TEST_F(PlayWindowTest, TheWinningChainIsHatchedOverItsStonesWhileTheMessageIsUp)
   Release(form, 15);
   ASSERT_EQ(answerer.texts.back(), "GREEN WON - click here to continue");
   EXPECT_TRUE(windowDisabled);
-  // Inside a hatched stone: black hatch lines with the green stone between them.
-  int black = 0, green = 0;
+  // Inside a hatched stone: black hatch lines with the green stone between them. The lines
+  // run diagonally, so each black pixel has a black diagonal neighbour and no row or column
+  // is black all along, as in a hatch of upright lines.
+  int black = 0, green = 0, blackWithoutDiagonal = 0;
   const QPoint middle = MiddleOfCell(13);
+  auto isBlack = [&](int dx, int dy) {
+    return Pixel(during, middle + QPoint(dx, dy)) == QColor(0, 0, 0);
+  };
+  std::array<int, 13> blackInColumn{};
+  std::array<int, 11> blackInRow{};
   for (int dx = -6; dx <= 6; ++dx) {
     for (int dy = -5; dy <= 5; ++dy) {
       const QColor colour = Pixel(during, middle + QPoint(dx, dy));
-      black += colour == QColor(0, 0, 0);
       green += colour == QColor(0, 128, 0);
+      if (colour != QColor(0, 0, 0)) continue;
+      ++black;
+      ++blackInColumn[dx + 6];
+      ++blackInRow[dy + 5];
+      blackWithoutDiagonal += !(isBlack(dx - 1, dy - 1) || isBlack(dx + 1, dy + 1) ||
+                                isBlack(dx - 1, dy + 1) || isBlack(dx + 1, dy - 1));
     }
   }
   EXPECT_GT(black, 10);
   EXPECT_GT(green, 10);
   EXPECT_EQ(black + green, 13 * 11);
+  EXPECT_EQ(blackWithoutDiagonal, 0);
+  EXPECT_LT(*std::max_element(blackInColumn.begin(), blackInColumn.end()), 11);
+  EXPECT_LT(*std::max_element(blackInRow.begin(), blackInRow.end()), 13);
   // Afterwards a fresh, empty board of the same size.
   EXPECT_EQ(Pixel(form.surface()->image(), middle), QColor(192, 192, 192));
   EXPECT_EQ(CellCount, 25);

@@ -97,7 +97,3 @@ void BoardSurface::resizeEvent(QResizeEvent* event) {
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event) {
   if (onMouseRelease) onMouseRelease(event);
 }
-
-void BoardSurface::mouseMoveEvent(QMouseEvent* event) {
-  if (onMouseMove) onMouseMove(event);
-}

@@ -38,15 +38,13 @@ class BoardSurface : public QWidget {
   // The drawing as it stands, at the surface's device pixel ratio.
   const QImage& image() const { return image_; }
 
-  // Button releases and moves, with the surface's own pixel position.
+  // Button releases, with the surface's own pixel position.
   std::function<void(QMouseEvent*)> onMouseRelease;
-  std::function<void(QMouseEvent*)> onMouseMove;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   struct Drawn {

@@ -123,14 +123,6 @@ void Form1::buildControls() {
                          static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
     });
   };
-  surface_->onMouseMove = [this](QMouseEvent* event) {
-    const QPointF at = event->position();
-    runGuarded([&] {
-      vorn::Form_MouseMove(ButtonCode(event->button()), ShiftMask(event->modifiers()),
-                           static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
-                           static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
-    });
-  };
 }
 
 QAction* Form1::menuAction(vorn::MenuItem item) const { return actions_[int(item)]; }
