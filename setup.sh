@@ -78,7 +78,7 @@ build() {  # build DIR [cmake options...]
 build_web() {
   npm ci --no-audit --no-fund --loglevel=error
   NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_WEB=ON >/dev/null
+    -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_WEB=ON -DVORN_WERROR=ON >/dev/null
   NODE_PATH=/usr/share/nodejs cmake --build build-web --parallel "$jobs"
 }
 
