@@ -85,9 +85,12 @@ export class Session {
 
   private release(button: Button, shift: number, x: number, y: number, at: number): void {
     if (!this.window.accepting()) return;
+    const begun = performance.now();
     this.run(() => this.game.mouseUp(button, shift, x, y));
     if (!this.measuring) return;
-    performance.measure("vorn-click-drawn", { start: at, end: performance.now() });
+    const drawn = performance.now();
+    performance.measure("vorn-click-handled", { start: begun, end: drawn });
+    performance.measure("vorn-click-drawn", { start: at, end: drawn });
     this.measureToPaint(at);
   }
 
