@@ -10,7 +10,17 @@ import { after, before, test } from "node:test";
 import {
   CellMiddle, ChooseMenu, ClickBoard, GamePlayer, OpenLab, OpenVorn, Owners, ReadCells, ReadGame,
 } from "./harness";
+import type { Page } from "playwright-core";
 import type { Lab } from "./harness";
+
+const kGreen = "rgb(0, 128, 0)";
+const kRed = "rgb(128, 0, 0)";
+const kGrey = "rgb(192, 192, 192)";
+
+// The fills of the turn indicator, GREEN's and RED's.
+function Indicators(page: Page): Promise<string[]> {
+  return page.locator(".indicator").evaluateAll((shapes) => shapes.map((shape) => getComputedStyle(shape).backgroundColor));
+}
 
 let lab: Lab;
 before(async () => { lab = await OpenLab(); });
@@ -51,8 +61,11 @@ test("a winning chain is hatched while its message stands; the fresh board follo
     assert.deepEqual(hatched, chain, `${name}: the hatched cells`);
     for (const link of chain) assert.equal(looks[link - 1]?.owner, side, `${name}: cell ${link} under the hatch`);
     assert.equal(await page.title(), `VORN SIZE ${shape.size}`);
+    // The turn indicator still shows the side that moved last: RED's reply won.
+    assert.deepEqual(await Indicators(page), side === "R" ? [kGrey, kRed] : [kGreen, kGrey]);
 
     await page.locator("#message-ok").click();
+    assert.deepEqual(await Indicators(page), [kGreen, kGrey], `${name}: GREEN to move`);
     const fresh = await ReadCells(page, shape);
     assert.equal(Owners(fresh), ".".repeat(shape.size * shape.rows), `${name}: a fresh board`);
     assert.ok(fresh.every((look) => !look.hatched));
