@@ -233,7 +233,8 @@ export class GamePlayer {
         }
         if (name === "Squarex") this.square = !this.square;
         await ChooseMenu(this.page, name);
-        // Help opens beside the board and leaves it usable; About waits for its OK.
+        // Help opens (and is closed again, so it hides no cell); About waits for its OK.
+        if (name === "Helpx") await this.page.locator("#help-exit").click();
         if (name === "Aboutx") await this.page.locator("#about-ok").click();
         // Exit ends the session: no board is left to look at.
         if (name === "Exitx") return;

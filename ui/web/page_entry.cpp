@@ -7,10 +7,12 @@
 // owner), so that it is written down once, here in the game.
 #include <emscripten/emscripten.h>
 
+#include <functional>
 #include <string>
 
 #include "app/version.h"
 #include "display/window_placement.h"
+#include "game/new_game.h"
 #include "game/start_up.h"
 #include "game/state.h"
 #include "play/error_boundary.h"
@@ -75,7 +77,6 @@ void RunGameCommand(vorn::MenuItem item) {
 std::string FactsJson() {
   std::string json = "{\"version\":" + JsonString(vorn::kVersion) +
                      ",\"creditText\":" + JsonString(vorn::kCreditText) +
-                     ",\"homepage\":" + JsonString(vorn::kHomepage) +
                      ",\"vornMenuCaption\":" + JsonString(vorn::kVornMenuCaption) +
                      ",\"twipsPerPixelX\":" + std::to_string(pageWindow.TwipsPerPixelX()) +
                      ",\"twipsPerPixelY\":" + std::to_string(pageWindow.TwipsPerPixelY()) +
@@ -145,8 +146,8 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_facts() {
 // [left, top, right, bottom].
 EMSCRIPTEN_KEEPALIVE const char* vorn_board() {
   static std::string board;
-  const int rows = vorn::SquareBoard == vorn::Yes ? vorn::BoardSize : vorn::BoardSize - 1;
-  board = "{\"size\":" + std::to_string(vorn::BoardSize) + ",\"rows\":" + std::to_string(rows) +
+  board = "{\"size\":" + std::to_string(vorn::BoardSize) +
+          ",\"rows\":" + std::to_string(vorn::RowCount()) +
           ",\"boxes\":[";
   for (vorn::Integer cell = 1; cell <= vorn::CellCount; ++cell) {
     const vorn::TwipBox box = vorn::ClickBox(cell);

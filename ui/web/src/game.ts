@@ -26,7 +26,6 @@ export interface MenuItemFacts {
 export interface GameFacts {
   version: string;
   creditText: string;
-  homepage: string;
   vornMenuCaption: string;
   twipsPerPixelX: number;
   twipsPerPixelY: number;
