@@ -9,26 +9,45 @@
 #                       and fuzz vorn-replay for a minute
 #   ./setup.sh package  install what is missing, build for release, make the Debian packages
 #                       vorn and vorn-tools in build-package/
+#   ./setup.sh web      install what is missing (emscripten, Chromium for the tests, the
+#                       Node packages of package-lock.json), build the site into
+#                       build-web/site/ and serve it on http://127.0.0.1:8000/ until stopped;
+#                       with --no-serve, only build it
+# The test mode ends with the web build's tests: the golden games under Node and the page
+# in Chromium.
 # Run as root, or as a user who may use sudo (only apt-get needs it).
 set -eu
 
 cd "$(dirname "$0")"
 mode=${1:-}
+serve=yes
 case "$mode" in
-  run|test|package) ;;
-  *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
+  run|test|package) [ $# -le 1 ] || { echo "usage: $0 run|test|package|web [--no-serve]" >&2; exit 2; } ;;
+  web)
+    case "${2:-}" in
+      "") ;;
+      --no-serve) serve=no ;;
+      *) echo "$0 web: unknown option \"$2\"; usage: $0 web [--no-serve]" >&2; exit 2 ;;
+    esac ;;
+  *) echo "usage: $0 run|test|package|web [--no-serve]" >&2; exit 2 ;;
 esac
 
 # Building needs these; each mode adds its own.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
+# The browser build: emscripten for the game in WebAssembly, Node and npm for TypeScript and
+# the tests (a Node already on the machine is used as it is), Chromium for the tests.
+web_packages="emscripten chromium"
+command -v node >/dev/null 2>&1 || web_packages="$web_packages nodejs"
+command -v npm >/dev/null 2>&1 || web_packages="$web_packages npm"
 case "$mode" in
   run) packages="$packages qt6-wayland" ;;
   # The suite's libraries, the validators of the desktop entry and metainfo, the man-page
   # linter, what building a Debian package needs (dpkg-shlibdeps, file), and libFuzzer for
   # clang 14, Debian 12's default clang (libclang-rt-14-dev).
   test) packages="$packages libgtest-dev libgmock-dev desktop-file-utils appstream
-    mandoc dpkg-dev file clang libclang-rt-14-dev" ;;
+    mandoc dpkg-dev file clang libclang-rt-14-dev $web_packages" ;;
   package) packages="$packages dpkg-dev file" ;;
+  web) packages="cmake ninja-build $web_packages" ;;
 esac
 
 missing=""
@@ -53,6 +72,21 @@ build() {  # build DIR [cmake options...]
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" --parallel "$jobs"
 }
+
+# The site and vorn-replay.js, built by emscripten; its JavaScript tools need Debian's Node
+# modules (NODE_PATH). The Node packages are exactly those of package-lock.json.
+build_web() {
+  npm ci --no-audit --no-fund --loglevel=error
+  NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_WEB=ON -DVORN_WERROR=ON >/dev/null
+  NODE_PATH=/usr/share/nodejs cmake --build build-web --parallel "$jobs"
+}
+
+if [ "$mode" = web ]; then
+  build_web
+  [ "$serve" = yes ] || exit 0
+  exec node build-web/node/tools/web/serve.js build-web/site 8000
+fi
 
 if [ "$mode" = run ]; then
   build build-release -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
@@ -103,3 +137,8 @@ cat build-fuzz/fuzz.log
 cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+# The browser build: the golden games replayed by vorn-replay.js under Node, and the page
+# played in Chromium.
+build_web
+ctest --test-dir build-web --output-on-failure --parallel "$jobs"

@@ -52,6 +52,12 @@ bool InSizeMenu(MenuItem item);
 // Window layouts and mouse positions are in twips: 1440 to the inch.
 inline constexpr double kTwipsPerInch = 1440.0;
 
+// The turn indicator `MoveNow`: two circles at the window's top left, GREEN's above RED's,
+// placed and sized in twips.
+inline constexpr double kIndicatorLeft = 72;
+inline constexpr double kIndicatorTop[2] = {72, 396};
+inline constexpr double kIndicatorSize = 252;
+
 // The colours of the standard 16-colour palette that the game uses, by palette index.
 enum PaletteIndex { kBlack = 0, kGreen = 2, kRed = 4, kLightGrey = 7 };
 // A colour of the standard 16-colour palette (0..15) as 0xRRGGBB.

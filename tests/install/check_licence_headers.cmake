@@ -6,12 +6,14 @@
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.in ${SOURCE_DIR}/*.cmake
   ${SOURCE_DIR}/*CMakeLists.txt ${SOURCE_DIR}/*.sh ${SOURCE_DIR}/*.py ${SOURCE_DIR}/*.htm
-  ${SOURCE_DIR}/*.desktop)
+  ${SOURCE_DIR}/*.desktop ${SOURCE_DIR}/*.ts ${SOURCE_DIR}/*.js ${SOURCE_DIR}/*.html
+  ${SOURCE_DIR}/*.css)
 set(missing)
 set(checked 0)
 foreach(source IN LISTS sources)
-  # Build folders and the Debian changelog (a format without comments) are not sources.
-  if(source MATCHES "^build" OR source MATCHES "/build[^/]*/"
+  # Build folders, the Node packages and the Debian changelog (a format without comments)
+  # are not sources.
+  if(source MATCHES "^build" OR source MATCHES "/build[^/]*/" OR source MATCHES "(^|/)node_modules/"
      OR source STREQUAL "data/changelog.in")
     continue()
   endif()

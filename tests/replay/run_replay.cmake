@@ -17,6 +17,8 @@
 #   CRLF=ON                  convert the script to CRLF line endings first
 #   CR=ON                    convert the script to lone CR line endings first
 #   EXTRA_ARG=<arg>          one more command-line argument after the script
+#   LAUNCHER=<command>       run the program through this command, a ;-list such as
+#                            "node;--no-experimental-fetch" for vorn-replay.js
 #   RUN=<command>            run this shell command instead, with the program as "$1", the
 #                            script as "$2" and a scratch folder as "$3" (for redirections
 #                            such as "$1" <&- or "$1" "$2" >/dev/full)
@@ -58,7 +60,7 @@ elseif(STDIN)
   execute_process(COMMAND "${REPLAY}" INPUT_FILE "${script}"
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 else()
-  execute_process(COMMAND "${REPLAY}" "${script}" ${EXTRA_ARG}
+  execute_process(COMMAND ${LAUNCHER} "${REPLAY}" "${script}" ${EXTRA_ARG}
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 endif()
 

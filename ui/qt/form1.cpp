@@ -24,11 +24,6 @@
 
 namespace {
 
-// Indicator shapes, in twips: both at the left, GREEN's above RED's.
-constexpr double kIndicatorLeft = 72;
-constexpr double kIndicatorTop[2] = {72, 396};
-constexpr double kIndicatorSize = 252;
-
 QColor ToQColor(vorn::Color color) { return QColor::fromRgb(static_cast<QRgb>(color)); }
 
 vorn::Integer ButtonCode(Qt::MouseButton button) {
@@ -205,8 +200,9 @@ void Form1::SetMenuChecked(vorn::MenuItem item, bool checked) {
 }
 
 QRectF Form1::indicatorRect(int side) const {
-  return QRectF(kIndicatorLeft / TwipsPerPixelX(), kIndicatorTop[side] / TwipsPerPixelY(),
-                kIndicatorSize / TwipsPerPixelX(), kIndicatorSize / TwipsPerPixelY());
+  return QRectF(vorn::kIndicatorLeft / TwipsPerPixelX(),
+                vorn::kIndicatorTop[side] / TwipsPerPixelY(),
+                vorn::kIndicatorSize / TwipsPerPixelX(), vorn::kIndicatorSize / TwipsPerPixelY());
 }
 
 void Form1::placeIndicators() {

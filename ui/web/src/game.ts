@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game in WebAssembly, as the page sees it: typed calls into the module and what it
+// says of itself.
+
+import type { VornModule } from "./vorn.js";
+
+// How a handler of the game ended (RunGuarded): it ran, it failed and a fresh board
+// followed, or it failed beyond repair and the session must end.
+export enum Outcome {
+  Ran = 0,
+  Recovered = 1,
+  Stopped = 2,
+}
+
+export type MenuPlace = "vorn" | "submenu" | "size" | "bar";
+
+export interface MenuItemFacts {
+  name: string;
+  caption: string; // with "&" before the letter that chooses it
+  place: MenuPlace;
+  checked: boolean; // as the window is designed, before the game sets it
+}
+
+export interface GameFacts {
+  version: string;
+  creditText: string;
+  vornMenuCaption: string;
+  twipsPerPixelX: number;
+  twipsPerPixelY: number;
+  indicator: { left: number; top: [number, number]; size: number };
+  menuItems: MenuItemFacts[];
+}
+
+// A cell's click box in board pixels: [left, top, right, bottom].
+export type Box = [number, number, number, number];
+
+export interface BoardFacts {
+  size: number; // cells per row
+  rows: number;
+  boxes: Box[]; // cell n at index n - 1
+}
+
+export const enum Button {
+  Left = 1,
+  Right = 2,
+  Middle = 4,
+}
+
+export class Game {
+  constructor(private readonly module: VornModule) {}
+
+  start(): Outcome {
+    return this.module._vorn_start();
+  }
+
+  mouseUp(button: Button, shift: number, x: number, y: number): Outcome {
+    return this.module._vorn_mouse_up(button, shift, x, y);
+  }
+
+  playCell(button: Button, cell: number): Outcome {
+    return this.module._vorn_play_cell(button, cell);
+  }
+
+  menu(item: number): Outcome {
+    return this.module._vorn_menu(item);
+  }
+
+  facts(): GameFacts {
+    return JSON.parse(this.text(this.module._vorn_facts())) as GameFacts;
+  }
+
+  board(): BoardFacts {
+    return JSON.parse(this.text(this.module._vorn_board())) as BoardFacts;
+  }
+
+  // One character a cell: "." empty, "G" GREEN, "R" RED.
+  owners(): string {
+    return this.text(this.module._vorn_owners());
+  }
+
+  placeBeside(window: DOMRect, boxWidth: number, boxHeight: number, screenWidth: number,
+              screenHeight: number): { x: number; y: number } {
+    const at = this.text(this.module._vorn_place_beside(
+        Math.round(window.left), Math.round(window.top), Math.round(window.width),
+        Math.round(window.height), Math.ceil(boxWidth), Math.ceil(boxHeight),
+        Math.floor(screenWidth), Math.floor(screenHeight)));
+    const [x, y] = at.split(" ").map(Number);
+    return { x: x ?? 0, y: y ?? 0 };
+  }
+
+  private text(pointer: number): string {
+    return this.module.UTF8ToString(pointer);
+  }
+}

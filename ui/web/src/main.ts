@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's start: it checks that the browser can run the game, loads it, starts a
+// session, and after "Exit" offers a new one. The service worker keeps the site for
+// offline play.
+
+import { AfterNextPaint, FindPageElements, Session } from "./session.js";
+import { PageWindow } from "./page_window.js";
+import type createVornType from "./vorn.js";
+
+type CreateVorn = typeof createVornType;
+
+function element(id: string): HTMLElement {
+  const found = document.getElementById(id);
+  if (found === null) throw new Error(`the page has no element "${id}"`);
+  return found;
+}
+
+// Said in plain words in place of the game, which cannot start.
+function showNotice(text: string): void {
+  element("app").hidden = true;
+  element("ended").hidden = true;
+  const notice = element("notice");
+  notice.textContent = text;
+  notice.hidden = false;
+  document.body.dataset["state"] = "failed";
+}
+
+function canRunWebAssembly(): boolean {
+  return typeof WebAssembly === "object" && typeof WebAssembly.instantiate === "function";
+}
+
+async function startSession(createVorn: CreateVorn): Promise<void> {
+  document.body.dataset["state"] = "starting";
+  element("ended").hidden = true;
+  element("app").hidden = false;
+  const page = FindPageElements();
+  const window = new PageWindow();
+  const module = await createVorn({
+    page: window,
+    locateFile: (path) => new URL(path, document.baseURI).href,
+  });
+  new Session(page, window, module, showEnded).start();
+  AfterNextPaint(() => {
+    performance.mark("vorn-first-board");
+    if (document.body.dataset["state"] === "starting") document.body.dataset["state"] = "playing";
+  });
+}
+
+function showEnded(reason: string): void {
+  element("app").hidden = true;
+  element("ended-reason").textContent = reason;
+  element("ended").hidden = false;
+  document.title = "Vorn";
+  document.body.dataset["state"] = "ended";
+  element("new-session").focus();
+}
+
+function registerServiceWorker(): void {
+  if (!("serviceWorker" in navigator)) return;
+  navigator.serviceWorker.register("service_worker.js").catch(() => {
+    // Without it the game still plays; it only needs the network to start.
+  });
+}
+
+async function main(): Promise<void> {
+  element("starting").hidden = true;
+  if (!canRunWebAssembly()) {
+    showNotice("Vorn cannot run in this browser: it needs WebAssembly, which this browser " +
+      "does not offer or has turned off. Any current version of Chrome, Edge, Firefox or " +
+      "Safari will run it.");
+    return;
+  }
+  let createVorn: CreateVorn;
+  try {
+    createVorn = (await import("./vorn.js")).default;
+  } catch (error) {
+    showNotice(`Vorn could not be loaded: ${String(error)}. Check the connection and reload the page.`);
+    return;
+  }
+  element("new-session").addEventListener("click", () => {
+    startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
+  });
+  registerServiceWorker();
+  await startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
+}
+
+void main();

@@ -1,0 +1,162 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// One session of Vorn on the page, from start-up to "Exit": the game in its module, the
+// page's window around it, and every input routed through the game's error boundary.
+
+import { AboutWindow, HelpWindow } from "./side_windows.js";
+import { BoardView } from "./board_view.js";
+import { CellGrid } from "./cell_grid.js";
+import { Button, Game, Outcome } from "./game.js";
+import type { GameFacts } from "./game.js";
+import { MenuBar } from "./menu_bar.js";
+import { MessageBox } from "./message_box.js";
+import type { PageWindow } from "./page_window.js";
+import type { VornModule } from "./vorn.js";
+
+// The elements of index.html that a session uses, by their ids.
+const kElementIds = [
+  "menubar", "board-frame", "board", "surface", "cells", "live", "message", "message-text",
+  "message-ok", "help", "help-frame", "help-back", "help-forward", "help-exit", "about",
+  "about-credit", "about-version", "about-ok",
+] as const;
+export type PageElements = Record<(typeof kElementIds)[number], HTMLElement>;
+
+export function FindPageElements(): PageElements {
+  const found: Partial<PageElements> = {};
+  for (const id of kElementIds) {
+    const element = document.getElementById(id);
+    if (element === null) throw new Error(`the page has no element "${id}"`);
+    found[id] = element;
+  }
+  return found as PageElements;
+}
+
+export class Session {
+  private readonly abort = new AbortController();
+  private readonly game: Game;
+  private readonly facts: GameFacts;
+  private readonly board: BoardView;
+  private readonly cells: CellGrid;
+  private readonly help: HelpWindow;
+  private readonly about: AboutWindow;
+  private stopped = false;
+  private cellCount = -1;
+  // Whether the page measures each board release to its drawing and to the painted frame
+  // (for the benchmarks: "?measure" in the address).
+  private readonly measuring = new URLSearchParams(location.search).has("measure");
+
+  constructor(
+    private readonly page: PageElements,
+    private readonly window: PageWindow,
+    module: VornModule,
+    private readonly ended: (reason: string) => void,
+  ) {
+    const signal = this.abort.signal;
+    this.game = new Game(module);
+    this.facts = this.game.facts();
+    this.board = new BoardView(page["board-frame"], page.board, page.surface as HTMLCanvasElement,
+      this.facts, { release: (button, shift, x, y, at) => this.release(button, shift, x, y, at) },
+      signal);
+    this.cells = new CellGrid(page.cells,
+      (button, cell) => this.input(() => this.game.playCell(button, cell)), signal);
+    const menus = new MenuBar(page.menubar, this.facts.vornMenuCaption, this.facts.menuItems,
+      (item) => this.command(item), () => this.window.accepting(), signal);
+    const messages = new MessageBox(page.message as HTMLDialogElement, page["message-text"],
+      page["message-ok"] as HTMLButtonElement, {
+        place: (width, height) => this.game.placeBeside(page["board-frame"].getBoundingClientRect(),
+          width, height, document.documentElement.clientWidth, document.documentElement.clientHeight),
+      }, signal);
+    this.help = new HelpWindow(page.help, page["help-frame"] as HTMLIFrameElement, page["board-frame"],
+      page["help-back"] as HTMLButtonElement, page["help-forward"] as HTMLButtonElement,
+      page["help-exit"] as HTMLButtonElement, signal);
+    this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],
+      page["about-version"], page["about-ok"] as HTMLButtonElement, this.facts, signal);
+    window.attach({
+      board: this.board, menus, messages,
+      announce: (message) => this.say(message),
+      settled: () => this.settled(),
+    });
+  }
+
+  start(): void {
+    this.run(() => this.game.start());
+  }
+
+  private release(button: Button, shift: number, x: number, y: number, at: number): void {
+    if (!this.window.accepting()) return;
+    const begun = performance.now();
+    this.run(() => this.game.mouseUp(button, shift, x, y));
+    if (!this.measuring) return;
+    const drawn = performance.now();
+    performance.measure("vorn-click-handled", { start: begun, end: drawn });
+    performance.measure("vorn-click-drawn", { start: at, end: drawn });
+    this.measureToPaint(at);
+  }
+
+  private input(call: () => Outcome): void {
+    if (this.window.accepting()) this.run(call);
+  }
+
+  private command(item: number): void {
+    switch (this.facts.menuItems[item]?.name) {
+      case "Helpx": this.help.show(); return;
+      case "Aboutx": this.about.show(); return;
+      case "Exitx": this.end(""); return;
+      default: this.run(() => this.game.menu(item));
+    }
+  }
+
+  private run(call: () => Outcome): void {
+    if (call() === Outcome.Stopped) this.stopped = true;
+    this.window.eventDone();
+  }
+
+  // All that the last event drew is shown: the cells for the keyboard and screen readers
+  // follow the board, RED's new stones are announced, and a game that stopped ends here.
+  private settled(): void {
+    if (this.stopped) {
+      this.end("Vorn stopped after an internal error.");
+      return;
+    }
+    const owners = this.game.owners();
+    if (owners.length !== this.cellCount) {
+      this.cellCount = owners.length;
+      this.cells.rebuild(this.game.board(), owners);
+      return;
+    }
+    const red = this.cells.updateOwners(owners).filter((cell) => owners[cell - 1] === "R");
+    if (red.length > 0) this.say(`RED played ${red.map((cell) => this.cells.cellName(cell)).join("; ")}`);
+  }
+
+  private say(message: string): void {
+    this.page.live.textContent = message;
+  }
+
+  // "Exit": every window of the session closes and the game is let go; nothing is kept.
+  private end(reason: string): void {
+    this.help.hide();
+    this.about.hide();
+    this.abort.abort();
+    this.window.attach(null);
+    this.page.menubar.replaceChildren();
+    this.page.cells.replaceChildren();
+    this.page.board.querySelectorAll(".indicator").forEach((indicator) => indicator.remove());
+    this.ended(reason);
+  }
+
+  // From the release to the frame that shows its drawing.
+  private measureToPaint(at: number): void {
+    AfterNextPaint(() => performance.measure("vorn-click", { start: at, end: performance.now() }));
+  }
+}
+
+// Calls `then` once the browser has painted the next frame: the frame is painted after the
+// animation callbacks, and a message posted from one arrives once it is.
+export function AfterNextPaint(then: () => void): void {
+  requestAnimationFrame(() => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = then;
+    channel.port2.postMessage(null);
+  });
+}

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The help window and the About window. Help shows the help page "vorn.htm" beside the
+// board, with "Back" and "Forward" that step through its history only while the page shown
+// was reached through a link to an anchor, and "Exit" that hides it; the board stays
+// usable meanwhile. About is modal and shows the version and the credit text.
+
+const kHelpPage = "vorn.htm";
+// The help panel's gap to the board and the edge, the least width worth reading in and the
+// most it takes, in CSS pixels.
+const kGap = 8;
+const kReadableWidth = 320;
+const kWidestPanel = 560;
+
+export class HelpWindow {
+  constructor(
+    private readonly panel: HTMLElement,
+    private readonly frame: HTMLIFrameElement,
+    private readonly board: HTMLElement, // stood beside, where the viewport has room
+    back: HTMLButtonElement,
+    forward: HTMLButtonElement,
+    exit: HTMLButtonElement,
+    signal: AbortSignal,
+  ) {
+    const options = { signal };
+    back.addEventListener("click", () => this.step((history) => history.back()), options);
+    forward.addEventListener("click", () => this.step((history) => history.forward()), options);
+    exit.addEventListener("click", () => this.hide(), options);
+  }
+
+  // Every showing starts from the top of the page.
+  show(): void {
+    this.panel.hidden = false;
+    this.placeBesideBoard();
+    this.frame.src = new URL(kHelpPage, document.baseURI).href;
+  }
+
+  hide(): void {
+    this.panel.hidden = true;
+  }
+
+  // Right of the board when the viewport has room for the page to be read there; else at
+  // the viewport's right edge, over the board.
+  private placeBesideBoard(): void {
+    const room = document.documentElement.clientWidth - this.board.getBoundingClientRect().right - 2 * kGap;
+    if (room >= kReadableWidth) {
+      this.panel.style.left = `${this.board.getBoundingClientRect().right + kGap}px`;
+      this.panel.style.width = `${Math.min(room, kWidestPanel)}px`;
+    } else {
+      this.panel.style.left = "";
+      this.panel.style.width = "";
+    }
+  }
+
+  // The address shown; empty when the page cannot be read.
+  location(): string {
+    try {
+      return this.frame.contentWindow?.location.href ?? "";
+    } catch {
+      return "";
+    }
+  }
+
+  // Any failure, such as no history in that direction, leaves the page as it is.
+  private step(move: (history: History) => void): void {
+    if (!this.location().includes("#")) return;
+    try {
+      const history = this.frame.contentWindow?.history;
+      if (history !== undefined) move(history);
+    } catch {
+      // nothing to step to
+    }
+  }
+}
+
+export class AboutWindow {
+  constructor(
+    private readonly dialog: HTMLDialogElement,
+    credit: HTMLElement,
+    version: HTMLElement,
+    private readonly ok: HTMLButtonElement,
+    facts: { creditText: string; version: string },
+    signal: AbortSignal,
+  ) {
+    credit.textContent = facts.creditText;
+    version.textContent = `Version ${facts.version}`;
+    const options = { signal };
+    ok.addEventListener("click", () => this.hide(), options);
+    // A press of any button in the credit text closes the window at once (its release acts
+    // on nothing: the board takes only releases of presses made on it).
+    credit.addEventListener("pointerdown", () => this.hide(), options);
+  }
+
+  show(): void {
+    if (!this.dialog.open) this.dialog.showModal();
+    this.ok.focus();
+  }
+
+  hide(): void {
+    if (this.dialog.open) this.dialog.close();
+  }
+}
