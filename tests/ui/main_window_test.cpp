@@ -46,8 +46,7 @@ TEST_F(MainWindowTest, StartUpShowsTheEmptyElevenByElevenBoard) {
   EXPECT_EQ(form.surface()->indicatorColor(0), QColor(0, 128, 0));
   EXPECT_EQ(form.surface()->indicatorColor(1), QColor(192, 192, 192));
   const QImage shot = form.surface()->grab().toImage();
-  const double twips = 1440.0 / form.logicalDpiX();
-  const int indicatorMiddle = qRound((72 + 126) / twips * shot.devicePixelRatio());
+  const int indicatorMiddle = qRound((72 + 126) / TwipsX * shot.devicePixelRatio());
   EXPECT_EQ(shot.pixelColor(indicatorMiddle, indicatorMiddle), QColor(0, 128, 0));
 }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocument>
 
 #include "app/install_layout.h"
@@ -187,6 +188,10 @@ void HelpForm::buildControls() {
   WebBrowser1->setObjectName("WebBrowser1");
   WebBrowser1->setGeometry(vorn::TwipsToPixels(*this, vorn::kBrowserLeft, vorn::kBrowserTop,
                                                vorn::kBrowserWidth, vorn::kBrowserHeight));
+
+  // Escape closes the window as "Exit" does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &HelpForm::Command3_Click);
 
   setTabOrder(Command1, Command2);
   setTabOrder(Command2, Command3);
