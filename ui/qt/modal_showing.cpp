@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 
 namespace vorn {
 
@@ -17,6 +18,11 @@ namespace {
 bool IsUserInput(const QEvent* event) {
   return event->isInputEvent() || event->type() == QEvent::Shortcut;
 }
+
+// Whether the window system lets the program raise its own window and give it the focus.
+// A Wayland client cannot (Qt has no activation token to offer the compositor), but a
+// window mapped anew comes up in front with the focus.
+bool CanActivateWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
 
 bool IsPress(const QEvent* event) {
   switch (event->type()) {
@@ -59,14 +65,17 @@ class ModalShowing : public QObject {
     loop_ = &loop;
     dialog_.setWindowModality(Qt::NonModal);  // a message box asks for Qt's modality itself
     dialog_.show();
-    BringDialogForward();
+    dialog_.raise();
+    dialog_.activateWindow();
     if (dialog_.isVisible()) loop.exec(QEventLoop::DialogExec);
     loop_ = nullptr;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &dialog_ && event->type() == QEvent::Hide && loop_ != nullptr) loop_->quit();
+    if (watched == &dialog_ && event->type() == QEvent::Hide && !remapping_ && loop_ != nullptr) {
+      loop_->quit();
+    }
     if (innermost_ != this || !dialog_.isVisible()) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || InDialog(widget, dialog_)) return false;
@@ -81,13 +90,22 @@ class ModalShowing : public QObject {
 
  private:
   void BringDialogForward() {
-    dialog_.raise();
-    dialog_.activateWindow();
+    if (QApplication::activeWindow() == &dialog_ || remapping_) return;
+    if (CanActivateWindows()) {
+      dialog_.raise();
+      dialog_.activateWindow();
+      return;
+    }
+    remapping_ = true;
+    dialog_.hide();
+    dialog_.show();
+    remapping_ = false;
   }
 
   QDialog& dialog_;
   ModalShowing* outer_;
   QEventLoop* loop_ = nullptr;
+  bool remapping_ = false;  // hidden only to be shown again in front
   static inline ModalShowing* innermost_ = nullptr;
 };
 
