@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include "ui/qt/board_surface.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/program_icon.h"
+#include "ui/qt/program_identity.h"
 #include "widget_support.h"
 
 namespace vorn::testing {
@@ -127,6 +130,20 @@ TEST_F(MainWindowTest, TheProgramIconComesInEverySizeThatIsInstalled) {
   for (const QSize& size : ProgramIcon().availableSizes()) sizes << size.width();
   std::sort(sizes.begin(), sizes.end());
   EXPECT_EQ(sizes, QList<int>({16, 22, 24, 32, 48, 64, 128, 256}));
+}
+
+// Docks did not join the window to its launcher: the desktop entry named no StartupWMClass,
+// while on X11 the class of the windows is the program's name.
+TEST_F(MainWindowTest, TheDesktopEntryNamesTheClassAndTheIdThatTheProgramGivesItsWindows) {
+  SetUpProgramIdentity();
+  QFile entry(VORN_DESKTOP_ENTRY);
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  QString windowClass;
+  for (const QString& line : QString::fromUtf8(entry.readAll()).split('\n')) {
+    if (line.startsWith("StartupWMClass=")) windowClass = line.section('=', 1);
+  }
+  EXPECT_EQ(windowClass, QCoreApplication::applicationName());
+  EXPECT_EQ(QFileInfo(entry).fileName(), QGuiApplication::desktopFileName() + ".desktop");
 }
 
 // A run-time error in a handler would have unwound through Qt's event loop, which Qt does
