@@ -226,7 +226,7 @@ TEST_F(HelpWindowTest, ForwardWithNoHistoryAheadIsHarmless) {
 
 TEST_F(HelpWindowTest, AHashInTheFolderNameIsNoAnchor) {
   ASSERT_TRUE(QDir(pages_.path()).mkdir("C#games"));
-  const QString folder = pages_.filePath("C#games");
+  const QByteArray folder = QFile::encodeName(pages_.filePath("C#games"));
   QFile::copy(fixture_, HelpPageAddress(folder));
   HelpForm help;
   help.browser()->Navigate(pages_.filePath("other.htm"));

@@ -255,7 +255,7 @@ void Form1::runGuarded(const std::function<void()>& handler) {
 // The help window has no owner, so it stays usable beside the main window.
 void Form1::Helpx_Click() {
   if (helpForm_ == nullptr) helpForm_ = new HelpForm;
-  helpForm_->setTag(vorn::HelpPageAddress(QCoreApplication::applicationDirPath()));
+  helpForm_->setTag(vorn::HelpPageAddress(vorn::ProgramFolder()));
   helpForm_->show();
   helpForm_->raise();
   helpForm_->activateWindow();
