@@ -24,10 +24,10 @@ packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
 case "$mode" in
   run) packages="$packages qt6-wayland" ;;
   # The suite's libraries, the validators of the desktop entry and metainfo, the man-page
-  # linter, what building a Debian package needs (dpkg-shlibdeps, file), and libFuzzer for
-  # clang 14, Debian 12's default clang (libclang-rt-14-dev).
+  # linter, what building a Debian package needs (dpkg-shlibdeps, file), the package linter,
+  # and libFuzzer for clang 14, Debian 12's default clang (libclang-rt-14-dev).
   test) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream
-    mandoc dpkg-dev file clang libclang-rt-14-dev" ;;
+    mandoc dpkg-dev file lintian clang libclang-rt-14-dev" ;;
   package) packages="$packages dpkg-dev file" ;;
 esac
 
