@@ -32,7 +32,7 @@ void WriteAll(int descriptor, const QByteArray& bytes) {
 void OnStartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type != QtFatalMsg) {
     if (firstMessage.isEmpty() && type != QtDebugMsg && type != QtInfoMsg) firstMessage = text;
-    qtHandler(type, context, text);
+    if (qtHandler != nullptr) qtHandler(type, context, text);
     return;
   }
   const QString cause = NoWindowCause(firstMessage.isEmpty() ? text : firstMessage,
