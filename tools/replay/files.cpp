@@ -27,7 +27,7 @@ std::string SystemText(int error) { return std::generic_category().message(error
 bool MustWait(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
 // Waits until the descriptor can be read or written; false where that cannot be waited for.
-bool AwaitReady(int descriptor, bool forWriting) {
+bool AwaitReady([[maybe_unused]] int descriptor, [[maybe_unused]] bool forWriting) {
 #if __has_include(<poll.h>)
   pollfd ready{descriptor, static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
   while (::poll(&ready, 1, -1) < 0) {
@@ -35,8 +35,6 @@ bool AwaitReady(int descriptor, bool forWriting) {
   }
   return true;
 #else
-  (void)descriptor;
-  (void)forWriting;
   return false;
 #endif
 }
