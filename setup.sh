@@ -42,10 +42,10 @@ command -v npm >/dev/null 2>&1 || web_packages="$web_packages npm"
 case "$mode" in
   run) packages="$packages qt6-wayland" ;;
   # The suite's libraries, the validators of the desktop entry and metainfo, the man-page
-  # linter, what building a Debian package needs (dpkg-shlibdeps, file), and libFuzzer for
-  # clang 14, Debian 12's default clang (libclang-rt-14-dev).
+  # linter, what building a Debian package needs (dpkg-shlibdeps, file), the package linter,
+  # and libFuzzer for clang 14, Debian 12's default clang (libclang-rt-14-dev).
   test) packages="$packages libgtest-dev libgmock-dev desktop-file-utils appstream
-    mandoc dpkg-dev file clang libclang-rt-14-dev $web_packages" ;;
+    mandoc dpkg-dev file lintian clang libclang-rt-14-dev $web_packages" ;;
   package) packages="$packages dpkg-dev file" ;;
   web) packages="cmake ninja-build $web_packages" ;;
 esac

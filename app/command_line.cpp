@@ -21,8 +21,26 @@ constexpr char kDescription[] =
     "GREEN stones before the computer joins the top and bottom rows with RED.\n"
     "Started without arguments, it opens its window. See vorn(6).\n\n";
 
+constexpr char kHint[] = "Try 'vorn --help'.\n";
+
 CommandLineAnswer Refusal(const QString& problem) {
-  return {false, kExitUsage, {}, QStringLiteral("vorn: %1\n%2").arg(problem, kUsage)};
+  return {false, kExitUsage, {}, QStringLiteral("vorn: %1\n%2%3").arg(problem, kUsage, kHint)};
+}
+
+// The option as the player typed it, dashes included; the parser names it without them.
+QString AsTyped(const QString& name, const QStringList& arguments) {
+  for (const QString& argument : arguments.mid(1)) {
+    if (argument == "--") break;
+    const QString option = argument.section('=', 0, 0);
+    if (option == "-" + name || option == "--" + name) return option;
+  }
+  return name;
+}
+
+QString ParseProblem(const QCommandLineParser& parser, const QStringList& arguments) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (unknown.isEmpty()) return parser.errorText();
+  return QStringLiteral("Unknown option '%1'.").arg(AsTyped(unknown.first(), arguments));
 }
 
 // The parser's text starts with a usage line naming the executable as typed; the list of
@@ -49,7 +67,7 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
   // Qt's own options are written with one dash ("-platform"); they are named whole.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
-  if (!parser.parse(arguments)) return Refusal(parser.errorText());
+  if (!parser.parse(arguments)) return Refusal(ParseProblem(parser, arguments));
   if (!parser.positionalArguments().isEmpty()) {
     return Refusal(
         QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));

@@ -24,7 +24,8 @@ struct CommandLineAnswer {
 
 // Reads `arguments`, the program's name first. No further argument starts the game;
 // "--help" (-h) and "--version" (-v) answer without starting it (help first when both are
-// given); anything else is refused with one line naming it, the usage and kExitUsage.
+// given); anything else is refused with one line naming it as typed, the usage, a hint at
+// --help and kExitUsage.
 CommandLineAnswer ReadCommandLine(const QStringList& arguments);
 
 // The arguments as the program was given them.

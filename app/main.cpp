@@ -3,11 +3,12 @@
 
 // The vorn program: one main window with the board.
 #include <QApplication>
+#include <optional>
 
 #include "app/command_line.h"
-#include "app/version.h"
+#include "app/window_system_start.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/program_icon.h"
+#include "ui/qt/program_identity.h"
 
 int main(int argc, char* argv[]) {
   // Answered before the application exists, so --help and --version need no display and
@@ -15,12 +16,12 @@ int main(int argc, char* argv[]) {
   const vorn::CommandLineAnswer command = vorn::ReadCommandLine(vorn::ArgumentsOf(argc, argv));
   if (!command.startsGame) return vorn::Deliver(command);
 
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Vorn");
-  QApplication::setApplicationVersion(vorn::kVersion);
-  // Lets the desktop match the windows to the installed entry and its icon.
-  QGuiApplication::setDesktopFileName(vorn::kApplicationId);
-  QApplication::setWindowIcon(vorn::ProgramIcon());
+  std::optional<QApplication> application;
+  {
+    const vorn::WindowSystemStart start;  // one line and status 1 when no window can open
+    application.emplace(argc, argv);
+  }
+  vorn::SetUpProgramIdentity();
   Form1 window;
   window.show();
   return QApplication::exec();

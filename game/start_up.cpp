@@ -4,6 +4,10 @@
 // Start-up.
 #include "game/start_up.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 #include "display/cell_drawing.h"
 #include "game/new_game.h"
 #include "game/state.h"
@@ -34,11 +38,19 @@ void SetUpGeometry() {
 
 }  // namespace
 
+Single WorkingTwipsPerPixel(Single screenTwipsPerPixel) {
+  if (!(screenTwipsPerPixel > 0) || std::isinf(screenTwipsPerPixel)) {
+    throw RunTimeError("the screen has " + std::to_string(screenTwipsPerPixel) +
+                       " twips per pixel");
+  }
+  return std::min(screenTwipsPerPixel, kMostTwipsPerPixel);
+}
+
 void Form_Load() {
   WindowServices& window = Window();
   window.SetDrawWidth(2);
-  TwipsX = window.TwipsPerPixelX();
-  TwipsY = window.TwipsPerPixelY();
+  TwipsX = WorkingTwipsPerPixel(window.TwipsPerPixelX());
+  TwipsY = WorkingTwipsPerPixel(window.TwipsPerPixelY());
   PlayerColor[0] = PaletteColor(kGreen);
   PlayerColor[1] = PaletteColor(kRed);
   // The caption, the group tables, the origin and the menus are NewGame's to set.

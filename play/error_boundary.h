@@ -18,8 +18,9 @@ enum class GuardOutcome {
                // front end must end the program with a failure status
 };
 
-// Runs `handler`. A fault is reported in a message box, and play goes on from a fresh board
-// of the same size and shape with GREEN to move.
+// Runs `handler`. A fault is reported in a message box, and play goes on with GREEN to move
+// on a fresh board of the size and shape that stood before the handler ran, so that a
+// command that cannot build its own board never fails the same way twice.
 GuardOutcome RunGuarded(const std::function<void()>& handler);
 
 }  // namespace vorn

@@ -7,6 +7,7 @@
 // tools/replay/dump.h for the dump.
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 #include <memory>
 #include <ostream>
@@ -37,6 +38,11 @@ int Answer(std::ostream& out, const std::string& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGPIPE
+  // A reader that goes away leaves a trace that cannot be written: reported with status 2
+  // like any other, not a silent death by the signal.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   using replay::CommandLine;
   replay::FileOutput output(STDOUT_FILENO);
   std::ostream out(&output);

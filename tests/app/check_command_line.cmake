@@ -7,11 +7,12 @@
 
 set(usage "Usage: vorn [--help] [--version]")
 
-# run(<arguments...>): runs the program; sets status, out and err.
+# run(<arguments...>): runs the program; sets status, out and err. The settings in the list
+# `environment` are made first.
 function(run)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-            --unset=QT_QPA_PLATFORM ${PROGRAM} ${ARGN}
+            --unset=QT_QPA_PLATFORM ${environment} ${PROGRAM} ${ARGN}
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error TIMEOUT 30)
   set(status "${result}" PARENT_SCOPE)
   set(out "${output}" PARENT_SCOPE)
@@ -44,15 +45,17 @@ foreach(arguments IN ITEMS "--help" "-h" "--version;--help")
   endforeach()
 endforeach()
 
-# Refused: one line naming what is wrong, then the usage; status 2 and nothing else.
+# Refused: one line naming what is wrong as it was typed, then the usage and a hint; status 2
+# and nothing else.
 set(refusals
-  "--bogus|Unknown option 'bogus'."
-  "-x|Unknown option 'x'."
+  "--bogus|Unknown option '--bogus'."
+  "--bogus=3:--help|Unknown option '--bogus'."
+  "-x|Unknown option '-x'."
   "--version=2|Unexpected value after '--version'."
   "board.txt|Unexpected argument 'board.txt'."
   "--help:board.txt|Unexpected argument 'board.txt'."
   "--:--help|Unexpected argument '--help'."
-  "-platform:offscreen|Unknown option 'platform'."
+  "-platform:offscreen|Unknown option '-platform'."
   "-|Unexpected argument '-'.")
 foreach(case IN LISTS refusals)
   string(REPLACE "|" ";" case "${case}")
@@ -60,10 +63,27 @@ foreach(case IN LISTS refusals)
   list(GET case 1 named)
   string(REPLACE ":" ";" arguments "${arguments}")
   run(${arguments})
-  if(NOT (status EQUAL 2 AND out STREQUAL "" AND err STREQUAL "vorn: ${named}\n${usage}\n"))
+  if(NOT (status EQUAL 2 AND out STREQUAL ""
+          AND err STREQUAL "vorn: ${named}\n${usage}\nTry 'vorn --help'.\n"))
     report("${arguments}" "a refusal naming: ${named}")
   endif()
 endforeach()
+
+# Without a display the game cannot open its window: one line naming the cause and status 1,
+# never Qt's advice and an abort (status 134 and a core dump).
+function(expect_no_window setting cause)
+  set(environment ${setting})
+  run()
+  if(NOT (status EQUAL 1 AND out STREQUAL ""
+          AND err MATCHES "^vorn: cannot open a window: ${cause}\n$"))
+    report("(${setting})" "one line: cannot open a window: ${cause}")
+  endif()
+endfunction()
+# (The "." stands for the ";" of the message, at which a CMake list would be split.)
+expect_no_window(DISPLAY= "no display. set DISPLAY or WAYLAND_DISPLAY")
+expect_no_window(DISPLAY=not-a-display "could not connect to display not-a-display")
+expect_no_window(QT_QPA_PLATFORM=no-such-platform
+                 "Could not find the Qt platform plugin \"no-such-platform\"[^\n]*")
 
 # An answer that cannot be written is an error, not a success.
 execute_process(COMMAND ${PROGRAM} --version OUTPUT_FILE /dev/full

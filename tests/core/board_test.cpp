@@ -4,6 +4,7 @@
 // Start-up, board construction and cell geometry on the headless window.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -210,6 +211,41 @@ TEST_F(BoardTest, ASmallerBoardClearsOnlyItsOwnCells) {
 TEST_F(BoardTest, DrawCellRefusesCellsAndDirectionsOutsideTheirTables) {
   EXPECT_THROW(DrawCell(1, 7, 2), RunTimeError);
   EXPECT_THROW(DrawCell(1, 3, 485), RunTimeError);
+}
+
+// A screen of the given twips per pixel, both ways.
+class ScreenOfTwips : public HeadlessWindow {
+ public:
+  explicit ScreenOfTwips(Single twipsPerPixel) : twips_(twipsPerPixel) {}
+  Single TwipsPerPixelX() const override { return twips_; }
+  Single TwipsPerPixelY() const override { return twips_; }
+
+ private:
+  Single twips_;
+};
+
+// At a logical DPI of 30 (48 twips per pixel) the cells of the boards from 19 cells a side lay
+// beyond 32767 twips: building one failed, and so did every fresh board after it.
+TEST(StartUpTest, AScreenOfFewerThanNinetySixPixelsToTheInchIsTakenAsOneOfNinetySix) {
+  ResetModuleState();
+  ScreenOfTwips window(48);
+  AttachWindow(&window);
+  Form_Load();
+  EXPECT_EQ(TwipsX, 15);
+  EXPECT_EQ(TwipsY, 15);
+  EXPECT_FLOAT_EQ(window.OuterWidth(), 486 * 15);  // the same pixels as on any screen
+  BoardSize = 21;
+  ASSERT_NO_THROW(Restartx_Click());
+  EXPECT_EQ(CellPos[21], "824014");  // 284 + 20 steps of 27 pixels
+  EXPECT_EQ(CellTwipX[21], 824 * 15);
+  AttachWindow(nullptr);
+
+  EXPECT_EQ(WorkingTwipsPerPixel(7.5F), 7.5F);  // 192 pixels to the inch stay as they are
+  EXPECT_EQ(WorkingTwipsPerPixel(15), 15);
+  for (Single broken : {0.0F, -15.0F, std::numeric_limits<Single>::quiet_NaN(),
+                        std::numeric_limits<Single>::infinity()}) {
+    EXPECT_THROW(WorkingTwipsPerPixel(broken), RunTimeError) << broken;
+  }
 }
 
 }  // namespace

@@ -58,6 +58,25 @@ TEST(ReplayLineReader, ALineLongerThan65536BytesIsRefused) {
   EXPECT_EQ(Lines(longest + "y", 7), std::vector<std::string>{"<too long>"});
 }
 
+// A script saved by a Windows editor starts with a byte-order mark, and its first line was
+// refused as an unknown command.
+TEST(ReplayLineReader, AByteOrderMarkIsSkippedAtTheStartOfTheScriptAndNowhereElse) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::vector<std::pair<std::string, std::vector<std::string>>> scripts = {
+      {mark + "menu Decreasex\r\ndump\r\n", {"menu Decreasex", "dump"}},
+      {mark, {""}},
+      {mark + "\n" + mark + "dump", {"", mark + "dump"}},  // only at the very start
+      {"dump\n" + mark + "dump\n", {"dump", mark + "dump"}},
+      {" " + mark + "dump", {" " + mark + "dump"}},
+      {"\xEF\xBBmenu Decreasex", {"\xEF\xBBmenu Decreasex"}},  // not a whole mark
+  };
+  for (const auto& [text, expected] : scripts) {
+    for (std::size_t piece = 1; piece <= text.size() + 1; ++piece) {
+      EXPECT_EQ(Lines(text, piece), expected) << "read " << piece << " at a time: " << text;
+    }
+  }
+}
+
 // A terminal can say "end" more than once; the reader asks only until the first.
 class CountingSource : public TextSource {
  public:

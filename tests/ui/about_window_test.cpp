@@ -16,6 +16,7 @@
 #include "game/state.h"
 #include "ui/qt/about_form.h"
 #include "ui/qt/form1.h"
+#include "widget_support.h"
 
 namespace vorn::testing {
 namespace {
@@ -32,7 +33,8 @@ class WhenAboutShown : public QObject {
 
   int shown = 0;
   bool closedByAct = false;
-  bool wasModal = false;
+  bool ownedByItsParent = false;
+  bool cameBack = false;
   QWidget* focusWhenShown = nullptr;
 
  protected:
@@ -41,8 +43,10 @@ class WhenAboutShown : public QObject {
     if (about == nullptr || event->type() != QEvent::Show) return false;
     ++shown;
     QTimer::singleShot(0, about, [this, about] {
-      wasModal = QApplication::activeModalWidget() == about;
+      ownedByItsParent = about->windowHandle()->transientParent() ==
+                         about->parentWidget()->windowHandle();
       focusWhenShown = about->focusWidget();
+      cameBack = ComesBackAfterAClickOn(about, about->parentWidget(), QPoint(5, 5));
       act_(*about);
       closedByAct = !about->isVisible();
       if (!closedByAct) about->hide();
@@ -105,7 +109,8 @@ TEST_F(AboutWindowTest, OkClosesTheModalShowingAndHoldsTheFocus) {
   WhenAboutShown user([](AboutForm& about) { Control<QPushButton>(about, "AboutOk")->click(); });
   form.Aboutx_Click();  // returns only once the window is hidden again
   ASSERT_EQ(user.shown, 1);
-  EXPECT_TRUE(user.wasModal);
+  EXPECT_TRUE(user.ownedByItsParent);
+  EXPECT_TRUE(user.cameBack);  // a click on the main window brings it back
   ASSERT_NE(form.aboutForm(), nullptr);
   EXPECT_EQ(user.focusWhenShown, form.aboutForm()->findChild<QPushButton*>("AboutOk"));
   EXPECT_TRUE(user.closedByAct);

@@ -72,6 +72,23 @@ void LoadAbout(Form1& form) {
   ASSERT_NE(form.aboutForm(), nullptr);
 }
 
+// Notes whether a window was ever blocked by a modal one.
+class BlockWatcher : public QObject {
+ public:
+  BlockWatcher(QWidget* watched, bool* blocked) : blocked_(blocked) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowBlocked) *blocked_ = true;
+    return false;
+  }
+
+ private:
+  bool* blocked_;
+};
+
 class ExitTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetModuleState(); }
@@ -158,6 +175,38 @@ TEST_F(ExitTest, AWindowSharingTheMainCaptionIsClosedAllTheSame) {
   CloseWatcher lookalikeClose(&lookalike, &form);
   EXPECT_EQ(RunEventLoop([&form] { form.Exitx_Click(); }), 0);
   EXPECT_TRUE(lookalikeClose.closed);
+}
+
+// The close box did nothing while a message or the About window was open: Qt's modality
+// marked the main window blocked, and Qt drops the window system's request to close a blocked
+// window.
+TEST_F(ExitTest, TheCloseBoxEndsTheProgramWhileAMessageOrTheAboutWindowIsOpen) {
+  for (const char* command : {"Presetx", "Aboutx"}) {
+    Form1 form;
+    form.show();
+    bool blocked = false;
+    BlockWatcher watcher(&form, &blocked);
+    // Closes the main window as soon as the dialog is up, before the message is answered.
+    int closedWithTheDialogUp = 0;
+    bool dialogClosed = false;
+    const auto closeTheMainWindow = [&](QWidget* dialog) {
+      ++closedWithTheDialogUp;
+      form.close();
+      dialogClosed = !dialog->isVisible();
+    };
+    questions_.onShown = closeTheMainWindow;
+    const int code = RunEventLoop([&form, &closeTheMainWindow, command] {
+      QTimer::singleShot(0, &form, [&form, &closeTheMainWindow] {
+        if (form.aboutForm() != nullptr) closeTheMainWindow(form.aboutForm());
+      });
+      form.findChild<QAction*>(command)->trigger();
+    });
+    EXPECT_EQ(code, 0) << command;
+    EXPECT_EQ(closedWithTheDialogUp, 1) << command;
+    EXPECT_TRUE(dialogClosed) << command;
+    EXPECT_FALSE(form.isVisible()) << command;
+    EXPECT_FALSE(blocked) << command;
+  }
 }
 
 // An error that leaves not even a fresh board to play on ends the program, with its word.

@@ -226,7 +226,7 @@ TEST_F(HelpWindowTest, ForwardWithNoHistoryAheadIsHarmless) {
 
 TEST_F(HelpWindowTest, AHashInTheFolderNameIsNoAnchor) {
   ASSERT_TRUE(QDir(pages_.path()).mkdir("C#games"));
-  const QString folder = pages_.filePath("C#games");
+  const QByteArray folder = QFile::encodeName(pages_.filePath("C#games"));
   QFile::copy(fixture_, HelpPageAddress(folder));
   HelpForm help;
   help.browser()->Navigate(pages_.filePath("other.htm"));
@@ -264,7 +264,7 @@ TEST_F(HelpWindowTest, ActivationLoadsThePageAgain) {
   EXPECT_TRUE(help.browser()->toPlainText().contains("A newer page."));
 }
 
-TEST_F(HelpWindowTest, ExitHidesAndTheNextHelpShowsTheSameWindow) {
+TEST_F(HelpWindowTest, ExitOrEscapeHidesAndTheNextHelpShowsTheSameWindow) {
   Form1 form;
   form.show();
   form.Helpx_Click();
@@ -278,6 +278,12 @@ TEST_F(HelpWindowTest, ExitHidesAndTheNextHelpShowsTheSameWindow) {
   form.Helpx_Click();
   EXPECT_EQ(form.helpForm(), help);
   EXPECT_TRUE(help->isVisible());
+
+  QApplication::setActiveWindow(help);
+  QTest::keyClick(help->browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help->isVisible());
+  form.Helpx_Click();
+  EXPECT_EQ(form.helpForm(), help);
 }
 
 TEST_F(HelpWindowTest, CloseBoxUnloadsAndTheNextHelpBuildsAFreshWindow) {

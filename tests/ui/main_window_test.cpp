@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "game/state.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/form1.h"
+#include "ui/qt/program_identity.h"
 #include "widget_support.h"
 
 namespace vorn::testing {
@@ -43,8 +46,7 @@ TEST_F(MainWindowTest, StartUpShowsTheEmptyElevenByElevenBoard) {
   EXPECT_EQ(form.surface()->indicatorColor(0), QColor(0, 128, 0));
   EXPECT_EQ(form.surface()->indicatorColor(1), QColor(192, 192, 192));
   const QImage shot = form.surface()->grab().toImage();
-  const double twips = 1440.0 / form.logicalDpiX();
-  const int indicatorMiddle = qRound((72 + 126) / twips * shot.devicePixelRatio());
+  const int indicatorMiddle = qRound((72 + 126) / TwipsX * shot.devicePixelRatio());
   EXPECT_EQ(shot.pixelColor(indicatorMiddle, indicatorMiddle), QColor(0, 128, 0));
 }
 
@@ -95,6 +97,20 @@ TEST_F(MainWindowTest, TheWindowOffersNoMaximiseAndKeepsItsSize) {
   EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_EQ(form.frameGeometry().size(), QSize(486, 308));
+}
+
+// Docks did not join the window to its launcher: the desktop entry named no StartupWMClass,
+// while on X11 the class of the windows is the program's name.
+TEST_F(MainWindowTest, TheDesktopEntryNamesTheClassAndTheIdThatTheProgramGivesItsWindows) {
+  SetUpProgramIdentity();
+  QFile entry(VORN_DESKTOP_ENTRY);
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  QString windowClass;
+  for (const QString& line : QString::fromUtf8(entry.readAll()).split('\n')) {
+    if (line.startsWith("StartupWMClass=")) windowClass = line.section('=', 1);
+  }
+  EXPECT_EQ(windowClass, QCoreApplication::applicationName());
+  EXPECT_EQ(QFileInfo(entry).fileName(), QGuiApplication::desktopFileName() + ".desktop");
 }
 
 // A run-time error in a handler would have unwound through Qt's event loop, which Qt does

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 
@@ -114,18 +115,45 @@ TEST_F(MessageBoxTest, AClickOnTheTextClosesTheMessageOnceTheMomentIsOver) {
   EXPECT_EQ(CellOwner[13], -1);  // the fresh board
 }
 
-TEST_F(MessageBoxTest, EveryMessageIsAPlainDialogTitledVornWithOneOkButton) {
+// The win message had no parent: on X11 it was transient for the program's client leader, and
+// the window system could let the board cover it.
+TEST_F(MessageBoxTest, EveryMessageIsAPlainDialogTitledVornWithOneOkButtonOwnedByTheBoard) {
   MessageBoxAnswerer answerer;
   Form1 form;
   form.show();
-  answerer.onShown = [](QMessageBox* box) {
+  answerer.onShown = [&form](QMessageBox* box) {
     EXPECT_EQ(box->windowTitle(), "VORN");
     EXPECT_EQ(box->buttons().size(), 1);
-    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
     EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(box->parentWidget(), &form);
+    EXPECT_EQ(box->windowHandle()->transientParent(), form.windowHandle());
+    EXPECT_TRUE(box->isEnabled());
   };
   Choose(form, "Presetx");
-  EXPECT_EQ(answerer.pressedOk, 1);
+  WinAcrossTheMiddleRow(form, 5);  // the win message, shown while the board is disabled
+  EXPECT_EQ(answerer.pressedOk, 4);
+}
+
+// On sway a click on the board raised the main window over the box: the box was hidden, the
+// board took no click and the game looked frozen.
+TEST_F(MessageBoxTest, AClickOnTheBoardWhileAMessageIsUpBringsItBackAndPlaysNothing) {
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  bool cameBack = false;
+  bool menuOpened = false;
+  answerer.onShown = [&](QMessageBox* box) {
+    cameBack = ComesBackAfterAClickOn(box, form.surface(), MiddleOfCell(61));
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_V, Qt::AltModifier);
+    menuOpened = form.findChild<QMenu*>("Vornx")->isVisible();
+  };
+  Choose(form, "Presetx");
+  EXPECT_TRUE(cameBack);
+  EXPECT_FALSE(menuOpened);
+  EXPECT_EQ(CellOwner[61], -1);  // no preset stone from the click
+  Release(form, 61);
+  EXPECT_EQ(CellOwner[61], 0);  // once the box is gone the board plays again
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -65,6 +66,31 @@ class PressGuardLength {
 inline QPoint MiddleOfCell(Integer cell, qreal ratio = 1) {
   const TwipPoint middle = ClickBoxMiddle(cell);
   return QPoint(qRound(middle.x / TwipsX * ratio), qRound(middle.y / TwipsY * ratio));
+}
+
+// Notes each activation of a window.
+class ActivationCounter : public QObject {
+ public:
+  explicit ActivationCounter(QWidget* window) { window->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate) ++count;
+    return false;
+  }
+};
+
+// Does what a compositor that raises the window clicked (sway) does while `dialog` is up: the
+// window of `target` becomes the active one, then gets a click at `at` in `target`. Returns
+// whether the dialog is the active window again afterwards.
+inline bool ComesBackAfterAClickOn(const QWidget* dialog, QWidget* target, QPoint at) {
+  QWidget* window = target->window();
+  ActivationCounter activations(window);
+  window->activateWindow();
+  if (!QTest::qWaitFor([&activations] { return activations.count > 0; }, 10000)) return false;
+  QTest::mouseClick(target, Qt::LeftButton, {}, at);
+  return QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 10000);
 }
 
 inline constexpr std::chrono::hours kForever{1};

@@ -12,11 +12,32 @@
 #include <cerrno>
 #include <system_error>
 
+#if __has_include(<poll.h>)
+#include <poll.h>
+#endif
+
 namespace vorn::replay {
 
 namespace {
 
 std::string SystemText(int error) { return std::generic_category().message(error); }
+
+// A descriptor made non-blocking (by the program at its other end, which shares it) says
+// "try again" instead of waiting. The replay waits as it would on a blocking one.
+bool MustWait(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
+
+// Waits until the descriptor can be read or written; false where that cannot be waited for.
+bool AwaitReady([[maybe_unused]] int descriptor, [[maybe_unused]] bool forWriting) {
+#if __has_include(<poll.h>)
+  pollfd ready{descriptor, static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
+  while (::poll(&ready, 1, -1) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+#else
+  return false;
+#endif
+}
 
 }  // namespace
 
@@ -31,7 +52,9 @@ std::size_t FileSource::Read(char* buffer, std::size_t size) {
   for (;;) {
     const ssize_t count = ::read(descriptor_, buffer, size);
     if (count >= 0) return static_cast<std::size_t>(count);
-    if (errno != EINTR) throw ReadError("cannot read " + name_ + ": " + SystemText(errno));
+    const int error = errno;
+    if (error == EINTR || (MustWait(error) && AwaitReady(descriptor_, false))) continue;
+    throw ReadError("cannot read " + name_ + ": " + SystemText(error));
   }
 }
 
@@ -76,9 +99,10 @@ bool FileOutput::Drain() {
   const char* at = pbase();
   while (at < pptr()) {
     const ssize_t count = ::write(descriptor_, at, static_cast<std::size_t>(pptr() - at));
-    if (count < 0 && errno == EINTR) continue;
+    const int error = count < 0 ? errno : 0;
+    if (error == EINTR || (MustWait(error) && AwaitReady(descriptor_, true))) continue;
     if (count <= 0) {
-      failure_ = SystemText(count < 0 ? errno : EIO);
+      failure_ = SystemText(count < 0 ? error : EIO);
       return false;
     }
     at += count;

@@ -27,6 +27,16 @@ bool LineReader::Fill() {
 }
 
 LineResult LineReader::Next(std::string& line) {
+  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const LineResult result = ReadLine(line);
+  if (atStart_ && result == LineResult::Line && line.starts_with(kByteOrderMark)) {
+    line.erase(0, kByteOrderMark.size());
+  }
+  atStart_ = false;
+  return result;
+}
+
+LineResult LineReader::ReadLine(std::string& line) {
   line.clear();
   for (;;) {
     if (at_ == end_ && !Fill()) return line.empty() ? LineResult::End : LineResult::Line;

@@ -56,11 +56,13 @@ class LineReader {
  public:
   explicit LineReader(ScriptSource& source) : source_(source) {}
 
-  // The next line, without its end, in `line`. Throws ReadError when the script cannot be
-  // read.
+  // The next line, without its end, in `line`. A UTF-8 byte-order mark at the very start of
+  // the script, which editors on Windows write, is no part of the first line. Throws
+  // ReadError when the script cannot be read.
   LineResult Next(std::string& line);
 
  private:
+  LineResult ReadLine(std::string& line);
   bool Fill();
 
   ScriptSource& source_;
@@ -69,6 +71,7 @@ class LineReader {
   std::size_t end_ = 0;
   bool ended_ = false;           // the source said it has no more; it is not asked again
   bool afterCarriage_ = false;   // the last line ended in CR: an LF next completes that end
+  bool atStart_ = true;          // no line has been read yet
 };
 
 }  // namespace vorn::replay

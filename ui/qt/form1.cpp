@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include "game/start_up.h"
@@ -21,6 +20,8 @@
 #include "ui/qt/board_surface.h"
 #include "ui/qt/help_form.h"
 #include "ui/qt/message_box.h"
+#include "ui/qt/modal_showing.h"
+#include "ui/qt/twips.h"
 
 namespace {
 
@@ -135,8 +136,10 @@ void Form1::SetCaption(const std::string& caption) {
   setWindowTitle(QString::fromStdString(caption));
 }
 
+// Sizes and positions are converted with the twips per pixel the game works with, which may
+// be fewer than the screen's (see WorkingTwipsPerPixel): the board keeps its pixels.
 void Form1::SetOuterSize(vorn::Single widthTwips, vorn::Single heightTwips) {
-  requestedOuter_ = QSize(qRound(widthTwips / TwipsPerPixelX()), qRound(heightTwips / TwipsPerPixelY()));
+  requestedOuter_ = QSize(qRound(widthTwips / vorn::TwipsX), qRound(heightTwips / vorn::TwipsY));
   applyOuterSize();
 }
 
@@ -178,11 +181,11 @@ void Form1::Refresh() { surface_->refresh(); }
 void Form1::SetEnabled(bool enabled) { setEnabled(enabled); }
 
 vorn::Single Form1::TwipsPerPixelX() const {
-  return static_cast<vorn::Single>(vorn::kTwipsPerInch / logicalDpiX());
+  return static_cast<vorn::Single>(vorn::TwipsPerPixelX(*this));
 }
 
 vorn::Single Form1::TwipsPerPixelY() const {
-  return static_cast<vorn::Single>(vorn::kTwipsPerInch / logicalDpiY());
+  return static_cast<vorn::Single>(vorn::TwipsPerPixelY(*this));
 }
 
 void Form1::SetMenuEnabled(vorn::MenuItem item, bool enabled) {
@@ -200,9 +203,8 @@ void Form1::SetMenuChecked(vorn::MenuItem item, bool checked) {
 }
 
 QRectF Form1::indicatorRect(int side) const {
-  return QRectF(vorn::kIndicatorLeft / TwipsPerPixelX(),
-                vorn::kIndicatorTop[side] / TwipsPerPixelY(),
-                vorn::kIndicatorSize / TwipsPerPixelX(), vorn::kIndicatorSize / TwipsPerPixelY());
+  return QRectF(vorn::kIndicatorLeft / vorn::TwipsX, vorn::kIndicatorTop[side] / vorn::TwipsY,
+                vorn::kIndicatorSize / vorn::TwipsX, vorn::kIndicatorSize / vorn::TwipsY);
 }
 
 void Form1::placeIndicators() {
@@ -220,9 +222,11 @@ int Form1::CheckedSide(vorn::Integer side) {
   return side;
 }
 
+// Once the main window is closed nothing more is shown: the program is ending.
 void Form1::MessageBox(const std::string& prompt) {
+  if (closed_) return;
   vorn::GameMessageBox box(QString::fromStdString(prompt), this);
-  box.exec();
+  vorn::ShowModal(box);
 }
 
 // --- The error boundary ----------------------------------------------------------------
@@ -238,7 +242,7 @@ void Form1::runGuarded(const std::function<void()>& handler) {
 // The help window has no owner, so it stays usable beside the main window.
 void Form1::Helpx_Click() {
   if (helpForm_ == nullptr) helpForm_ = new HelpForm;
-  helpForm_->setTag(vorn::HelpPageAddress(QCoreApplication::applicationDirPath()));
+  helpForm_->setTag(vorn::HelpPageAddress(vorn::ProgramFolder()));
   helpForm_->show();
   helpForm_->raise();
   helpForm_->activateWindow();
@@ -247,7 +251,7 @@ void Form1::Helpx_Click() {
 void Form1::Aboutx_Click() {
   if (aboutForm_ == nullptr) aboutForm_ = new AboutForm(this);
   aboutForm_->update();
-  aboutForm_->exec();
+  vorn::ShowModal(*aboutForm_);
 }
 
 // "Exit" closes the main window, which closes the help and About windows first and then
@@ -256,7 +260,8 @@ void Form1::Exitx_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   // Closing the main window ends the program, and every other window goes with it, hidden
-  // ones included.
+  // ones included, and a message or the About window that is open.
+  closed_ = true;
   closeOtherWindows();
   event->accept();
   QApplication::quit();

@@ -82,4 +82,5 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   QSize requestedOuter_;
   QPointer<HelpForm> helpForm_;   // a window of its own, deleted when it is closed
   AboutForm* aboutForm_ = nullptr;  // a child of this window, kept once loaded
+  bool closed_ = false;
 };

@@ -4,14 +4,24 @@
 // The help window.
 #include "ui/qt/help_form.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocument>
+#include <algorithm>
+#include <climits>
 
 #include "app/install_layout.h"
 #include "ui/qt/twips.h"
@@ -56,6 +66,43 @@ QString PageNotFound(const QUrl& url) {
       .arg(url.toLocalFile().toHtmlEscaped());
 }
 
+// The page in `folder`, joined by one "/": the root already ends in one.
+QByteArray PageInFolder(const QByteArray& folder) {
+  return folder.endsWith('/') ? folder + kHelpPageName : folder + '/' + kHelpPageName;
+}
+
+// Cleans a path of bytes as QDir::cleanPath does a text. Read as Latin-1, every byte is one
+// character and comes back unchanged; cleaning needs no more than "/" and ".".
+QByteArray CleanPath(const QByteArray& path) {
+  return QDir::cleanPath(QString::fromLatin1(path)).toLatin1();
+}
+
+bool IsFile(const QByteArray& path) {
+  struct stat status {};
+  return ::stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// A name by which Qt opens the file at `path`. Qt names files by text, read from the bytes
+// as UTF-8; when the bytes are no UTF-8 the text names another file. The file is then named
+// through a descriptor of its folder, held open for the rest of the run, whose name in
+// /proc/self/fd is plain.
+QString ReachableName(const QByteArray& path) {
+  const QString name = QFile::decodeName(path);
+  if (QFile::encodeName(name) == path) return name;
+  static QHash<QByteArray, int> openFolders;
+  const qsizetype slash = path.lastIndexOf('/');
+  const QByteArray folder = slash > 0 ? path.left(slash) : QByteArray("/");
+  int descriptor = openFolders.value(folder, -1);
+  if (descriptor < 0) {
+    descriptor = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return name;
+    openFolders.insert(folder, descriptor);
+  }
+  return QStringLiteral("/proc/self/fd/%1/%2")
+      .arg(descriptor)
+      .arg(QFile::decodeName(path.mid(slash + 1)));
+}
+
 // Only the web and mail are worth handing to the desktop; any other scheme is ignored.
 bool OpensOnTheDesktop(const QUrl& url) {
   const QString scheme = url.scheme();
@@ -64,19 +111,23 @@ bool OpensOnTheDesktop(const QUrl& url) {
 
 }  // namespace
 
-QString PageInFolder(const QString& folder) {
-  QString address = folder;
-  if (!address.endsWith('/')) address += '/';
-  return address + kHelpPageName;
+QByteArray ProgramFolder() {
+  char path[PATH_MAX];
+  const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+  if (length <= 0 || length == static_cast<ssize_t>(sizeof path)) {
+    return QFile::encodeName(QCoreApplication::applicationDirPath());
+  }
+  const QByteArray program(path, length);
+  return program.left(std::max<qsizetype>(program.lastIndexOf('/'), 1));
 }
 
-QString HelpPageAddress(const QString& programFolder) {
-  const QString beside = PageInFolder(programFolder);
-  if (QFileInfo(beside).isFile()) return beside;
-  const QString installed =
-      PageInFolder(QDir::cleanPath(QDir(programFolder).filePath(kDataFolderFromProgram)));
-  if (QFileInfo(installed).isFile()) return installed;
-  return beside;  // where the window then reports it missing
+QString HelpPageAddress(const QByteArray& programFolder) {
+  const QByteArray beside = PageInFolder(programFolder);
+  if (IsFile(beside)) return ReachableName(beside);
+  const QByteArray installed =
+      PageInFolder(CleanPath(programFolder + '/' + kDataFolderFromProgram));
+  if (IsFile(installed)) return ReachableName(installed);
+  return QFile::decodeName(beside);  // where the window then reports it missing
 }
 
 std::optional<double> BrowserExtent(double clientTwips, double marginTwips) {
@@ -187,6 +238,10 @@ void HelpForm::buildControls() {
   WebBrowser1->setObjectName("WebBrowser1");
   WebBrowser1->setGeometry(vorn::TwipsToPixels(*this, vorn::kBrowserLeft, vorn::kBrowserTop,
                                                vorn::kBrowserWidth, vorn::kBrowserHeight));
+
+  // Escape closes the window as "Exit" does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &HelpForm::Command3_Click);
 
   setTabOrder(Command1, Command2);
   setTabOrder(Command2, Command3);

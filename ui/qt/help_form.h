@@ -6,6 +6,7 @@
 // It is modeless and resizable, and the main window stays usable while it is open.
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
 #include <QString>
 #include <QTextBrowser>
@@ -17,15 +18,16 @@ class QPushButton;
 
 namespace vorn {
 
-// The help page's address in `folder`: the folder, one "/" and "vorn.htm". A folder that
-// already ends in "/" (the root) gets no second one.
-QString PageInFolder(const QString& folder);
+// The folder of the running program, in the bytes the system names it by.
+QByteArray ProgramFolder();
 
 // The address of the help page for a program living in `programFolder`: the page beside the
 // program, as in a build folder; else the page in the data folder of the installed tree,
 // found from the program's folder (kDataFolderFromProgram), so the tree can be moved whole;
-// else, when neither exists, the address beside the program.
-QString HelpPageAddress(const QString& programFolder);
+// else, when neither exists, the address beside the program. Folder and page are joined by
+// exactly one "/". Any bytes may name the folder: where they are no UTF-8, which Qt would
+// read wrongly, the page is reached through the folder's open descriptor instead.
+QString HelpPageAddress(const QByteArray& programFolder);
 
 // One side of the HTML view for a help window whose client area measures `clientTwips` on
 // that side: the client side less `marginTwips`. No value when the window is too small for

@@ -35,16 +35,17 @@ void SetPressGuardInterval(std::optional<std::chrono::milliseconds> interval) {
   chosenPressGuard = interval;
 }
 
-// No parent: the main window may be disabled while the box is up, and a disabled parent
-// would disable the box with it. Application-modal keeps every other window still.
-GameMessageBox::GameMessageBox(const QString& text, const QWidget* window)
-    : QMessageBox(QMessageBox::NoIcon, "VORN", text, QMessageBox::Ok), window_(window) {
+// A plain dialog: a title and a close box, nothing to minimise or maximise. As a child of
+// the main window it is transient for it, so the window system keeps it with the board.
+GameMessageBox::GameMessageBox(const QString& text, QWidget* window)
+    : QMessageBox(QMessageBox::NoIcon, "VORN", text, QMessageBox::Ok, window,
+                  Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                      Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName("VornMessage");
-  setWindowModality(Qt::ApplicationModal);
-  // A plain dialog: a title and a close box, nothing to minimise or maximise.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+  // The win message comes while the main window is disabled. A window of its own may be
+  // enabled under a disabled parent, and must be, or OK could not be pressed.
+  setEnabled(true);
   if (window != nullptr) setWindowIcon(window->windowIcon());
   for (QLabel* label : findChildren<QLabel*>()) {
     if (label->text() == text) text_ = label;
@@ -61,10 +62,11 @@ void GameMessageBox::showEvent(QShowEvent* event) {
 
 // Before the box is on the screen its frame is unknown; the main window's is the best guess.
 void GameMessageBox::placeBesideWindow() {
-  if (window_ == nullptr || !window_->isVisible()) return;
-  const QSize frame = window_->frameGeometry().size() - window_->size();
-  const QRect screen = window_->screen()->availableGeometry();
-  const QRect window = window_->frameGeometry();
+  const QWidget* owner = parentWidget();
+  if (owner == nullptr || !owner->isVisible()) return;
+  const QSize frame = owner->frameGeometry().size() - owner->size();
+  const QRect screen = owner->screen()->availableGeometry();
+  const QRect window = owner->frameGeometry();
   const QSize box = size() + frame;
   const ScreenPoint at = PlaceBeside({window.x(), window.y(), window.width(), window.height()},
                                      box.width(), box.height(),

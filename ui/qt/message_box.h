@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's message box: the title "VORN", one OK button, modal for the whole program. It
-// appears beside the main window so that it never hides the board it speaks of, it ignores
+// The game's message box: the title "VORN", one OK button, a modal child of the main window
+// (see ShowModal). It appears beside the main window so that it never hides the board it
+// speaks of, it ignores
 // the mouse for a moment after it appears so that the second click of a double click on the
 // board cannot dismiss it unseen, and a click on its text closes it as OK does.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPointer>
 #include <chrono>
 #include <optional>
 
@@ -27,8 +27,9 @@ class GameMessageBox : public QMessageBox {
   Q_OBJECT
 
  public:
-  // A box showing `text`, kept clear of `window` (which may be null) while that is shown.
-  GameMessageBox(const QString& text, const QWidget* window);
+  // A box showing `text`, a child of `window` (which may be null) kept clear of it while that
+  // is shown.
+  GameMessageBox(const QString& text, QWidget* window);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -40,7 +41,6 @@ class GameMessageBox : public QMessageBox {
   // A press and release on the text, in that order, is a click on it.
   bool textClicked(QEvent* event);
 
-  QPointer<const QWidget> window_;
   QLabel* text_ = nullptr;
   bool textPressed_ = false;
   QElapsedTimer shown_;
