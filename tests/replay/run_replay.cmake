@@ -17,6 +17,8 @@
 #   CRLF=ON                  convert the script to CRLF line endings first
 #   CR=ON                    convert the script to lone CR line endings first
 #   EXTRA_ARG=<arg>          one more command-line argument after the script
+#   EMULATOR=<command>       start the program through this, such as Wine for a Windows
+#                            program (not with RUN)
 #   RUN=<command>            run this shell command instead, with the program as "$1", the
 #                            script as "$2" and a scratch folder as "$3" (for redirections
 #                            such as "$1" <&- or "$1" "$2" >/dev/full)
@@ -55,10 +57,10 @@ if(DEFINED RUN)
   execute_process(COMMAND sh -c "${RUN}" sh "${REPLAY}" "${script}" "${work}"
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 elseif(STDIN)
-  execute_process(COMMAND "${REPLAY}" INPUT_FILE "${script}"
+  execute_process(COMMAND ${EMULATOR} "${REPLAY}" INPUT_FILE "${script}"
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 else()
-  execute_process(COMMAND "${REPLAY}" "${script}" ${EXTRA_ARG}
+  execute_process(COMMAND ${EMULATOR} "${REPLAY}" "${script}" ${EXTRA_ARG}
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 endif()
 

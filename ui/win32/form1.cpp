@@ -177,7 +177,7 @@ void Form1::OnPaint() {
 
 void Form1::OnCommand(UINT id) {
   const std::optional<MenuItem> item = MenuItemOfCommand(id);
-  if (!item) return;
+  if (!item || !menus_.Choosable(*item)) return;
   switch (*item) {
     case MenuItem::Restartx: return RunGuarded(Restartx_Click);
     case MenuItem::Presetx: return RunGuarded(Presetx_Click);

@@ -8,8 +8,6 @@
 
 namespace vorn::win32 {
 
-UINT MenuCommandId(MenuItem item) { return kFirstMenuCommand + static_cast<UINT>(item); }
-
 std::optional<MenuItem> MenuItemOfCommand(UINT id) {
   if (id < kFirstMenuCommand || id >= kFirstMenuCommand + kMenuItemCount) return std::nullopt;
   return static_cast<MenuItem>(id - kFirstMenuCommand);
@@ -49,6 +47,13 @@ void MenuBar::SetEnabled(HWND window, MenuItem item, bool enabled) {
     EnableMenuItem(bar_, MenuCommandId(item), MF_BYCOMMAND | state);
   }
   if (window != nullptr) DrawMenuBar(window);
+}
+
+bool MenuBar::Choosable(MenuItem item) const {
+  const bool greyed = (GetMenuState(bar_, MenuCommandId(item), MF_BYCOMMAND) & MF_GRAYED) != 0;
+  const bool sizeGreyed =
+      (GetMenuState(bar_, kSizeMenuPosition, MF_BYPOSITION) & MF_GRAYED) != 0;
+  return !greyed && !(InSizeMenu(item) && sizeGreyed);
 }
 
 void MenuBar::SetChecked(MenuItem item, bool checked) {

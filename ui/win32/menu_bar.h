@@ -16,7 +16,9 @@ namespace vorn::win32 {
 
 // The command identifier of each item in WM_COMMAND, and the item of an identifier.
 inline constexpr UINT kFirstMenuCommand = 100;
-UINT MenuCommandId(MenuItem item);
+inline constexpr UINT MenuCommandId(MenuItem item) {
+  return kFirstMenuCommand + static_cast<UINT>(item);
+}
 std::optional<MenuItem> MenuItemOfCommand(UINT id);
 
 class MenuBar {
@@ -28,6 +30,10 @@ class MenuBar {
   // Changes are drawn once the window is given the bar (SetMenu) and on every later change.
   void SetEnabled(HWND window, MenuItem item, bool enabled);
   void SetChecked(MenuItem item, bool checked);
+  // Whether the item can be chosen now: it, and for a size command the "Size" submenu, is
+  // enabled. A command arriving otherwise (from another program, or queued before the item
+  // was greyed) is refused, as the menu itself would refuse it.
+  bool Choosable(MenuItem item) const;
 
  private:
   void AddCommand(HMENU menu, MenuItem item);
