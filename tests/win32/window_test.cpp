@@ -471,7 +471,7 @@ class Player {
       Check(lastClicked > 0 && (!green || board_.Hatched(lastClicked, stone)),
             "the winning chain is hatched beneath \"" + text + "\"");
     }
-    const int way = closings_++ % 4;
+    const int way = closings++ % 4;
     if (way == 0) {
       // A click on the text; the box ignores presses for a moment after it appears, so
       // the click is repeated until it is taken.
@@ -495,9 +495,11 @@ class Player {
               << "\n";
   }
 
+  // The boxes closed so far, by any player: each closes the next in the next way.
+  static inline int closings = 0;
+
   HWND window_;
   Board board_;
-  int closings_ = 0;
 };
 
 // Plays a recorded game through the window and holds it to its recording.
@@ -636,6 +638,12 @@ int main(int argc, char* argv[]) {
   {
     Player player(window);
     FirstStone(player, window);
+    // A new board, and a box from the preset command.
+    player.Menu("Restartx");
+    player.Menu("Presetx");
+    Check(player.events == std::vector<std::string>{"message left-click to set GREEN, "
+                                                    "right-click for RED"},
+          "Preset Board explains itself in a box");
     OpenAndCloseAbout(window, argv[2]);
   }
   ExitProgram(window);

@@ -34,6 +34,21 @@ LRESULT CALLBACK CreditTextProc(HWND text, UINT message, WPARAM wParam, LPARAM l
   return DefSubclassProc(text, message, wParam, lParam);
 }
 
+// Over the middle of the main window, where the player is looking.
+void CentreOverOwner(HWND dialog) {
+  HWND owner = GetWindow(dialog, GW_OWNER);
+  if (owner == nullptr) return;
+  RECT ownerRect{};
+  RECT dialogRect{};
+  GetWindowRect(owner, &ownerRect);
+  GetWindowRect(dialog, &dialogRect);
+  const int width = dialogRect.right - dialogRect.left;
+  const int height = dialogRect.bottom - dialogRect.top;
+  SetWindowPos(dialog, nullptr, (ownerRect.left + ownerRect.right - width) / 2,
+               (ownerRect.top + ownerRect.bottom - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void FillIn(HWND dialog) {
   SetDlgItemTextW(dialog, IDC_ABOUT_TEXT, WithCrLf(Widen(kCreditText)).c_str());
   SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, (L"Version " + Widen(kVersion)).c_str());
@@ -50,6 +65,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   switch (message) {
     case WM_INITDIALOG:
       FillIn(dialog);
+      CentreOverOwner(dialog);
       return TRUE;  // the focus goes to OK, the first control
     case WM_CTLCOLORSTATIC:
       // The version line is white on black.
