@@ -427,7 +427,7 @@ class Player {
       const int cell = static_cast<int>(i) + 1;
       const COLORREF seen = ScreenPixel(board_.CellPixel(cell));
       if (seen != OwnerColor(dump.owners[i])) {
-        wrong += " " + std::to_string(cell) + "=" + ColorName(seen);
+        wrong.append(" ").append(std::to_string(cell)).append("=").append(ColorName(seen));
       }
     }
     Check(wrong.empty(), where + "every cell in its owner's colour" + wrong);
@@ -541,14 +541,30 @@ void PlayRecordedGame(Player& player, const std::string& scriptPath, const std::
 
 // Starts the program and waits for its main window, checked as it opens: the caption, the
 // outer size and the menu bar, all enabled.
-HWND StartProgram(const std::string& path) {
-  std::wstring command = L"\"" + Widen(path) + L"\"";
+void Launch(const std::string& path, const std::string& arguments) {
+  std::wstring command = L"\"" + Widen(path) + L"\"" + Widen(arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &program)) {
     Fail("cannot start " + path);
   }
+}
+
+// The status the program ended with, once it has.
+DWORD ProgramStatus() {
+  if (WaitForSingleObject(program.hProcess, 60000) != WAIT_OBJECT_0) Fail("the program ends");
+  DWORD status = 1;
+  GetExitCodeProcess(program.hProcess, &status);
+  CloseHandle(program.hProcess);
+  CloseHandle(program.hThread);
+  program = {};
+  return status;
+}
+
+HWND StartProgram(const std::string& path) {
+  const auto started = std::chrono::steady_clock::now();
+  Launch(path, "");
   HWND window = nullptr;
   WaitFor([&] { return (window = FindProgramWindow(kMainWindowClass, nullptr)) != nullptr; },
           "the main window");
@@ -563,18 +579,37 @@ HWND StartProgram(const std::string& path) {
   WaitFor([&] { return EnabledBarWords(window) == 5; },
           "the menu bar's five entries, all enabled, at start",
           [&] { return std::to_string(EnabledBarWords(window)) + " enabled"; });
+  // A measure, not a check: from the start of the process to the board on the screen.
+  Board board{window, GetDpiForWindow(window) / 96.0};
+  WaitFor([&] { return ScreenPixel(board.CellPixel(121, 0, 7)) == RGB(0, 0, 0); },
+          "the board painted");
+  const auto painted = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - started);
+  std::cout << "measure: the first painted board " << painted.count()
+            << " ms after the start of the process\n";
   return window;
+}
+
+// A command line the game does not start with: its answer in a box, then the status.
+void CheckCommandLine(const std::string& path, const std::string& arguments,
+                      const std::string& answer, DWORD status) {
+  Launch(path, " " + arguments);
+  HWND box = nullptr;
+  WaitFor([&] { return (box = MessageBoxWindow()) != nullptr; },
+          "the answer to \"vorn " + arguments + "\" in a box");
+  const std::string shown = Narrow(TextOf(MessageText(box)));
+  Check(shown.rfind(answer, 0) == 0, "it starts \"" + answer + "\" (" + shown + ")");
+  Check(FindProgramWindow(kMainWindowClass, nullptr) == nullptr, "and no game starts");
+  SetForegroundWindow(box);
+  RealKey(VK_RETURN);
+  Check(ProgramStatus() == status, "\"vorn " + arguments + "\" ends with status " +
+                                       std::to_string(status));
 }
 
 // "Exit" ends the program, with status 0.
 void ExitProgram(HWND window) {
   PostMessageW(window, WM_COMMAND, CommandOf("Exitx"), 0);
-  if (WaitForSingleObject(program.hProcess, 60000) != WAIT_OBJECT_0) Fail("Exit ends the program");
-  DWORD status = 1;
-  GetExitCodeProcess(program.hProcess, &status);
-  CloseHandle(program.hProcess);
-  CloseHandle(program.hThread);
-  program = {};
+  const DWORD status = ProgramStatus();
   Check(status == 0, "Exit ends the program with status 0 (" + std::to_string(status) + ")");
 }
 
@@ -633,6 +668,11 @@ int main(int argc, char* argv[]) {
   }
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   const std::string vorn = argv[1];
+  const std::string version = argv[2];
+
+  CheckCommandLine(vorn, "--version", "vorn " + version, 0);
+  CheckCommandLine(vorn, "--help", "Usage: vorn [--help] [--version]", 0);
+  CheckCommandLine(vorn, "--frobnicate", "vorn: Unknown option '--frobnicate'.", 2);
 
   HWND window = StartProgram(vorn);
   {
@@ -644,7 +684,7 @@ int main(int argc, char* argv[]) {
     Check(player.events == std::vector<std::string>{"message left-click to set GREEN, "
                                                     "right-click for RED"},
           "Preset Board explains itself in a box");
-    OpenAndCloseAbout(window, argv[2]);
+    OpenAndCloseAbout(window, version);
   }
   ExitProgram(window);
 
