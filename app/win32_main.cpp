@@ -6,11 +6,13 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <exception>
 #include <vector>
 
 #include "app/win32_command_line.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/message_box.h"
+#include "ui/win32/text.h"
 
 namespace {
 
@@ -46,10 +48,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // The help window's browser control is an OLE control.
   OleInitialize(nullptr);
   int status = 1;
-  {
+  try {
     vorn::win32::Form1 form(instance);
     form.Show(showCommand);
     status = RunMessageLoop(form);
+  } catch (const std::exception& fault) {
+    vorn::win32::ShowGameMessage(nullptr,
+                                 L"Vorn cannot start:\n" + vorn::win32::Widen(fault.what()));
   }
   OleUninitialize();
   return status;

@@ -477,10 +477,13 @@ class Player {
       // the click is repeated until it is taken.
       RECT textRect{};
       GetWindowRect(MessageText(box), &textRect);
-      const POINT middle{(textRect.left + textRect.right) / 2, (textRect.top + textRect.bottom) / 2};
+      const POINT middle{(textRect.left + textRect.right) / 2,
+                         (textRect.top + textRect.bottom) / 2};
       const auto end = std::chrono::steady_clock::now() + kTimeout;
       while (IsWindow(box) && IsWindowVisible(box)) {
-        if (std::chrono::steady_clock::now() > end) Fail("a click on the text closes \"" + text + "\"");
+        if (std::chrono::steady_clock::now() > end) {
+          Fail("a click on the text closes \"" + text + "\"");
+        }
         RealClickAt(middle);
         for (int i = 0; i < 25 && IsWindow(box); ++i) Sleep(20);
       }
@@ -490,9 +493,8 @@ class Player {
       WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); },
               "\"" + text + "\" to close on a key");
     }
-    std::cout << "ok: \"" << text << "\" closed by "
-              << (way == 0 ? "a click on its text" : way == 1 ? "Enter" : way == 2 ? "Space" : "Escape")
-              << "\n";
+    const char* ways[] = {"a click on its text", "Enter", "Space", "Escape"};
+    std::cout << "ok: \"" << text << "\" closed by " << ways[way] << "\n";
   }
 
   // The boxes closed so far, by any player: each closes the next in the next way.
@@ -535,8 +537,9 @@ void PlayRecordedGame(Player& player, const std::string& scriptPath, const std::
   std::string seen;
   for (const std::string& event : recording.events) expected += "  " + event + "\n";
   for (const std::string& event : player.events) seen += "  " + event + "\n";
-  Check(seen == expected, "the messages and refused commands of the recording, in order:\n" +
-                              expected + (seen == expected ? "" : "but the window showed:\n" + seen));
+  Check(seen == expected,
+        "the messages and refused commands of the recording, in order:\n" + expected +
+            (seen == expected ? "" : "but the window showed:\n" + seen));
 }
 
 // Starts the program and waits for its main window, checked as it opens: the caption, the

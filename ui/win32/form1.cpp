@@ -36,7 +36,7 @@ constexpr double kIndicatorSize = 252;
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_DBLCLKS;
+  // No CS_DBLCLKS: every press is a press of its own, as the board knows no double click.
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hIcon = static_cast<HICON>(

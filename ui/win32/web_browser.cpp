@@ -12,7 +12,9 @@ namespace vorn::win32 {
 // The container: a client site with an in-place site and frame, which the control asks for
 // as it activates in place. It lives as long as the control; the counts of references are
 // kept for the control's sake only.
-class WebBrowser::Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+class WebBrowser::Site final : public IOleClientSite,
+                               public IOleInPlaceSite,
+                               public IOleInPlaceFrame {
  public:
   Site(HWND window, const RECT& area) : window_(window), area_(area) {}
   void SetArea(const RECT& area) { area_ = area; }
