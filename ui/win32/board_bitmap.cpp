@@ -100,12 +100,8 @@ void BoardBitmap::PaintTo(HDC target, const RECT& area) const {
 // A new bitmap of the size and scale now set, with everything drawn since the last clear.
 void BoardBitmap::Rebuild() {
   if (width_ <= 0 || height_ <= 0) return;
-  if (dc_ == nullptr) {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-  }
   HDC screen = GetDC(nullptr);
+  if (dc_ == nullptr) dc_ = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
   ReleaseDC(nullptr, screen);
   HGDIOBJ previous = SelectObject(dc_, bitmap);
