@@ -5,16 +5,19 @@
 //
 //   vorn_window_test VORN_EXE VERSION GAME.script GAME.trace [GAME.script GAME.trace ...]
 //
-// It starts vorn.exe, checks the window as it opens (caption, outer size, menu captions and
-// states), places a stone with a real mouse click and sees GREEN's stone and RED's reply,
-// then plays each recorded game through the window: menu commands are sent as the menu
-// sends them (and refused, as the real menu would, when their item is greyed), clicks as
-// mouse messages at the cells' places. Each `dump` of a script is checked against the
-// recorded one on the screen itself: the size in the caption, the colour of every cell, the
-// menus and the turn indicator. Every message box must show the recorded text, beside the
-// main window and on the screen, the winning chain hatched beneath it; boxes are closed in
-// turn by a click on their text, Enter, Space and Escape. Last, About opens over the
-// disabled main window and closes, and Exit ends the program with status 0.
+// First the command line: --version, --help and a refused option each answer in a box.
+// Then it starts vorn.exe and checks the window as it opens (caption, outer size, the menu
+// bar enabled), places a stone with a real mouse click and sees GREEN's stone and RED's
+// reply and the Size menu greyed, gets the box of Preset Board, and opens and closes About
+// over the disabled main window. Then it plays each recorded game through a freshly started
+// window: menu commands are sent as the menu sends them, by their identifiers (the program
+// refuses those whose item is greyed, and a command that changes nothing on the screen is
+// taken as refused), clicks as mouse messages at the cells' places. Each `dump` of a script
+// is held against the screen itself: the size in the caption, the colour of every cell,
+// whether the Size menu is enabled, the turn indicator. Every message box must show the
+// recorded text, stand beside the main window and on the screen, with a winning chain
+// hatched beneath it; boxes are closed in turn by a click on their text, Enter, Space and
+// Escape. Each program ends by Exit, with status 0.
 //
 // Every wait is for a condition, with a generous time-out. A failure names what was
 // expected and what the window showed, and ends the program under test.

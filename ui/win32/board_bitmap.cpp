@@ -42,6 +42,55 @@ HGDIOBJ BrushFor(const GdiFill& fill, COLORREF color) {
   return CreateBrushIndirect(&hollow);
 }
 
+// The directions of a hatch's lines, as steps across one line.
+struct HatchLines {
+  bool horizontal, vertical, rising, falling;
+};
+
+HatchLines LinesOf(int hatch) {
+  switch (hatch) {
+    case HS_HORIZONTAL: return {true, false, false, false};
+    case HS_VERTICAL: return {false, true, false, false};
+    case HS_BDIAGONAL: return {false, false, true, false};
+    case HS_FDIAGONAL: return {false, false, false, true};
+    case HS_CROSS: return {true, true, false, false};
+    default: return {false, false, true, true};  // HS_DIAGCROSS
+  }
+}
+
+// GDI's hatch brushes have their lines 8 device pixels apart at any scale. At a scale other
+// than 1 the same hatch is drawn as lines of its own, 8 game pixels apart and one game pixel
+// wide, clipped to the polygon and aligned to the bitmap's corner as a brush is: the board
+// then looks at 200 % as it does at 100 %, only finer.
+void DrawScaledHatch(HDC dc, const std::array<POINT, 6>& points, int hatch, COLORREF color,
+                     double scale) {
+  HRGN region = CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING);
+  SelectClipRgn(dc, region);
+  RECT box{};
+  GetRgnBox(region, &box);
+  Selected pen(dc, CreatePen(PS_SOLID, std::max(1, static_cast<int>(std::lround(scale))), color));
+  const double step = 8 * scale;
+  auto line = [dc](double x1, double y1, double x2, double y2) {
+    MoveToEx(dc, static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)), nullptr);
+    LineTo(dc, static_cast<int>(std::lround(x2)), static_cast<int>(std::lround(y2)));
+  };
+  const HatchLines lines = LinesOf(hatch);
+  const double height = box.bottom - box.top;
+  for (double at = std::floor((box.left - height) / step) * step; at <= box.right; at += step) {
+    if (lines.vertical) line(at, box.top, at, box.bottom);
+    // "\" runs down to the right from (at, top), "/" up to the right from (at, bottom).
+    if (lines.falling) line(at, box.top, at + height, box.bottom);
+    if (lines.rising) line(at, box.bottom, at + height, box.top);
+  }
+  if (lines.horizontal) {
+    for (double at = std::floor(box.top / step) * step; at <= box.bottom; at += step) {
+      line(box.left, at, box.right, at);
+    }
+  }
+  SelectClipRgn(dc, nullptr);
+  DeleteObject(region);
+}
+
 }  // namespace
 
 GdiFill FillOfStyle(int fillStyle) {
@@ -134,7 +183,11 @@ void BoardBitmap::Render(const Drawn& drawn) {
   const DWORD penWidth = static_cast<DWORD>(std::max(1L, std::lround(drawn.drawWidth * scale_)));
   Selected pen(dc_, ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_SQUARE | PS_JOIN_MITER,
                                  penWidth, &black, 0, nullptr));
-  const GdiFill fill = FillOfStyle(drawn.fillStyle);
+  GdiFill fill = FillOfStyle(drawn.fillStyle);
+  if (fill.kind == FillKind::kHatch && scale_ != 1.0) {
+    DrawScaledHatch(dc_, device, fill.hatch, drawn.fillColor, scale_);
+    fill = {FillKind::kHollow, 0};
+  }
   Selected brush(dc_, BrushFor(fill, drawn.fillColor));
   SetBkMode(dc_, TRANSPARENT);  // between hatch lines the stone shows
   ::Polygon(dc_, device.data(), static_cast<int>(device.size()));
