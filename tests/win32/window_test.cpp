@@ -298,13 +298,24 @@ int EnabledBarWords(HWND window) {
 
 // --- Input --------------------------------------------------------------------------------
 
+// A press and release of the left button at a point of the screen. Each event carries the
+// point itself: a button event alone goes where the pointer was last known to be, which a
+// busy system may not have caught up with.
 void RealClickAt(POINT at) {
-  SetCursorPos(at.x, at.y);
-  INPUT press[2] = {};
-  press[0].type = press[1].type = INPUT_MOUSE;
-  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, press, sizeof(INPUT));
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  INPUT click[3] = {};
+  const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    click[i].type = INPUT_MOUSE;
+    click[i].mi.dx = MulDiv(at.x - left, 65535, width);
+    click[i].mi.dy = MulDiv(at.y - top, 65535, height);
+    click[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE |
+                          MOUSEEVENTF_VIRTUALDESK;
+  }
+  SendInput(3, click, sizeof(INPUT));
 }
 
 void RealKey(WORD key) {
