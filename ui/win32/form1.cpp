@@ -112,10 +112,10 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
-    case WM_PRINTCLIENT: {
+    case WM_PRINTCLIENT: {  // a copy of the window's picture, for PrintWindow
       RECT client{};
       GetClientRect(window_, &client);
-      bitmap_.PaintTo(reinterpret_cast<HDC>(wParam), client);
+      PaintClient(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -159,7 +159,13 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void Form1::OnPaint() {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(window_, &paint);
-  bitmap_.PaintTo(dc, paint.rcPaint);
+  PaintClient(dc, paint.rcPaint);
+  EndPaint(window_, &paint);
+}
+
+// The drawing, with the turn indicator's shapes on top of it, like controls over a picture.
+void Form1::PaintClient(HDC dc, const RECT& area) {
+  bitmap_.PaintTo(dc, area);
   HPEN pen = CreatePen(PS_SOLID, std::max(1, static_cast<int>(std::lround(scale_))), RGB(0, 0, 0));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   for (int side = 0; side < 2; ++side) {
@@ -172,7 +178,6 @@ void Form1::OnPaint() {
   }
   SelectObject(dc, oldPen);
   DeleteObject(pen);
-  EndPaint(window_, &paint);
 }
 
 void Form1::OnCommand(UINT id) {

@@ -67,6 +67,7 @@ class Form1 final : public WindowServices {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  void PaintClient(HDC dc, const RECT& area);
   void OnCommand(UINT id);
   void OnMouseRelease(Integer button, WPARAM keys, LPARAM position);
   void OnMouseMove(WPARAM keys, LPARAM position);
