@@ -9,12 +9,14 @@
 #                       and fuzz vorn-replay for a minute
 #   ./setup.sh package  install what is missing, build for release, make the Debian packages
 #                       vorn and vorn-tools in build-package/
+#   ./setup.sh windows  install what is missing, cross-build the Windows program with
+#                       mingw-w64 in build-windows/ and make its zip there
 #   ./setup.sh web      install what is missing (emscripten, Chromium for the tests, the
 #                       Node packages of package-lock.json), build the site into
 #                       build-web/site/ and serve it on http://127.0.0.1:8000/ until stopped;
 #                       with --no-serve, only build it
-# The test mode ends with the web build's tests: the golden games under Node and the page
-# in Chromium.
+# The test mode ends with the suites of the Windows program, under Wine, and of the browser
+# version: the golden games under Node and the page in Chromium.
 # Run as root, or as a user who may use sudo (only apt-get needs it).
 set -eu
 
@@ -22,18 +24,23 @@ cd "$(dirname "$0")"
 mode=${1:-}
 serve=yes
 case "$mode" in
-  run|test|package) [ $# -le 1 ] || { echo "usage: $0 run|test|package|web [--no-serve]" >&2; exit 2; } ;;
+  run|test|package|windows)
+    [ $# -le 1 ] || { echo "usage: $0 run|test|package|windows|web [--no-serve]" >&2; exit 2; } ;;
   web)
     case "${2:-}" in
       "") ;;
       --no-serve) serve=no ;;
       *) echo "$0 web: unknown option \"$2\"; usage: $0 web [--no-serve]" >&2; exit 2 ;;
     esac ;;
-  *) echo "usage: $0 run|test|package|web [--no-serve]" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|package|windows|web [--no-serve]" >&2; exit 2 ;;
 esac
 
 # Building needs these; each mode adds its own.
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
+# The Windows program: the cross compiler, icotool for its icon, and for its tests Wine,
+# GoogleTest's sources (in googletest) and a virtual X server for the real window.
+windows_packages="g++-mingw-w64-x86-64-posix icoutils"
+windows_test_packages="$windows_packages wine64 googletest xvfb xauth"
 # The browser build: emscripten for the game in WebAssembly, Node and npm for TypeScript and
 # the tests (a Node already on the machine is used as it is), Chromium for the tests.
 web_packages="emscripten chromium"
@@ -45,8 +52,9 @@ case "$mode" in
   # linter, what building a Debian package needs (dpkg-shlibdeps, file), the package linter,
   # and libFuzzer for clang 14, Debian 12's default clang (libclang-rt-14-dev).
   test) packages="$packages libgtest-dev libgmock-dev desktop-file-utils appstream
-    mandoc dpkg-dev file lintian clang libclang-rt-14-dev $web_packages" ;;
+    mandoc dpkg-dev file lintian clang libclang-rt-14-dev $windows_test_packages $web_packages" ;;
   package) packages="$packages dpkg-dev file" ;;
+  windows) packages="cmake ninja-build $windows_packages" ;;
   web) packages="cmake ninja-build $web_packages" ;;
 esac
 
@@ -93,6 +101,21 @@ if [ "$mode" = run ]; then
   exec ./build-release/vorn
 fi
 
+# The Windows program, cross-built; with the tests, run under Wine.
+windows_build() {  # windows_build ON|OFF (the tests) [cmake options...]
+  tests=$1; shift
+  build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_GUI=OFF -DVORN_BUILD_WIN32=ON \
+    -DVORN_BUILD_TESTS="$tests" "$@"
+}
+
+if [ "$mode" = windows ]; then
+  windows_build OFF
+  (cd build-windows && cpack -G ZIP)
+  ls -l build-windows/vorn.exe build-windows/vorn-replay.exe build-windows/vorn-*-windows-x86_64.zip
+  exit 0
+fi
+
 if [ "$mode" = package ]; then
   build build-package -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
   (cd build-package && cpack -G DEB)
@@ -137,6 +160,11 @@ cat build-fuzz/fuzz.log
 cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+# The Windows program's suite, under Wine: the game's tests, every recorded game replayed by
+# vorn-replay.exe, and the real window of vorn.exe on a virtual X server.
+windows_build ON -DVORN_WERROR=ON
+ctest --test-dir build-windows --output-on-failure --parallel "$jobs"
 
 # The browser build: the golden games replayed by vorn-replay.js under Node, and the page
 # played in Chromium.

@@ -9,6 +9,7 @@
 #include "game/new_game.h"
 #include "game/state.h"
 #include "game/window_services.h"
+#include "play/preset.h"
 
 namespace vorn {
 
@@ -44,6 +45,22 @@ void Increasex_Click() {
 void Decreasex_Click() {
   ResizeBoard(-1);
   if (BoardSize == kSmallestBoard) Window().SetMenuEnabled(MenuItem::Decreasex, false);
+}
+
+MenuCommand GameMenuCommand(MenuItem item) {
+  switch (item) {
+    case MenuItem::Restartx: return Restartx_Click;
+    case MenuItem::Presetx: return Presetx_Click;
+    case MenuItem::StartPreset: return StartPreset_Click;
+    case MenuItem::Squarex: return Squarex_Click;
+    case MenuItem::Increasex: return Increasex_Click;
+    case MenuItem::Decreasex: return Decreasex_Click;
+    case MenuItem::Sizex:
+    case MenuItem::Helpx:
+    case MenuItem::Aboutx:
+    case MenuItem::Exitx: break;
+  }
+  return nullptr;
 }
 
 }  // namespace vorn

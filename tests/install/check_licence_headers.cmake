@@ -3,6 +3,9 @@
 
 # Every source file of the project names its licence in an SPDX header near its top.
 #   cmake -DSOURCE_DIR=... -P check_licence_headers.cmake
+# The search does not follow symbolic links: a Wine prefix in a build folder links to the
+# root of the file system.
+cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.in ${SOURCE_DIR}/*.cmake
   ${SOURCE_DIR}/*CMakeLists.txt ${SOURCE_DIR}/*.sh ${SOURCE_DIR}/*.py ${SOURCE_DIR}/*.htm

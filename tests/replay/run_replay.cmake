@@ -18,7 +18,8 @@
 #   CR=ON                    convert the script to lone CR line endings first
 #   EXTRA_ARG=<arg>          one more command-line argument after the script
 #   LAUNCHER=<command>       run the program through this command, a ;-list such as
-#                            "node;--no-experimental-fetch" for vorn-replay.js
+#                            "node;--no-experimental-fetch" for vorn-replay.js, or
+#                            Wine for vorn-replay.exe
 #   RUN=<command>            run this shell command instead, with the program as "$1", the
 #                            script as "$2" and a scratch folder as "$3" (for redirections
 #                            such as "$1" <&- or "$1" "$2" >/dev/full)
@@ -57,7 +58,7 @@ if(DEFINED RUN)
   execute_process(COMMAND sh -c "${RUN}" sh "${REPLAY}" "${script}" "${work}"
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 elseif(STDIN)
-  execute_process(COMMAND "${REPLAY}" INPUT_FILE "${script}"
+  execute_process(COMMAND ${LAUNCHER} "${REPLAY}" INPUT_FILE "${script}"
     OUTPUT_FILE "${work}/stdout" ERROR_FILE "${work}/stderr" RESULT_VARIABLE status)
 else()
   execute_process(COMMAND ${LAUNCHER} "${REPLAY}" "${script}" ${EXTRA_ARG}

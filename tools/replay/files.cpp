@@ -8,6 +8,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <system_error>
@@ -39,6 +42,17 @@ bool AwaitReady([[maybe_unused]] int descriptor, [[maybe_unused]] bool forWritin
 #endif
 }
 
+// Scripts and traces are bytes. Windows opens files and standard streams in text mode, which
+// turns "\n" into "\r\n" on the way out and stops reading at a Ctrl-Z; and it has no
+// close-on-exec flag, which this program, starting no others, does not need there.
+#ifdef _WIN32
+constexpr int kScriptOpenFlags = O_RDONLY | O_BINARY;
+void UseBinaryMode(int descriptor) { _setmode(descriptor, O_BINARY); }
+#else
+constexpr int kScriptOpenFlags = O_RDONLY | O_CLOEXEC;
+void UseBinaryMode(int) {}
+#endif
+
 }  // namespace
 
 FileSource::FileSource(int descriptor, std::string name, bool owned)
@@ -62,8 +76,10 @@ std::unique_ptr<FileSource> OpenScript(const std::string& path) {
   const bool standardInput = path == "-";
   const std::string name = standardInput ? "standard input" : "script " + path;
   int descriptor = STDIN_FILENO;
-  if (!standardInput) {
-    descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (standardInput) {
+    UseBinaryMode(descriptor);
+  } else {
+    descriptor = ::open(path.c_str(), kScriptOpenFlags);
     if (descriptor < 0) throw ReadError("cannot open " + name + ": " + SystemText(errno));
   }
   auto script = std::make_unique<FileSource>(descriptor, name, !standardInput);
@@ -78,6 +94,7 @@ std::unique_ptr<FileSource> OpenScript(const std::string& path) {
 }
 
 FileOutput::FileOutput(int descriptor) : descriptor_(descriptor) {
+  UseBinaryMode(descriptor);
   setp(buffer_.data(), buffer_.data() + buffer_.size());
 }
 

@@ -11,7 +11,6 @@
 #include "game/state.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
-#include "play/preset.h"
 #include "tools/replay/dump.h"
 #include "tools/replay/files.h"
 
@@ -20,22 +19,6 @@ namespace vorn::replay {
 namespace {
 
 constexpr const char* kProgram = "vorn-replay";
-
-// The handler of a menu command that acts on the game.
-using MenuHandler = void (*)();
-
-MenuHandler GameMenuHandler(MenuItem menu) {
-  switch (menu) {
-    case MenuItem::Restartx: return Restartx_Click;
-    case MenuItem::Presetx: return Presetx_Click;
-    case MenuItem::StartPreset: return StartPreset_Click;
-    case MenuItem::Squarex: return Squarex_Click;
-    case MenuItem::Increasex: return Increasex_Click;
-    case MenuItem::Decreasex: return Decreasex_Click;
-    default: break;
-  }
-  throw RunTimeError(std::string("menu ") + MenuItemName(menu) + " does not act on the game");
-}
 
 // The trace comes first, so that a message about a line follows the output of the lines
 // before it even when both streams go to one terminal.
@@ -146,13 +129,16 @@ bool Session::ChooseMenu(MenuItem menu) {
     case MenuItem::Aboutx: return true;  // their windows change nothing in the game
     default: break;
   }
-  const MenuHandler handler = GameMenuHandler(menu);
+  const MenuCommand command = GameMenuCommand(menu);
+  if (command == nullptr) {
+    throw RunTimeError(std::string("menu ") + MenuItemName(menu) + " does not act on the game");
+  }
   // A disabled item cannot be chosen; the size commands also need the "Size" submenu.
   if (!window_.MenuChoosable(menu)) {
     Emit(std::string("disabled ") + MenuItemName(menu));
     return true;
   }
-  handler();
+  command();
   return true;
 }
 

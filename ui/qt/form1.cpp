@@ -15,7 +15,6 @@
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
-#include "play/preset.h"
 #include "ui/qt/about_form.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/help_form.h"
@@ -67,20 +66,20 @@ void Form1::buildMenus() {
   using vorn::MenuItem;
   QMenu* vornMenu = menuBar()->addMenu(vorn::kVornMenuCaption);
   vornMenu->setObjectName("Vornx");
-  addCommand(vornMenu, MenuItem::Restartx, vorn::Restartx_Click);
-  addCommand(vornMenu, MenuItem::Presetx, vorn::Presetx_Click);
-  addCommand(vornMenu, MenuItem::StartPreset, vorn::StartPreset_Click);
+  addCommand(vornMenu, MenuItem::Restartx);
+  addCommand(vornMenu, MenuItem::Presetx);
+  addCommand(vornMenu, MenuItem::StartPreset);
 
   sizeMenu_ = menuBar()->addMenu(vorn::MenuItemCaption(MenuItem::Sizex));
   const char* sizeName = vorn::MenuItemName(MenuItem::Sizex);
   sizeMenu_->setObjectName(sizeName);
   sizeMenu_->menuAction()->setObjectName(sizeName);
   actions_[int(MenuItem::Sizex)] = sizeMenu_->menuAction();
-  QAction* square = addCommand(sizeMenu_, MenuItem::Squarex, vorn::Squarex_Click);
+  QAction* square = addCommand(sizeMenu_, MenuItem::Squarex);
   square->setCheckable(true);
   square->setChecked(true);
-  addCommand(sizeMenu_, MenuItem::Increasex, vorn::Increasex_Click);
-  addCommand(sizeMenu_, MenuItem::Decreasex, vorn::Decreasex_Click);
+  addCommand(sizeMenu_, MenuItem::Increasex);
+  addCommand(sizeMenu_, MenuItem::Decreasex);
 
   // "Help", "About" and "Exit" are commands on the menu bar itself.
   addBarCommand(MenuItem::Helpx, &Form1::Helpx_Click);
@@ -88,7 +87,8 @@ void Form1::buildMenus() {
   addBarCommand(MenuItem::Exitx, &Form1::Exitx_Click);
 }
 
-QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item, void (*command)()) {
+QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item) {
+  const vorn::MenuCommand command = vorn::GameMenuCommand(item);
   QAction* action = menu->addAction(vorn::MenuItemCaption(item));
   action->setObjectName(vorn::MenuItemName(item));
   actions_[int(item)] = action;

@@ -65,7 +65,8 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
  private:
   void buildMenus();
   void buildControls();
-  QAction* addCommand(QMenu* menu, vorn::MenuItem item, void (*command)());
+  // An item of the "Vorn" or "Size" menu, which runs the game's command of that name.
+  QAction* addCommand(QMenu* menu, vorn::MenuItem item);
   void addBarCommand(vorn::MenuItem item, void (Form1::*command)());
   // Runs a handler behind the game's error boundary; ends the program when the game cannot
   // go on.

@@ -18,7 +18,6 @@
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
-#include "play/preset.h"
 #include "ui/web/page_window.h"
 
 namespace {
@@ -53,25 +52,6 @@ const char* MenuPlace(vorn::MenuItem item) {
   if (vorn::InSizeMenu(item)) return "size";
   if (static_cast<int>(item) < static_cast<int>(MenuItem::Sizex)) return "vorn";
   return "bar";
-}
-
-bool IsGameCommand(int item) {
-  using vorn::MenuItem;
-  return item >= 0 && item <= static_cast<int>(MenuItem::Decreasex) &&
-         item != static_cast<int>(MenuItem::Sizex);
-}
-
-void RunGameCommand(vorn::MenuItem item) {
-  using vorn::MenuItem;
-  switch (item) {
-    case MenuItem::Restartx: vorn::Restartx_Click(); break;
-    case MenuItem::Presetx: vorn::Presetx_Click(); break;
-    case MenuItem::StartPreset: vorn::StartPreset_Click(); break;
-    case MenuItem::Squarex: vorn::Squarex_Click(); break;
-    case MenuItem::Increasex: vorn::Increasex_Click(); break;
-    case MenuItem::Decreasex: vorn::Decreasex_Click(); break;
-    default: break;
-  }
 }
 
 std::string FactsJson() {
@@ -130,8 +110,9 @@ EMSCRIPTEN_KEEPALIVE int vorn_play_cell(int button, int cell) {
 // A game command of the "Vorn" menu or the "Size" submenu, by its MenuItem number; the page
 // offers it only while it is enabled. Any other number is ignored.
 EMSCRIPTEN_KEEPALIVE int vorn_menu(int item) {
-  if (!IsGameCommand(item)) return 0;
-  return Guarded([=] { RunGameCommand(static_cast<vorn::MenuItem>(item)); });
+  if (item < 0 || item >= vorn::kMenuItemCount) return 0;
+  const vorn::MenuCommand command = vorn::GameMenuCommand(static_cast<vorn::MenuItem>(item));
+  return command != nullptr ? Guarded(command) : 0;
 }
 
 // The version, credit text, the screen's twips per pixel, the turn indicator's place and the

@@ -1,0 +1,725 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The real Windows program, driven from outside as a player would meet it:
+//
+//   vorn_window_test VORN_EXE VERSION GAME.script GAME.trace [GAME.script GAME.trace ...]
+//
+// First the command line: --version, --help and a refused option each answer in a box.
+// Then it starts vorn.exe and checks the window as it opens (caption, outer size, the menu
+// bar enabled), places a stone with a real mouse click and sees GREEN's stone and RED's
+// reply and the Size menu greyed, gets the box of Preset Board, and opens and closes About
+// over the disabled main window. Then it plays each recorded game through a freshly started
+// window: menu commands are sent as the menu sends them, by their identifiers (the program
+// refuses those whose item is greyed, and a command that changes nothing on the screen is
+// taken as refused), clicks as mouse messages at the cells' places. Each `dump` of a script
+// is held against the screen itself: the size in the caption, the colour of every cell,
+// whether the Size menu is enabled, the turn indicator. Every message box must show the
+// recorded text, stand beside the main window and on the screen, with a winning chain
+// hatched beneath it; boxes are closed in turn by a click on their text, Enter, Space and
+// Escape. Each program ends by Exit, with status 0.
+//
+// Every wait is for a condition, with a generous time-out. A failure names what was
+// expected and what the window showed, and ends the program under test.
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/win32/menu_bar.h"
+
+namespace {
+
+constexpr auto kTimeout = std::chrono::seconds(60);
+constexpr wchar_t kMainWindowClass[] = L"VornMainWindow";
+constexpr wchar_t kDialogClass[] = L"#32770";
+
+PROCESS_INFORMATION program{};
+
+[[noreturn]] void Fail(const std::string& problem) {
+  std::cerr << "FAILED: " << problem << std::endl;
+  if (program.hProcess != nullptr) TerminateProcess(program.hProcess, 3);
+  std::exit(1);
+}
+
+void Check(bool condition, const std::string& what) {
+  if (!condition) Fail(what);
+  std::cout << "ok: " << what << "\n";
+}
+
+std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow += c < 128 ? static_cast<char>(c) : '?';
+  return narrow;
+}
+
+std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// Waits for `condition`; on a time-out, `shown` says what the window showed instead.
+void WaitFor(const std::function<bool()>& condition, const std::string& what,
+             const std::function<std::string()>& shown = {}) {
+  const auto end = std::chrono::steady_clock::now() + kTimeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end) {
+      Fail("timed out waiting for " + what + (shown ? " (seen: " + shown() + ")" : ""));
+    }
+    Sleep(20);
+  }
+  std::cout << "ok: " << what << "\n";
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+// --- Windows of the program --------------------------------------------------------------
+
+struct Search {
+  const wchar_t* className;
+  const std::wstring* title;
+  HWND found = nullptr;
+};
+
+// A visible top-level window of the program of a class, and of a title unless null.
+HWND FindProgramWindow(const wchar_t* className, const std::wstring* title) {
+  Search search{className, title};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& wanted = *reinterpret_cast<Search*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (process != program.dwProcessId || !IsWindowVisible(window) ||
+            lstrcmpW(name, wanted.className) != 0 ||
+            (wanted.title != nullptr && TextOf(window) != *wanted.title)) {
+          return TRUE;
+        }
+        wanted.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND MessageBoxWindow() {
+  static const std::wstring title = L"VORN";
+  return FindProgramWindow(kDialogClass, &title);
+}
+
+// The static control showing a message box's text.
+HWND MessageText(HWND box) {
+  HWND found = nullptr;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM data) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        if (lstrcmpiW(name, L"Static") != 0 || GetWindowTextLengthW(child) == 0) return TRUE;
+        *reinterpret_cast<HWND*>(data) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// --- Screen ------------------------------------------------------------------------------
+
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+std::string ColorName(COLORREF color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(color), GetGValue(color),
+                GetBValue(color));
+  return text;
+}
+
+// The client area as the screen shows it.
+std::vector<COLORREF> ClientPixels(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  format.bmiHeader.biWidth = client.right;
+  format.bmiHeader.biHeight = -client.bottom;  // top row first
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const COLORREF*>(bits);
+  std::vector<COLORREF> pixels(first, first + client.right * client.bottom);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+  RECT both{};
+  return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// --- The board as the game lays it out -----------------------------------------------------
+
+// Rounds halves to the even neighbour, as the game's layout does.
+long RoundHalfEven(double value) { return std::lrint(value); }
+
+// Vertex 0 (upper left of the straight-sided band) of a cell, in the game's pixels: cell 1
+// at (n x 13.5, 14), each cell 27 to the right of the one before, each row 21 lower and
+// 13.5 further left, rounded to even.
+POINT CellCorner(int size, int cell) {
+  const int row = (cell - 1) / size;
+  const int column = (cell - 1) % size;
+  long x = RoundHalfEven(size * 13.5);
+  for (int r = 0; r < row; ++r) x = RoundHalfEven(x - 13.5);
+  return {x + 27 * column, 14 + 21 * row};
+}
+
+struct Board {
+  HWND window;
+  double scale;  // device pixels per game pixel
+  int size = 11;
+
+  POINT ToScreen(double x, double y) const {
+    POINT at{std::lround(x * scale), std::lround(y * scale)};
+    ClientToScreen(window, &at);
+    return at;
+  }
+  // A point of the cell's band, off its middle so that it misses a hatch's crossing lines.
+  POINT CellPixel(int cell, double dx = 13.5, double dy = 7) const {
+    const POINT corner = CellCorner(size, cell);
+    return ToScreen(corner.x + dx, corner.y + dy);
+  }
+  POINT CellMiddleClient(int cell) const {
+    const POINT corner = CellCorner(size, cell);
+    return {std::lround((corner.x + 13.5) * scale), std::lround((corner.y + 7) * scale)};
+  }
+  // The middle of a side's turn indicator: 72 twips from the left, 72 or 396 from the top,
+  // 252 across, at 15 twips a pixel.
+  POINT IndicatorPixel(int side) const {
+    return ToScreen((72 + 126) / 15.0, ((side == 0 ? 72 : 396) + 126) / 15.0);
+  }
+  // Whether the cell's band shows black lines over the stone's colour: the hatch.
+  bool Hatched(int cell, COLORREF stone) const {
+    int black = 0;
+    int coloured = 0;
+    for (int dy = 3; dy <= 11; ++dy) {
+      for (int dx = 4; dx <= 23; ++dx) {
+        const COLORREF pixel = ScreenPixel(CellPixel(cell, dx, dy));
+        black += pixel == RGB(0, 0, 0);
+        coloured += pixel == stone;
+      }
+    }
+    return black > 10 && coloured > 10;
+  }
+};
+
+COLORREF OwnerColor(int owner) {
+  switch (owner) {
+    case 0: return RGB(0, 128, 0);
+    case 1: return RGB(128, 0, 0);
+    default: return RGB(192, 192, 192);
+  }
+}
+
+// --- Menus --------------------------------------------------------------------------------
+
+// Wine keeps a menu in the process that owns it, so another process cannot read its items;
+// the commands are sent by their identifiers, and what the menu bar shows is read from the
+// screen: the words of the bar in black ink, one for each enabled entry.
+UINT CommandOf(const std::string& name) {
+  const char* names[] = {"Restartx", "Presetx", "StartPreset", "Sizex", "Squarex",
+                         "Increasex", "Decreasex", "Helpx", "Aboutx", "Exitx"};
+  for (int item = 0; item < 10; ++item) {
+    if (name == names[item]) {
+      return vorn::win32::MenuCommandId(static_cast<vorn::MenuItem>(item));
+    }
+  }
+  Fail("no menu item " + name);
+}
+
+// The enabled words of the menu bar, as runs of dark pixels across its middle rows.
+int EnabledBarWords(HWND window) {
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  RECT area{};
+  GetClientRect(window, &area);
+  const int dpi = static_cast<int>(GetDpiForWindow(window));
+  const int barHeight = GetSystemMetricsForDpi(SM_CYMENU, dpi);
+  // Letters of a word lie closer than this; words of the bar lie further apart.
+  const int wordGap = MulDiv(8, dpi, 96);
+  HDC screen = GetDC(nullptr);
+  int words = 0;
+  int gap = wordGap;
+  for (int x = client.x; x < client.x + area.right; ++x) {
+    bool ink = false;
+    for (int y = client.y - barHeight + 2; y < client.y - 2 && !ink; ++y) {
+      const COLORREF pixel = GetPixel(screen, x, y);
+      // Dark: the text of an enabled entry; a greyed one is drawn in mid grey.
+      ink = std::max({GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)}) < 100;
+    }
+    if (ink && gap >= wordGap) ++words;
+    gap = ink ? 0 : gap + 1;
+  }
+  ReleaseDC(nullptr, screen);
+  return words;
+}
+
+// --- Input --------------------------------------------------------------------------------
+
+// A press and release of the left button at a point of the screen. Each event carries the
+// point itself: a button event alone goes where the pointer was last known to be, which a
+// busy system may not have caught up with.
+void RealClickAt(POINT at) {
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  INPUT click[3] = {};
+  const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    click[i].type = INPUT_MOUSE;
+    click[i].mi.dx = MulDiv(at.x - left, 65535, width);
+    click[i].mi.dy = MulDiv(at.y - top, 65535, height);
+    click[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE |
+                          MOUSEEVENTF_VIRTUALDESK;
+  }
+  SendInput(3, click, sizeof(INPUT));
+}
+
+void RealKey(WORD key) {
+  INPUT stroke[2] = {};
+  stroke[0].type = stroke[1].type = INPUT_KEYBOARD;
+  stroke[0].ki.wVk = stroke[1].ki.wVk = key;
+  stroke[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, stroke, sizeof(INPUT));
+}
+
+// --- Recorded games -----------------------------------------------------------------------
+
+std::vector<std::string> Lines(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) Fail("cannot read " + path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream stream(line);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+// A recorded dump, the parts of it the window shows.
+struct Dump {
+  int size = 0;
+  std::vector<int> owners;
+  std::vector<int> menus;  // enabled Restartx..Decreasex, then the check of Squarex
+  std::string indicator[2];
+};
+
+struct Recording {
+  std::vector<std::string> events;  // the "message" and "disabled" lines, in order
+  std::vector<Dump> dumps;
+};
+
+Recording ReadTrace(const std::string& path) {
+  Recording recording;
+  for (const std::string& line : Lines(path)) {
+    const std::vector<std::string> words = Words(line);
+    if (words.empty()) continue;
+    if (words[0] == "message" || words[0] == "disabled") recording.events.push_back(line);
+    if (words[0] == "state") {
+      recording.dumps.emplace_back();
+      recording.dumps.back().size = std::stoi(words[1]);
+    }
+    Dump* dump = recording.dumps.empty() ? nullptr : &recording.dumps.back();
+    if (dump == nullptr) continue;
+    if (words[0] == "owner") {
+      for (std::size_t i = 1; i < words.size(); ++i) dump->owners.push_back(std::stoi(words[i]));
+    } else if (words[0] == "menus") {
+      for (std::size_t i = 1; i < words.size(); ++i) dump->menus.push_back(std::stoi(words[i]));
+    } else if (words[0] == "indicator") {
+      dump->indicator[0] = words[1];
+      dump->indicator[1] = words[2];
+    }
+  }
+  return recording;
+}
+
+class Player {
+ public:
+  explicit Player(HWND window) : window_(window) {
+    board_.window = window;
+    board_.scale = GetDpiForWindow(window) / 96.0;
+  }
+  Board& board() { return board_; }
+
+  // Sends a message as the program's input would arrive, and meets every message box it
+  // brings up before it returns.
+  // Returns the number of boxes met.
+  int Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::size_t before = events.size();
+    std::atomic<bool> done = false;
+    std::thread sender([&] {
+      SendMessageW(window_, message, wParam, lParam);
+      done = true;
+    });
+    while (!done) {
+      if (HWND box = MessageBoxWindow()) MeetMessage(box);
+      Sleep(10);
+    }
+    sender.join();
+    return static_cast<int>(events.size() - before);
+  }
+
+  // A command that the menu refuses changes nothing: no box, the same caption, the same
+  // picture.
+  void Menu(const std::string& name) {
+    const std::wstring caption = TextOf(window_);
+    const std::vector<COLORREF> picture = ClientPixels(window_);
+    const int boxes = Deliver(WM_COMMAND, CommandOf(name), 0);
+    if (boxes == 0 && TextOf(window_) == caption && ClientPixels(window_) == picture) {
+      events.push_back("disabled " + name);
+    }
+  }
+
+  void Release(int button, int shift, POINT client) {
+    WPARAM keys = 0;
+    if (shift & 1) keys |= MK_SHIFT;
+    if (shift & 2) keys |= MK_CONTROL;
+    const UINT down = button == 2 ? WM_RBUTTONDOWN : button == 4 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    const UINT held = button == 2 ? MK_RBUTTON : button == 4 ? MK_MBUTTON : MK_LBUTTON;
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    Deliver(down, keys | held, at);
+    Deliver(down + 1, keys, at);  // the matching WM_?BUTTONUP
+  }
+
+  void CheckDump(const Dump& dump, int number) {
+    const std::string where = "dump " + std::to_string(number) + ": ";
+    board_.size = dump.size;
+    Check(Narrow(TextOf(window_)) == "VORN SIZE " + std::to_string(dump.size),
+          where + "caption VORN SIZE " + std::to_string(dump.size));
+    std::string wrong;
+    for (std::size_t i = 0; i < dump.owners.size(); ++i) {
+      const int cell = static_cast<int>(i) + 1;
+      const COLORREF seen = ScreenPixel(board_.CellPixel(cell));
+      if (seen != OwnerColor(dump.owners[i])) {
+        wrong.append(" ").append(std::to_string(cell)).append("=").append(ColorName(seen));
+      }
+    }
+    Check(wrong.empty(), where + "every cell in its owner's colour" + wrong);
+    // Of the menus, the bar shows whether "Size" is enabled, the fourth of the dump.
+    const bool sizeEnabled = dump.menus.at(3) == 1;
+    Check((EnabledBarWords(window_) == 5) == sizeEnabled,
+          where + "the Size menu " + (sizeEnabled ? "enabled" : "greyed"));
+    for (int side = 0; side < 2; ++side) {
+      const std::string seen = ColorName(ScreenPixel(board_.IndicatorPixel(side)));
+      Check(seen == dump.indicator[side],
+            where + "indicator " + std::to_string(side) + " " + dump.indicator[side] +
+                " (seen " + seen + ")");
+    }
+  }
+
+  // The cell that a stone was last placed on by a click, for the hatch of a win.
+  int lastClicked = 0;
+  // What the window showed: "message TEXT" for each box, "disabled NAME" for each command
+  // its menu refused.
+  std::vector<std::string> events;
+
+ private:
+  // The box: its text, its place beside the window and on the screen, a winning chain
+  // hatched beneath it; then closed in the next of the four ways.
+  void MeetMessage(HWND box) {
+    const std::string text = Narrow(TextOf(MessageText(box)));
+    events.push_back("message " + text);
+    RECT boxRect{};
+    RECT windowRect{};
+    GetWindowRect(box, &boxRect);
+    GetWindowRect(window_, &windowRect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    Check(!Overlap(boxRect, windowRect), "\"" + text + "\" stands beside the main window");
+    Check(Inside(boxRect, monitor.rcWork), "\"" + text + "\" lies wholly on the screen");
+    Check(!IsWindowEnabled(window_), "the main window takes no input under \"" + text + "\"");
+    if (text.find(" WON - click here to continue") != std::string::npos) {
+      const bool green = text.rfind("GREEN", 0) == 0;
+      const COLORREF stone = OwnerColor(green ? 0 : 1);
+      Check(lastClicked > 0 && (!green || board_.Hatched(lastClicked, stone)),
+            "the winning chain is hatched beneath \"" + text + "\"");
+    }
+    const int way = closings++ % 4;
+    if (way == 0) {
+      // A click on the text; the box ignores presses for a moment after it appears, so
+      // the click is repeated until it is taken.
+      RECT textRect{};
+      GetWindowRect(MessageText(box), &textRect);
+      const POINT middle{(textRect.left + textRect.right) / 2,
+                         (textRect.top + textRect.bottom) / 2};
+      const auto end = std::chrono::steady_clock::now() + kTimeout;
+      while (IsWindow(box) && IsWindowVisible(box)) {
+        if (std::chrono::steady_clock::now() > end) {
+          Fail("a click on the text closes \"" + text + "\"");
+        }
+        RealClickAt(middle);
+        for (int i = 0; i < 25 && IsWindow(box); ++i) Sleep(20);
+      }
+    } else {
+      SetForegroundWindow(box);
+      RealKey(way == 1 ? VK_RETURN : way == 2 ? VK_SPACE : VK_ESCAPE);
+      WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); },
+              "\"" + text + "\" to close on a key");
+    }
+    const char* ways[] = {"a click on its text", "Enter", "Space", "Escape"};
+    std::cout << "ok: \"" << text << "\" closed by " << ways[way] << "\n";
+  }
+
+  // The boxes closed so far, by any player: each closes the next in the next way.
+  static inline int closings = 0;
+
+  HWND window_;
+  Board board_;
+};
+
+// Plays a recorded game through the window and holds it to its recording.
+void PlayRecordedGame(Player& player, const std::string& scriptPath, const std::string& tracePath) {
+  std::cout << "game " << scriptPath << "\n";
+  const Recording recording = ReadTrace(tracePath);
+  player.events.clear();
+  std::size_t dumps = 0;
+  for (const std::string& line : Lines(scriptPath)) {
+    const std::vector<std::string> words = Words(line);
+    if (words.empty() || words[0][0] == '#') continue;
+    if (words[0] == "menu") {
+      player.Menu(words[1]);
+    } else if (words[0] == "cell") {
+      player.lastClicked = std::stoi(words[3]);
+      player.Release(std::stoi(words[1]), std::stoi(words[2]),
+                     player.board().CellMiddleClient(player.lastClicked));
+    } else if (words[0] == "up") {
+      const double scale = player.board().scale;
+      player.Release(std::stoi(words[1]), std::stoi(words[2]),
+                     {std::lround(std::stod(words[3]) / 15 * scale),
+                      std::lround(std::stod(words[4]) / 15 * scale)});
+    } else if (words[0] == "dump") {
+      if (dumps >= recording.dumps.size()) Fail("more dumps than recorded");
+      player.CheckDump(recording.dumps[dumps], static_cast<int>(dumps) + 1);
+      ++dumps;
+    } else {
+      Fail("a script command this test does not play: " + line);
+    }
+  }
+  Check(dumps == recording.dumps.size(), "every recorded dump was checked");
+  std::string expected;
+  std::string seen;
+  for (const std::string& event : recording.events) expected += "  " + event + "\n";
+  for (const std::string& event : player.events) seen += "  " + event + "\n";
+  Check(seen == expected,
+        "the messages and refused commands of the recording, in order:\n" + expected +
+            (seen == expected ? "" : "but the window showed:\n" + seen));
+}
+
+// Starts the program and waits for its main window, checked as it opens: the caption, the
+// outer size and the menu bar, all enabled.
+void Launch(const std::string& path, const std::string& arguments) {
+  std::wstring command = L"\"" + Widen(path) + L"\"" + Widen(arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &program)) {
+    Fail("cannot start " + path);
+  }
+}
+
+// The status the program ended with, once it has.
+DWORD ProgramStatus() {
+  if (WaitForSingleObject(program.hProcess, 60000) != WAIT_OBJECT_0) Fail("the program ends");
+  DWORD status = 1;
+  GetExitCodeProcess(program.hProcess, &status);
+  CloseHandle(program.hProcess);
+  CloseHandle(program.hThread);
+  program = {};
+  return status;
+}
+
+HWND StartProgram(const std::string& path) {
+  const auto started = std::chrono::steady_clock::now();
+  Launch(path, "");
+  HWND window = nullptr;
+  WaitFor([&] { return (window = FindProgramWindow(kMainWindowClass, nullptr)) != nullptr; },
+          "the main window");
+  Check(TextOf(window) == L"VORN SIZE 11", "caption VORN SIZE 11");
+  const double scale = GetDpiForWindow(window) / 96.0;
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  Check(outer.right - outer.left == std::lround(486 * scale) &&
+            outer.bottom - outer.top == std::lround(308 * scale),
+        "outer size 486 x 308 pixels at a scale of " + std::to_string(scale));
+  // The window may be found before it is first painted.
+  WaitFor([&] { return EnabledBarWords(window) == 5; },
+          "the menu bar's five entries, all enabled, at start",
+          [&] { return std::to_string(EnabledBarWords(window)) + " enabled"; });
+  // A measure, not a check: from the start of the process to the board on the screen.
+  Board board{window, GetDpiForWindow(window) / 96.0};
+  WaitFor([&] { return ScreenPixel(board.CellPixel(121, 0, 7)) == RGB(0, 0, 0); },
+          "the board painted");
+  const auto painted = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - started);
+  std::cout << "measure: the first painted board " << painted.count()
+            << " ms after the start of the process\n";
+  return window;
+}
+
+// A command line the game does not start with: its answer in a box, then the status.
+void CheckCommandLine(const std::string& path, const std::string& arguments,
+                      const std::string& answer, DWORD status) {
+  Launch(path, " " + arguments);
+  HWND box = nullptr;
+  WaitFor([&] { return (box = MessageBoxWindow()) != nullptr; },
+          "the answer to \"vorn " + arguments + "\" in a box");
+  const std::string shown = Narrow(TextOf(MessageText(box)));
+  Check(shown.rfind(answer, 0) == 0, "it starts \"" + answer + "\" (" + shown + ")");
+  Check(FindProgramWindow(kMainWindowClass, nullptr) == nullptr, "and no game starts");
+  SetForegroundWindow(box);
+  RealKey(VK_RETURN);
+  Check(ProgramStatus() == status, "\"vorn " + arguments + "\" ends with status " +
+                                       std::to_string(status));
+}
+
+// "Exit" ends the program, with status 0.
+void ExitProgram(HWND window) {
+  PostMessageW(window, WM_COMMAND, CommandOf("Exitx"), 0);
+  const DWORD status = ProgramStatus();
+  Check(status == 0, "Exit ends the program with status 0 (" + std::to_string(status) + ")");
+}
+
+// A real click in the middle of the board shows GREEN's stone there and RED's reply
+// elsewhere, and the Size menu is greyed from then on.
+void FirstStone(Player& player, HWND window) {
+  const int middle = 61;
+  WaitFor([&] { return IsWindowEnabled(window) && GetForegroundWindow() == window; },
+          "the main window to take input");
+  RealClickAt(player.board().CellPixel(middle));
+  WaitFor([&] { return ScreenPixel(player.board().CellPixel(middle)) == OwnerColor(0); },
+          "GREEN's stone on cell 61 after a click on it");
+  auto redStones = [&] {
+    int count = 0;
+    for (int cell = 1; cell <= 121; ++cell) {
+      count += ScreenPixel(player.board().CellPixel(cell)) == OwnerColor(1);
+    }
+    return count;
+  };
+  WaitFor([&] { return redStones() == 1; }, "one RED stone, the computer's reply",
+          [&] { return std::to_string(redStones()) + " RED stones"; });
+  Check(EnabledBarWords(window) == 4, "the Size menu is greyed during a game");
+}
+
+// About: modal over the disabled main window, with the version; Escape closes it.
+void OpenAndCloseAbout(HWND window, const std::string& version) {
+  std::thread about([&] { SendMessageW(window, WM_COMMAND, CommandOf("Aboutx"), 0); });
+  const std::wstring aboutTitle = L"About VORN";
+  HWND aboutBox = nullptr;
+  WaitFor([&] { return (aboutBox = FindProgramWindow(kDialogClass, &aboutTitle)) != nullptr; },
+          "the About window");
+  Check(!IsWindowEnabled(window), "the main window takes no input under About");
+  std::wstring shown;
+  EnumChildWindows(
+      aboutBox,
+      [](HWND child, LPARAM data) -> BOOL {
+        const std::wstring text = TextOf(child);
+        if (text.rfind(L"Version ", 0) == 0) *reinterpret_cast<std::wstring*>(data) = text;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  Check(shown == L"Version " + Widen(version), "About shows Version " + version);
+  SetForegroundWindow(aboutBox);
+  RealKey(VK_ESCAPE);
+  about.join();
+  Check(!IsWindow(aboutBox) || !IsWindowVisible(aboutBox), "About closes on Escape");
+  Check(IsWindowEnabled(window), "the main window takes input again");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 5 || argc % 2 == 0) {
+    std::cerr << "usage: vorn_window_test VORN_EXE VERSION GAME.script GAME.trace ...\n";
+    return 2;
+  }
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  const std::string vorn = argv[1];
+  const std::string version = argv[2];
+
+  CheckCommandLine(vorn, "--version", "vorn " + version, 0);
+  CheckCommandLine(vorn, "--help", "Usage: vorn [--help] [--version]", 0);
+  CheckCommandLine(vorn, "--frobnicate", "vorn: Unknown option '--frobnicate'.", 2);
+
+  HWND window = StartProgram(vorn);
+  {
+    Player player(window);
+    FirstStone(player, window);
+    // A new board, and a box from the preset command.
+    player.Menu("Restartx");
+    player.Menu("Presetx");
+    Check(player.events == std::vector<std::string>{"message left-click to set GREEN, "
+                                                    "right-click for RED"},
+          "Preset Board explains itself in a box");
+    // Wine here has no HTML engine for the help window's browser control, and this prefix
+    // no viewer for the page: "Help" falls back to the system's viewer, and says that the
+    // page, beside the program, cannot be opened.
+    player.events.clear();
+    player.Menu("Helpx");
+    Check(player.events.size() == 1 &&
+              player.events[0].rfind("message The help page cannot be opened:", 0) == 0 &&
+              player.events[0].find("\\vorn.htm") != std::string::npos,
+          "without a browser control or a viewer, Help says it cannot open vorn.htm");
+    OpenAndCloseAbout(window, version);
+  }
+  ExitProgram(window);
+
+  // Each recorded game on a freshly started program, as it was recorded.
+  for (int game = 3; game + 1 < argc; game += 2) {
+    window = StartProgram(vorn);
+    Player player(window);
+    PlayRecordedGame(player, argv[game], argv[game + 1]);
+    ExitProgram(window);
+  }
+  return 0;
+}

@@ -1,0 +1,334 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The main window.
+#include "ui/win32/form1.h"
+
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "game/start_up.h"
+#include "game/state.h"
+#include "play/error_boundary.h"
+#include "play/game_commands.h"
+#include "play/mouse_input.h"
+#include "ui/win32/about_form.h"
+#include "ui/win32/help_form.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/resource.h"
+#include "ui/win32/text.h"
+
+namespace vorn::win32 {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VornMainWindow";
+// The window is sized by the game alone: it can be minimised and closed, not resized.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Indicator shapes, in twips: both at the left, GREEN's above RED's.
+constexpr double kIndicatorLeft = 72;
+constexpr double kIndicatorTop[2] = {72, 396};
+constexpr double kIndicatorSize = 252;
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  // No CS_DBLCLKS: every press is a press of its own, as the board knows no double click.
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORN), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORN),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+}
+
+// The mask of the Shift (1), Ctrl (2) and Alt (4) keys held.
+Integer ShiftMask(WPARAM keys) {
+  Integer mask = 0;
+  if (keys & MK_SHIFT) mask |= 1;
+  if (keys & MK_CONTROL) mask |= 2;
+  if (GetKeyState(VK_MENU) < 0) mask |= 4;
+  return mask;
+}
+
+int CheckedSide(Integer side) {
+  if (side != 0 && side != 1) throw RunTimeError("no side " + std::to_string(side));
+  return side;
+}
+
+}  // namespace
+
+COLORREF ToColorRef(Color color) {
+  return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
+Form1::Form1(HINSTANCE instance) : instance_(instance) {
+  RegisterWindowClass(instance, WindowProc);
+  window_ = CreateWindowExW(0, kWindowClass, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menus_.Handle(), instance,
+                            this);
+  if (window_ == nullptr) throw RunTimeError("the main window cannot be created");
+  scale_ = GetDpiForWindow(window_) / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+  bitmap_.SetScale(scale_);
+  FitBitmapToClient();
+  AttachWindow(this);
+  RunGuarded(Form_Load);
+}
+
+Form1::~Form1() {
+  AttachWindow(nullptr);
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void Form1::Show(int showCommand) {
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+}
+
+bool Form1::HandleDialogMessage(MSG& message) {
+  return helpForm_ != nullptr && helpForm_->HandleDialogMessage(message);
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return form->Handle(message, wParam, lParam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_PRINTCLIENT: {  // a copy of the window's picture, for PrintWindow
+      RECT client{};
+      GetClientRect(window_, &client);
+      PaintClient(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the bitmap covers the whole client area
+    case WM_SIZE:
+      FitBitmapToClient();
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && lParam == 0) OnCommand(LOWORD(wParam));
+      return 0;
+    // Only a release acts, and only that of a press on the board: the release that ends a
+    // click on a menu or on another window meets the board by chance.
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      SetCapture(window_);
+      return 0;
+    case WM_LBUTTONUP:
+      OnMouseRelease(kLeftButton, wParam, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnMouseRelease(kRightButton, wParam, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      OnMouseRelease(kMiddleButton, wParam, lParam);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void Form1::OnPaint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window_, &paint);
+  PaintClient(dc, paint.rcPaint);
+  EndPaint(window_, &paint);
+}
+
+// The drawing, with the turn indicator's shapes on top of it, like controls over a picture.
+void Form1::PaintClient(HDC dc, const RECT& area) {
+  bitmap_.PaintTo(dc, area);
+  HPEN pen = CreatePen(PS_SOLID, std::max(1, static_cast<int>(std::lround(scale_))), RGB(0, 0, 0));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  for (int side = 0; side < 2; ++side) {
+    const RECT shape = IndicatorRect(side);
+    HBRUSH fill = CreateSolidBrush(indicator_[side]);
+    HGDIOBJ oldBrush = SelectObject(dc, fill);
+    Ellipse(dc, shape.left, shape.top, shape.right, shape.bottom);
+    SelectObject(dc, oldBrush);
+    DeleteObject(fill);
+  }
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+}
+
+void Form1::OnCommand(UINT id) {
+  const std::optional<MenuItem> item = MenuItemOfCommand(id);
+  if (!item || !menus_.Choosable(*item)) return;
+  if (const MenuCommand command = GameMenuCommand(*item)) return RunGuarded(command);
+  switch (*item) {
+    case MenuItem::Helpx: return RunGuarded([this] { Helpx_Click(); });
+    case MenuItem::Aboutx: return RunGuarded([this] { Aboutx_Click(); });
+    case MenuItem::Exitx: return RunGuarded([this] { Exitx_Click(); });
+    default: return;  // the "Size" submenu is never a command
+  }
+}
+
+void Form1::OnMouseRelease(Integer button, WPARAM keys, LPARAM position) {
+  if (GetCapture() != window_) return;
+  // The press is over once no button is held.
+  if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+  const Single x = ToTwipsX(GET_X_LPARAM(position));
+  const Single y = ToTwipsY(GET_Y_LPARAM(position));
+  RunGuarded([&] { Form_MouseUp(button, ShiftMask(keys), x, y); });
+}
+
+Single Form1::ToTwipsX(int devicePixels) const {
+  return static_cast<Single>(devicePixels / scale_) * TwipsX;
+}
+
+Single Form1::ToTwipsY(int devicePixels) const {
+  return static_cast<Single>(devicePixels / scale_) * TwipsY;
+}
+
+// On another monitor, or at another display scale: the same board in game pixels, drawn
+// again at the new scale.
+void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
+  scale_ = dpi / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+  bitmap_.SetScale(scale_);
+  ApplyOuterSize(suggested.left, suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Closing the main window ends the program, and every other window goes with it.
+void Form1::OnDestroy() {
+  helpForm_.reset();
+  AttachWindow(nullptr);
+  window_ = nullptr;
+  PostQuitMessage(exitStatus_);
+}
+
+void Form1::RunGuarded(const std::function<void()>& handler) {
+  if (vorn::RunGuarded(handler) != GuardOutcome::kStopped) return;
+  exitStatus_ = 1;
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+// --- Window services -------------------------------------------------------------------
+
+void Form1::SetCaption(const std::string& caption) {
+  SetWindowTextW(window_, Widen(caption).c_str());
+}
+
+void Form1::SetOuterSize(Single widthTwips, Single heightTwips) {
+  outerWidth_ = widthTwips / TwipsX;
+  outerHeight_ = heightTwips / TwipsY;
+  ApplyOuterSize(0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The outer size covers the frame, the title and the menu bar, as the game measures it.
+void Form1::ApplyOuterSize(int left, int top, UINT flags) {
+  if (outerWidth_ <= 0 || outerHeight_ <= 0) return;
+  SetWindowPos(window_, nullptr, left, top, static_cast<int>(std::lround(outerWidth_ * scale_)),
+               static_cast<int>(std::lround(outerHeight_ * scale_)), flags);
+}
+
+void Form1::FitBitmapToClient() {
+  RECT client{};
+  GetClientRect(window_, &client);
+  bitmap_.Resize(std::max(1L, client.right), std::max(1L, client.bottom));
+}
+
+void Form1::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+
+void Form1::SetBackColor(Color color) { bitmap_.SetBackColor(ToColorRef(color)); }
+
+void Form1::SetDrawWidth(Integer pixels) { bitmap_.SetDrawWidth(pixels); }
+
+void Form1::Polygon(const Outline& points, Color fillColor, Integer fillStyle) {
+  std::array<POINT, 6> outline{};
+  for (int v = 0; v < 6; ++v) outline[v] = {points[v].x, points[v].y};
+  bitmap_.DrawPolygon(outline, ToColorRef(fillColor), fillStyle);
+}
+
+void Form1::Cls() {
+  bitmap_.Clear();
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Form1::Refresh() {
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+}
+
+// The game's pixels are those of an unscaled screen, 96 to the logical inch whatever the
+// monitor's scale (the window multiplies by the scale itself), so a pixel is 15 twips.
+Single Form1::TwipsPerPixelX() const {
+  return static_cast<Single>(kTwipsPerInch / USER_DEFAULT_SCREEN_DPI);
+}
+
+Single Form1::TwipsPerPixelY() const {
+  return static_cast<Single>(kTwipsPerInch / USER_DEFAULT_SCREEN_DPI);
+}
+
+void Form1::SetMenuEnabled(MenuItem item, bool enabled) {
+  menus_.SetEnabled(window_, item, enabled);
+}
+
+void Form1::SetMenuChecked(MenuItem item, bool checked) { menus_.SetChecked(item, checked); }
+
+RECT Form1::IndicatorRect(int side) const {
+  auto device = [this](double twips, Single twipsPerPixel) {
+    return static_cast<LONG>(std::lround(twips / twipsPerPixel * scale_));
+  };
+  const LONG left = device(kIndicatorLeft, TwipsX);
+  const LONG top = device(kIndicatorTop[side], TwipsY);
+  return {left, top, left + device(kIndicatorSize, TwipsX), top + device(kIndicatorSize, TwipsY)};
+}
+
+void Form1::SetIndicatorColor(Integer side, Color color) {
+  const int checked = CheckedSide(side);
+  indicator_[checked] = ToColorRef(color);
+  const RECT shape = IndicatorRect(checked);
+  InvalidateRect(window_, &shape, FALSE);
+}
+
+void Form1::MessageBox(const std::string& prompt) { ShowGameMessage(window_, Widen(prompt)); }
+
+// --- Commands on the menu bar ----------------------------------------------------------
+
+// The help page in the help window, which has no owner and so stays usable beside the main
+// window; where the web browser control cannot be created, in the system's own viewer.
+void Form1::Helpx_Click() {
+  const std::wstring page = HelpPageAddress(ProgramFolder());
+  if (helpForm_ != nullptr && !helpForm_->IsLoaded()) helpForm_.reset();
+  if (helpForm_ == nullptr) helpForm_ = HelpForm::Create(instance_);
+  if (helpForm_ != nullptr) {
+    helpForm_->SetTag(page);
+    helpForm_->Show();
+  } else if (!OpenInDefaultViewer(window_, page)) {
+    MessageBox("The help page cannot be opened:\n" + Narrow(page));
+  }
+}
+
+void Form1::Aboutx_Click() { ShowAboutForm(instance_, window_); }
+
+// "Exit" closes the main window, which closes the help window first and then ends the
+// program. Nothing is asked: the game keeps nothing worth saving.
+void Form1::Exitx_Click() { DestroyWindow(window_); }
+
+}  // namespace vorn::win32

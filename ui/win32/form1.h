@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The main window of the Windows program: the board's persistent bitmap, the menu bar and
+// the turn indicator. It carries the game through the window services and hands every mouse
+// release and menu command to the game behind the error boundary: the game's run-time
+// errors must not unwind through Windows' message dispatch.
+//
+// The window is aware of each monitor's DPI. The game's pixels are those of an unscaled
+// screen; the window scales them to its monitor when it draws and sizes itself, and scales
+// the mouse back, so the board is crisp at any display scale and every click meets the cell
+// under the pointer.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "game/window_services.h"
+#include "ui/win32/board_bitmap.h"
+#include "ui/win32/menu_bar.h"
+
+namespace vorn::win32 {
+
+class HelpForm;
+
+class Form1 final : public WindowServices {
+ public:
+  // Creates the window, hidden, and runs the game's start-up on it.
+  explicit Form1(HINSTANCE instance);
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  HWND Handle() const { return window_; }
+  void Show(int showCommand);
+  // Whether a message belongs to a dialog-like window of the program (the help window's
+  // buttons take Tab and Enter), which has then handled it.
+  bool HandleDialogMessage(MSG& message);
+  // The status the program ends with: 0, or 1 once the game stopped on a fault.
+  int ExitStatus() const { return exitStatus_; }
+
+  // Window services.
+  void SetCaption(const std::string& caption) override;
+  void SetOuterSize(Single widthTwips, Single heightTwips) override;
+  void SetEnabled(bool enabled) override;
+  void SetBackColor(Color color) override;
+  void SetDrawWidth(Integer pixels) override;
+  void Polygon(const Outline& points, Color fillColor, Integer fillStyle) override;
+  void Cls() override;
+  void Refresh() override;
+  Single TwipsPerPixelX() const override;
+  Single TwipsPerPixelY() const override;
+  void SetMenuEnabled(MenuItem item, bool enabled) override;
+  void SetMenuChecked(MenuItem item, bool checked) override;
+  void SetIndicatorColor(Integer side, Color color) override;
+  void MessageBox(const std::string& prompt) override;
+
+  // The commands on the menu bar that are the window's own.
+  void Helpx_Click();
+  void Aboutx_Click();
+  void Exitx_Click();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  void PaintClient(HDC dc, const RECT& area);
+  void OnCommand(UINT id);
+  void OnMouseRelease(Integer button, WPARAM keys, LPARAM position);
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
+  void OnDestroy();
+  // Runs a handler behind the game's error boundary; ends the program when the game cannot
+  // go on.
+  void RunGuarded(const std::function<void()>& handler);
+  void ApplyOuterSize(int left, int top, UINT flags);
+  void FitBitmapToClient();
+  RECT IndicatorRect(int side) const;
+  // A position of the client area in device pixels, as twips of the game.
+  Single ToTwipsX(int devicePixels) const;
+  Single ToTwipsY(int devicePixels) const;
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  MenuBar menus_;
+  BoardBitmap bitmap_;
+  double scale_ = 1.0;  // device pixels per game pixel, the monitor's DPI / 96
+  // The outer size the game asked for, in game pixels (twips over the game's twips per pixel).
+  double outerWidth_ = 0;
+  double outerHeight_ = 0;
+  std::array<COLORREF, 2> indicator_{};
+  std::unique_ptr<HelpForm> helpForm_;
+  int exitStatus_ = 0;
+};
+
+// The game's 0xRRGGBB as a GDI colour.
+COLORREF ToColorRef(Color color);
+
+}  // namespace vorn::win32
