@@ -19,6 +19,7 @@
 #include <QTextCursor>
 
 #include "game/state.h"
+#include "ui/help_layout.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/help_form.h"
 
@@ -126,11 +127,11 @@ TEST(HelpPageAddressTest, JoinsFolderAndPageWithExactlyOneSeparator) {
 }
 
 TEST(HelpBrowserExtentTest, ViewIsTheClientSizeLessTheMargins) {
-  EXPECT_EQ(BrowserExtent(9000, kBrowserWidthMargin), 8940);
-  EXPECT_EQ(BrowserExtent(7000, kBrowserHeightMargin), 6550);
-  EXPECT_EQ(BrowserExtent(450, kBrowserHeightMargin), 0);
-  EXPECT_EQ(BrowserExtent(449, kBrowserHeightMargin), std::nullopt);
-  EXPECT_EQ(BrowserExtent(-15, kBrowserWidthMargin), std::nullopt);
+  EXPECT_EQ(BrowserExtent(9000, help_layout::kBrowserWidthMargin), 8940);
+  EXPECT_EQ(BrowserExtent(7000, help_layout::kBrowserHeightMargin), 6550);
+  EXPECT_EQ(BrowserExtent(450, help_layout::kBrowserHeightMargin), 0);
+  EXPECT_EQ(BrowserExtent(449, help_layout::kBrowserHeightMargin), std::nullopt);
+  EXPECT_EQ(BrowserExtent(-15, help_layout::kBrowserWidthMargin), std::nullopt);
 }
 
 TEST_F(HelpWindowTest, HelpCommandOpensTheProgramsPageModeless) {

@@ -24,6 +24,7 @@
 #include <climits>
 
 #include "app/install_layout.h"
+#include "ui/help_layout.h"
 #include "ui/qt/twips.h"
 
 namespace vorn {
@@ -32,19 +33,7 @@ namespace {
 
 constexpr char kHelpPageName[] = "vorn.htm";
 
-// Layout in twips, relative to the client area.
-constexpr double kClientWidth = 7185;
-constexpr double kClientHeight = 5625;
-constexpr double kButtonTop = 30;
-constexpr double kButtonWidth = 1095;
-constexpr double kButtonHeight = 375;
-constexpr double kBackLeft = 60;
-constexpr double kForwardLeft = 1155;
-constexpr double kExitLeft = 2250;
-constexpr double kBrowserLeft = 30;
-constexpr double kBrowserTop = 420;
-constexpr double kBrowserWidth = 7110;
-constexpr double kBrowserHeight = 5460;
+using namespace help_layout;
 
 // A plain path is taken literally, so a "#" in a folder name stays part of the path.
 QUrl AddressToUrl(const QString& address) {

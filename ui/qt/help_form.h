@@ -34,11 +34,6 @@ QString HelpPageAddress(const QByteArray& programFolder);
 // any view, in which case the view keeps its side.
 std::optional<double> BrowserExtent(double clientTwips, double marginTwips);
 
-// Client width less this gives the view's width, client height less this its height: the
-// view keeps the margin it has on the left (30 twips, 2 pixels) on the right and below too.
-inline constexpr double kBrowserWidthMargin = 30 + 30;
-inline constexpr double kBrowserHeightMargin = 420 + 30;
-
 // The HTML view of the help window. It only ever shows local files; a link to anything
 // else is handed to the desktop (web and mail links) or ignored, and a page that cannot be
 // read is shown as a short "page not found" text.

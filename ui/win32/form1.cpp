@@ -27,11 +27,6 @@ constexpr wchar_t kWindowClass[] = L"VornMainWindow";
 // The window is sized by the game alone: it can be minimised and closed, not resized.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Indicator shapes, in twips: both at the left, GREEN's above RED's.
-constexpr double kIndicatorLeft = 72;
-constexpr double kIndicatorTop[2] = {72, 396};
-constexpr double kIndicatorSize = 252;
-
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;

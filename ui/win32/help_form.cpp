@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/state.h"
+#include "ui/help_layout.h"
 #include "ui/win32/resource.h"
 
 namespace vorn::win32 {
@@ -22,20 +23,8 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 enum ButtonId { kBack = 1, kForward = 2, kExit = 3 };
 
-// Layout in twips, relative to the client area.
-constexpr double kClientWidth = 7185;
-constexpr double kClientHeight = 5625;
-constexpr double kButtonTop = 30;
-constexpr double kButtonWidth = 1095;
-constexpr double kButtonHeight = 375;
-constexpr double kBackLeft = 60;
-constexpr double kForwardLeft = 1155;
-constexpr double kExitLeft = 2250;
-constexpr double kBrowserLeft = 30;
-constexpr double kBrowserTop = 420;
-// The view keeps the margin it has on the left (30 twips) on the right and below too.
-constexpr double kBrowserWidthMargin = 30 + 30;
-constexpr double kBrowserHeightMargin = 420 + 30;
+using namespace help_layout;
+
 // The buttons' font: Arial, 8.25 points.
 constexpr int kButtonFontHundredthsOfAPoint = 825;
 
