@@ -14,9 +14,9 @@ inline constexpr Integer kDecidingValue = 999;
 
 // Sets `cell` to the first empty cell where one more stone of either side completes a chain
 // (its Influence becomes kDecidingValue), or to CellCount + 1 after adding this turn's
-// bonuses (square boards only). The stones it would try are judged from the edges each chain touches, so
-// the position and the group tables are never changed; only Influence and, on a square
-// board, the bridge records are.
+// bonuses (square boards only). The stones it would try are judged from the edges each
+// chain touches, so the position and the group tables are never changed; only Influence
+// and, on a square board, the bridge records are.
 void RateCells(Integer& cell);
 
 }  // namespace vorn

@@ -16,8 +16,8 @@ inline constexpr Single kSpreadStart = 100;
 
 // Spreads `start` (+kSpreadStart or -kSpreadStart) from the stone on `cell`, whose owner is
 // already set, to every cell of the board: the cell's neighbours get the first decayed
-// value, and each group of cells queued by one cell's expansion one step less. The stone's own cell is
-// reached through its first neighbour and gets the second value.
+// value, and each group of cells queued by one cell's expansion one step less. The stone's
+// own cell is reached through its first neighbour and gets the second value.
 void SpreadInfluence(Integer cell, Single start);
 
 // One decay step: floor(0.8 x value), with 0.8 held in single precision and the product
