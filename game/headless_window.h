@@ -35,8 +35,8 @@ class HeadlessWindow : public WindowServices {
     shownCount_ = 0;
   }
   void Refresh() override { shownCount_ = polygons_.size(); }
-  Single TwipsPerPixelX() const override { return 15; }
-  Single TwipsPerPixelY() const override { return 15; }
+  Single TwipsPerPixelX() const override { return kStandardTwipsPerPixel; }
+  Single TwipsPerPixelY() const override { return kStandardTwipsPerPixel; }
   void SetMenuEnabled(MenuItem item, bool enabled) override;
   void SetMenuChecked(MenuItem item, bool checked) override;
   void SetIndicatorColor(Integer side, Color color) override { indicator_[side] = color; }

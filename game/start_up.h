@@ -5,6 +5,7 @@
 #pragma once
 
 #include "game/runtime.h"
+#include "game/window_services.h"
 
 namespace vorn {
 
@@ -12,7 +13,7 @@ namespace vorn {
 // fewer (a logical DPI below 96, as at QT_FONT_DPI=30) the twips of the larger boards would
 // not fit in 16 bits, so such a screen is taken as one of 96. Every window converts the
 // game's twips back to pixels with the same value, so nothing on the screen changes.
-inline constexpr Single kMostTwipsPerPixel = 15;
+inline constexpr Single kMostTwipsPerPixel = kStandardTwipsPerPixel;
 
 // The twips per pixel the game works with on a screen that has `screenTwipsPerPixel`: at most
 // kMostTwipsPerPixel. A value that is no positive number is a fault of the window.

@@ -48,6 +48,11 @@ bool InSizeMenu(MenuItem item) {
   return item == MenuItem::Squarex || item == MenuItem::Increasex || item == MenuItem::Decreasex;
 }
 
+int CheckedSide(Integer side) {
+  if (side != 0 && side != 1) throw RunTimeError("no side " + std::to_string(side));
+  return side;
+}
+
 Color PaletteColor(int index) {
   static constexpr Color kPalette[16] = {
       0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,

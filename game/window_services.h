@@ -49,14 +49,21 @@ inline constexpr std::array<MenuItem, 7> kGameMenuItems{
 // submenu is enabled too.
 bool InSizeMenu(MenuItem item);
 
-// Window layouts and mouse positions are in twips: 1440 to the inch.
+// Window layouts and mouse positions are in twips: 1440 to the inch. On a screen of the
+// standard 96 pixels to the inch (and in CSS pixels, which are defined so) a pixel is 15.
 inline constexpr double kTwipsPerInch = 1440.0;
+inline constexpr double kStandardPixelsPerInch = 96.0;
+inline constexpr Single kStandardTwipsPerPixel = kTwipsPerInch / kStandardPixelsPerInch;
 
 // The turn indicator `MoveNow`: two circles at the window's top left, GREEN's above RED's,
 // placed and sized in twips.
 inline constexpr double kIndicatorLeft = 72;
 inline constexpr double kIndicatorTop[2] = {72, 396};
 inline constexpr double kIndicatorSize = 252;
+
+// A side the game tells a window about, as an index of the window's own per-side state: 0
+// GREEN or 1 RED. Anything else is a fault of the game, thrown as a run-time error.
+int CheckedSide(Integer side);
 
 // The colours of the standard 16-colour palette that the game uses, by palette index.
 enum PaletteIndex { kBlack = 0, kGreen = 2, kRed = 4, kLightGrey = 7 };

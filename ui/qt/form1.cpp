@@ -214,12 +214,8 @@ void Form1::placeIndicators() {
 }
 
 void Form1::SetIndicatorColor(vorn::Integer side, vorn::Color color) {
-  surface_->setIndicator(CheckedSide(side), indicatorRect(side), ToQColor(color));
-}
-
-int Form1::CheckedSide(vorn::Integer side) {
-  if (side != 0 && side != 1) throw vorn::RunTimeError("no side " + std::to_string(side));
-  return side;
+  const int checked = vorn::CheckedSide(side);  // before it picks the indicator's place
+  surface_->setIndicator(checked, indicatorRect(checked), ToQColor(color));
 }
 
 // Once the main window is closed nothing more is shown: the program is ending.

@@ -74,7 +74,6 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void applyOuterSize();
   void placeIndicators();
   QRectF indicatorRect(int side) const;
-  static int CheckedSide(vorn::Integer side);  // 0 or 1, anything else is a fault
   void closeOtherWindows();
 
   BoardSurface* surface_ = nullptr;

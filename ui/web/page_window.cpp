@@ -61,11 +61,11 @@ void PageWindow::Cls() { PageCls(); }
 void PageWindow::Refresh() { PageRefresh(); }
 
 Single PageWindow::TwipsPerPixelX() const {
-  return static_cast<Single>(kTwipsPerInch / kCssPixelsPerInch);
+  return kStandardTwipsPerPixel;  // CSS pixels are 1/96 of an inch on every device
 }
 
 Single PageWindow::TwipsPerPixelY() const {
-  return static_cast<Single>(kTwipsPerInch / kCssPixelsPerInch);
+  return kStandardTwipsPerPixel;  // CSS pixels are 1/96 of an inch on every device
 }
 
 void PageWindow::SetMenuEnabled(MenuItem item, bool enabled) {
@@ -77,8 +77,7 @@ void PageWindow::SetMenuChecked(MenuItem item, bool checked) {
 }
 
 void PageWindow::SetIndicatorColor(Integer side, Color color) {
-  if (side != 0 && side != 1) throw RunTimeError("no side " + std::to_string(side));
-  PageSetIndicatorColor(side, color);
+  PageSetIndicatorColor(CheckedSide(side), color);
 }
 
 void PageWindow::MessageBox(const std::string& prompt) { PageMessageBox(prompt.c_str()); }

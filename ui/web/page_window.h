@@ -11,9 +11,6 @@
 
 namespace vorn::web {
 
-// CSS pixels are defined as 1/96 of an inch, whatever the device.
-inline constexpr double kCssPixelsPerInch = 96.0;
-
 class PageWindow : public WindowServices {
  public:
   void SetCaption(const std::string& caption) override;

@@ -52,11 +52,6 @@ Integer ShiftMask(WPARAM keys) {
   return mask;
 }
 
-int CheckedSide(Integer side) {
-  if (side != 0 && side != 1) throw RunTimeError("no side " + std::to_string(side));
-  return side;
-}
-
 }  // namespace
 
 COLORREF ToColorRef(Color color) {
@@ -272,13 +267,9 @@ void Form1::Refresh() {
 
 // The game's pixels are those of an unscaled screen, 96 to the logical inch whatever the
 // monitor's scale (the window multiplies by the scale itself), so a pixel is 15 twips.
-Single Form1::TwipsPerPixelX() const {
-  return static_cast<Single>(kTwipsPerInch / USER_DEFAULT_SCREEN_DPI);
-}
+Single Form1::TwipsPerPixelX() const { return kStandardTwipsPerPixel; }
 
-Single Form1::TwipsPerPixelY() const {
-  return static_cast<Single>(kTwipsPerInch / USER_DEFAULT_SCREEN_DPI);
-}
+Single Form1::TwipsPerPixelY() const { return kStandardTwipsPerPixel; }
 
 void Form1::SetMenuEnabled(MenuItem item, bool enabled) {
   menus_.SetEnabled(window_, item, enabled);
