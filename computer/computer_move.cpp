@@ -43,17 +43,29 @@ void PlaceRedStone(Integer cell) {
 
 bool IsCell(Integer cell) { return cell >= 1 && cell <= CellCount; }
 
-void ChooseOnSquareBoard() {
+// Rates the board as the computer does before every move on a square board, and plays RED
+// on the cell `choose` picks from the deciding cell the rating found (0 for none), then
+// spreads RED's influence. The rating's bonuses are taken back before the stone is placed.
+template <typename Choice>
+void RateAndPlaceOnSquareBoard(Choice choose) {
   for (Integer i = 1; i <= CellCount; ++i) SavedInfluence[i] = Influence[i];
   Integer decidingCell = 0;
   RateCells(decidingCell);
-  // A cell that decides the game is always taken. Its kDecidingValue is not enough on its
-  // own: the map is never cleared, and after long play other cells can stand higher.
-  const Integer chosen = IsCell(decidingCell) ? decidingCell : HighestValuedEmptyCell();
+  const Integer chosen = choose(IsCell(decidingCell) ? decidingCell : Integer{0});
   for (Integer i = 1; i <= CellCount; ++i) Influence[i] = SavedInfluence[i];
   PlaceRedStone(chosen);
+  // RED's influence spreads from the cell GREEN clicked last, not from RED's own stone: so
+  // the computer has always played, and the recorded games hold it to that.
   SpreadInfluence(SelectedCell, -kSpreadStart);
   Influence[SelectedCell] = 0;
+}
+
+void ChooseOnSquareBoard() {
+  // A cell that decides the game is always taken. Its kDecidingValue is not enough on its
+  // own: the map is never cleared, and after long play other cells can stand higher.
+  RateAndPlaceOnSquareBoard([](Integer decidingCell) {
+    return decidingCell != 0 ? decidingCell : HighestValuedEmptyCell();
+  });
 }
 
 void AnswerWithMirror() {
@@ -73,6 +85,10 @@ Integer LowestEmptyCell() {
     if (CellOwner[cell] == -1) return cell;
   }
   return 0;
+}
+
+void ComputerMoveOnto(Integer cell) {
+  RateAndPlaceOnSquareBoard([cell](Integer) { return cell; });
 }
 
 void ComputerMove() {

@@ -14,6 +14,12 @@ namespace vorn {
 // Never tests for a win and never switches the turn.
 void ComputerMove();
 
+// Plays RED's stone on `cell`, chosen by a search, on a square board, with everything the
+// Standard level does around its own choice (the rating's bridge records, RED's influence),
+// so that any level can go on from the position. A cell that is not empty stands for the
+// lowest-numbered empty one, as an unusable choice does at the Standard level.
+void ComputerMoveOnto(Integer cell);
+
 // The lowest-numbered empty cell, or 0 on a full board.
 Integer LowestEmptyCell();
 

@@ -24,6 +24,7 @@ void PlaceStone(Integer cell, Integer side) {
   FillColor = PlayerColor[side];
   RedrawCell(cell);
   CellOwner[cell] = side;
+  ++PositionVersion;
   window.Refresh();  // visible before the computer starts thinking
   PlayerMoves[side].push_back(cell);
   Observer().StonePlaced(side, cell);

@@ -150,6 +150,8 @@ void NewGame(Integer size) {
   BuildNumberTables();
   FitWindow();
   ClearPosition();
+  ++PositionVersion;  // whatever the engine was searching is stale now
+  ReplySearching = No;
   if (SquareBoard == No) NumberMirrorPairs();
   window.Refresh();
   Observer().BoardBuilt();

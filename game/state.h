@@ -7,6 +7,7 @@
 // writes these variables directly, by the names below.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,15 @@ struct ModuleState {
 
   // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
   PerCell<Integer> SavedInfluence;
+
+  // The computer's level (computer/levels.h), Standard at start.
+  Integer SelectedLevel = 0;
+  // Counts every change of the position (a board built, a stone placed or taken back), so
+  // that an engine's answer computed for an older position is known as stale.
+  std::uint32_t PositionVersion = 0;
+  Integer ReplySearching = 0;  // Yes while RED's reply is being searched for
+  Integer HintCell = 0;      // the hint last found, for the position of HintVersion
+  std::uint32_t HintVersion = 0;
 };
 
 inline ModuleState Module;
@@ -166,6 +176,11 @@ inline auto& CellGroup = Module.CellGroup;
 inline auto& BridgeCount = Module.BridgeCount;
 inline auto& Bridges = Module.Bridges;
 inline auto& SavedInfluence = Module.SavedInfluence;
+inline auto& SelectedLevel = Module.SelectedLevel;
+inline auto& PositionVersion = Module.PositionVersion;
+inline auto& ReplySearching = Module.ReplySearching;
+inline auto& HintCell = Module.HintCell;
+inline auto& HintVersion = Module.HintVersion;
 
 // Puts every variable back to its value at program start, as a fresh run of the program
 // would find them.

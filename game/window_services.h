@@ -16,6 +16,8 @@
 
 namespace vorn {
 
+struct SearchRequest;
+
 // The items of the main window's menu bar, in menu order, by the names their controls
 // carry. The game enables, disables and checks the items up to Decreasex ("Sizex" is the
 // "Size" submenu); Helpx, Aboutx and Exitx are the window's own.
@@ -100,6 +102,15 @@ class WindowServices {
 
   // A modal message box with an OK button only and the title "VORN".
   virtual void MessageBox(const std::string& prompt) = 0;
+
+  // The engine's searches (computer/reply_search.h). A window that can search off its own
+  // thread starts the search on a copy of the request and returns true; when it is done it
+  // hands the cell to `CompleteSearch` in the game's thread, and until then it shows RED to
+  // move and takes no board input. A window that returns false leaves the search to the
+  // game, which then runs it at once.
+  virtual bool StartSearch(const SearchRequest& /*request*/) { return false; }
+  // A hint was found: the window marks `cell` (HintedCell) until the position changes.
+  virtual void ShowHint(Integer /*cell*/) {}
 };
 
 // The window the game is played in. Attach one before start-up.

@@ -5,6 +5,7 @@
 #include "play/mouse_input.h"
 
 #include "computer/computer_move.h"
+#include "computer/reply_search.h"
 #include "computer/stone_placement.h"
 #include "game/state.h"
 #include "game/window_services.h"
@@ -71,12 +72,22 @@ void GreenMove() {
   SpreadInfluence(SelectedCell, kSpreadStart);
   if (GameStarted == No) StartGame();
   SwitchTurn();
+  // Above the Standard level the engine searches, perhaps in a worker of the window's; the
+  // turn then ends when its answer comes back.
+  if (ReplyUsesEngine()) {
+    RequestSearch(SearchPurpose::Reply);
+    return;
+  }
   ComputerMove();
-  if (AnnounceIfWon(SideToMove)) return;
-  SwitchTurn();
+  FinishComputerTurn();
 }
 
 }  // namespace
+
+void FinishComputerTurn() {
+  if (AnnounceIfWon(SideToMove)) return;
+  SwitchTurn();
+}
 
 void AnnounceFullBoard() {
   if (LowestEmptyCell() == 0 && !AnnounceIfWon(1)) AnnounceIfWon(0);

@@ -18,6 +18,9 @@ inline constexpr Integer kMiddleButton = 4;
 // the mouse does nothing (there is no hover feedback), so no window passes those on.
 void Form_MouseUp(Integer button, Integer shift, Single x, Single y);
 
+// After RED's reply: announces RED's win, or hands the turn back to GREEN.
+void FinishComputerTurn();
+
 // On a full board no stone is left to play, so the one chain that stands on it (a full board
 // always holds exactly one) wins at once: RED's is looked for first, then GREEN's. Does
 // nothing while a cell is empty.

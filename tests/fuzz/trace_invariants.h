@@ -6,6 +6,7 @@
 // the board and owners that the lines before it built.
 #pragma once
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -43,11 +44,23 @@ class TraceChecker {
     }
     if (kind == "state") return DumpedState(tokens);
     if (kind == "owner") return DumpedOwners(tokens);
-    for (const char* other : {"disabled", "influence", "groups", "moves", "bridges", "menus",
+    if (kind == "hint") return Hint(tokens);
+    for (const char* other : {"disabled", "level", "influence", "groups", "moves", "bridges", "menus",
                               "indicator"}) {
       if (kind == other) return {};
     }
     return "not a line of a trace";
+  }
+
+  // A hint names an empty cell of the board, or none.
+  std::string Hint(std::istringstream& tokens) {
+    std::string cell;
+    tokens >> cell;
+    if (cell == "none") return {};
+    const int number = std::atoi(cell.c_str());
+    if (number < 1 || number > static_cast<int>(owners_.size())) return "a hint off the board";
+    if (owners_[static_cast<std::size_t>(number - 1)] != -1) return "a hint on a stone";
+    return {};
   }
 
   std::string NewBoard(std::istringstream& tokens) {

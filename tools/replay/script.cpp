@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -217,11 +218,24 @@ ParsedLine ParseMenu(const Tokens& tokens) {
   return Failed("unknown menu item " + Quoted(name) + "; the menu items are " + MenuCommandList());
 }
 
-ParsedLine ParseDump(const Tokens& tokens) {
+// A command of one word and no arguments.
+ParsedLine ParseWord(const Tokens& tokens, CommandKind kind) {
   if (tokens.size() != 1) {
-    return Failed("dump takes no arguments, found " + std::to_string(tokens.size() - 1));
+    return Failed(std::string(tokens[0]) + " takes no arguments, found " +
+                  std::to_string(tokens.size() - 1));
   }
-  return ParsedLine{OfKind(CommandKind::Dump), {}};
+  return ParsedLine{OfKind(kind), {}};
+}
+
+ParsedLine ParseLevel(const Tokens& tokens) {
+  if (tokens.size() != 2) return Failed(WrongCount("level", 1, "NAME", tokens.size() - 1));
+  const std::optional<Level> level = FindLevel(tokens[1]);
+  if (!level) {
+    return Failed("unknown level " + Quoted(tokens[1]) + "; the levels are " + LevelNameList());
+  }
+  Command command = OfKind(CommandKind::Level);
+  command.level = *level;
+  return ParsedLine{command, {}};
 }
 
 }  // namespace
@@ -235,8 +249,11 @@ ParsedLine ParseLine(std::string_view line, Integer cellCount) {
   if (name == "up") return ParseUp(tokens);
   if (name == "cell") return ParseCell(tokens, cellCount);
   if (name == "menu") return ParseMenu(tokens);
-  if (name == "dump") return ParseDump(tokens);
-  return Failed("unknown command " + Quoted(name) + "; the commands are up, cell, menu and dump");
+  if (name == "dump") return ParseWord(tokens, CommandKind::Dump);
+  if (name == "level") return ParseLevel(tokens);
+  if (name == "hint") return ParseWord(tokens, CommandKind::Hint);
+  return Failed("unknown command " + Quoted(name) +
+                "; the commands are up, cell, menu, dump, level and hint");
 }
 
 }  // namespace vorn::replay

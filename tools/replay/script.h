@@ -9,6 +9,8 @@
 //   menu NAME      choose a menu command (Restartx, Presetx, StartPreset, Squarex,
 //                  Increasex, Decreasex, Helpx, Aboutx, Exitx)
 //   dump           print the whole game state
+//   level NAME     set the computer's level (Standard, Strong)
+//   hint           ask for GREEN's hint and print it
 //
 // Blank lines and lines whose first non-blank character is '#' are ignored. Tokens are
 // separated by runs of spaces or tabs. How lines end is the line reader's business
@@ -18,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "computer/levels.h"
 #include "game/runtime.h"
 #include "game/window_services.h"
 
@@ -33,6 +36,8 @@ enum class CommandKind {
   CellUp,   // `cell`: button, shift, cell
   Menu,     // `menu`: menu
   Dump,     // `dump`
+  Level,    // `level`: level
+  Hint,     // `hint`
 };
 
 struct Command {
@@ -43,6 +48,7 @@ struct Command {
   Single y = 0;
   Integer cell = 0;
   MenuItem menu = MenuItem::Restartx;  // never Sizex, a submenu that chooses nothing
+  Level level = Level::Standard;
 };
 
 // A parsed line: the command, or, when `error` is not empty, what is wrong with the line.

@@ -10,6 +10,7 @@
 #include "game/start_up.h"
 #include "game/state.h"
 #include "play/game_commands.h"
+#include "play/hint.h"
 #include "play/mouse_input.h"
 #include "tools/replay/dump.h"
 #include "tools/replay/files.h"
@@ -98,6 +99,11 @@ bool Session::Run(const Command& command) {
     case CommandKind::CellUp: ClickCell(command.button, command.shift, command.cell); break;
     case CommandKind::Menu: return ChooseMenu(command.menu);
     case CommandKind::Dump: Write(FormatDump(window_)); break;
+    case CommandKind::Level:
+      SetComputerLevel(command.level);
+      Emit(std::string("level ") + LevelName(command.level));
+      break;
+    case CommandKind::Hint: AskHint(); break;
   }
   return true;
 }
@@ -115,6 +121,13 @@ void Session::Emit(const std::string& line) { Write(line + '\n'); }
 void Session::Write(const std::string& text) {
   trace_ << text;
   trace_.flush();
+}
+
+// The hint is searched for at once on the headless window, so it is known on return.
+void Session::AskHint() {
+  Hintx_Click();
+  const Integer cell = HintedCell();
+  Emit(cell != 0 ? "hint " + std::to_string(cell) : std::string("hint none"));
 }
 
 void Session::ClickCell(Integer button, Integer shift, Integer cell) {

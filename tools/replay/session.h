@@ -52,6 +52,7 @@ class Session : private GameObserver {
   void Write(const std::string& text);
   void ClickCell(Integer button, Integer shift, Integer cell);
   bool ChooseMenu(MenuItem menu);
+  void AskHint();
 
   HeadlessWindow window_;
   std::ostream& trace_;
