@@ -5,7 +5,7 @@
 """Writes the scripts of the recorded games that pin down the computer's play: seeded random
 games on every board size and shape, whole games on the largest board, a long session on the
 largest board in which the influence map drifts to its bounds, and preset layouts that leave
-several deciding cells at once.
+several deciding cells at once; and games at the Strong level, with hints.
 
     tests/replay/make_games.py BUILD_DIR [NAME...]
 
@@ -58,6 +58,11 @@ class Replay:
                 self.influence = [None] + [int(w) for w in words[1:]]
             elif words[0] == "indicator":
                 break
+
+    def hint(self):
+        """The cell the hint names, or None."""
+        hints = [e.split()[1] for e in self.events if e.startswith("hint ")]
+        return int(hints[-1]) if hints and hints[-1] != "none" else None
 
     def won(self):
         return any(" WON - " in event for event in self.events)
@@ -273,12 +278,64 @@ def deciding_presets(binary):
     writer.game.close()
 
 
+def strong_level(binary):
+    """The engine's play, which every build must repeat exactly: whole games at the Strong
+    level on small boards with GREEN now taking the hint, now a random cell; a level changed
+    in mid-game both ways; a few moves and hints on the middle and largest boards; the
+    mirror answer on a short board at the Strong level; and hints refused where there is no
+    move for GREEN. Kept short, as every search runs in full on every build."""
+    writer = Writer(Replay(binary), "strong_level", 51, dump_every=0)
+
+    def follow_hints(to_win, moves=None, then_end=True):
+        played = 0
+        while moves is None or played < moves:
+            writer.command("hint")
+            hinted = writer.game.hint()
+            use_hint = hinted is not None and writer.random.random() < 0.5
+            writer.click(hinted if use_hint else writer.green_cell())
+            played += 1
+            if writer.game.won():
+                writer.dump()
+                return
+        if not to_win and then_end:
+            writer.dump()
+            writer.command("menu Restartx")
+
+    writer.command("level Strong")
+    writer.resize(5, True)
+    writer.comment("5 x 5 at the Strong level, GREEN now and then on the hint")
+    follow_hints(True)
+    writer.resize(7, True)
+    writer.comment("7 x 7: the computer opens; Standard for three moves, then Strong again")
+    writer.command("cell 2 0 1")
+    writer.command("level Standard")
+    follow_hints(False, moves=3, then_end=False)
+    writer.command("level Strong")
+    follow_hints(True)
+    writer.comment("no hint in preset mode, nor on a board the preset layout filled")
+    writer.command("menu Presetx")
+    writer.command("hint")
+    writer.command("menu Restartx")
+    writer.resize(6, False)
+    writer.comment("a short board: the mirror answer at the Strong level too")
+    follow_hints(False, moves=3)
+    writer.resize(11, True)
+    writer.comment("the middle board: a few moves")
+    follow_hints(False, moves=3)
+    writer.resize(LARGEST, True)
+    writer.comment("the largest board: one move")
+    follow_hints(False, moves=1)
+    writer.save(["Games at the Strong level with GREEN's hints. Written by make_games.py."])
+    writer.game.close()
+
+
 SETS = {
     "every_size_square": lambda binary: every_size(binary, True),
     "every_size_short": lambda binary: every_size(binary, False),
     "largest_board": largest_board,
     "long_session": long_session,
     "deciding_presets": deciding_presets,
+    "strong_level": strong_level,
 }
 
 
