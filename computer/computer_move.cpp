@@ -34,14 +34,14 @@ Integer MirrorPartner(Integer cell) {
   return 0;
 }
 
-// Plays RED on `cell`, or on the lowest-numbered empty cell when `cell` is no empty cell;
-// on a full board there is nothing to play.
+bool IsCell(Integer cell) { return cell >= 1 && cell <= CellCount; }
+
+// Plays RED on `cell`, or on the lowest-numbered empty cell when `cell` is no empty cell of
+// the board; on a full board there is nothing to play.
 void PlaceRedStone(Integer cell) {
-  if (cell == 0 || CellOwner[cell] != -1) cell = LowestEmptyCell();
+  if (!IsCell(cell) || CellOwner[cell] != -1) cell = LowestEmptyCell();
   if (cell != 0) PlaceStone(cell, SideToMove);
 }
-
-bool IsCell(Integer cell) { return cell >= 1 && cell <= CellCount; }
 
 // Rates the board as the computer does before every move on a square board, and plays RED
 // on the cell `choose` picks from the deciding cell the rating found (0 for none), then

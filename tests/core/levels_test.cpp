@@ -95,6 +95,20 @@ TEST_F(LevelsTest, WhileTheEngineSearchesTheBoardTakesNoStone) {
   EXPECT_EQ(CellOwner[23], -1);
 }
 
+// A worker's answer off the board or on a stone still gives RED a legal move.
+TEST_F(LevelsTest, AnUnusableAnswerPlaysTheLowestEmptyCell) {
+  Board(7, true);
+  SetComputerLevel(Level::Strong);
+  UseWorker();
+  for (const Integer answer : {Integer{500}, Integer{-3}, Integer{25}}) {
+    Click(LowestEmptyCell() == 1 ? 25 : LowestEmptyCell());
+    ASSERT_TRUE(AwaitingReply());
+    const Integer expected = LowestEmptyCell();
+    CompleteSearch(worker.pending->ticket, SearchPurpose::Reply, answer);
+    EXPECT_EQ(CellOwner[expected], 1) << "answer " << answer;
+  }
+}
+
 TEST_F(LevelsTest, ANewBoardDropsTheLateAnswer) {
   Board(7, true);
   SetComputerLevel(Level::Strong);
