@@ -66,6 +66,22 @@ class Grid {
   std::vector<int> edges_;
 };
 
+// The playouts' one rule besides chance: when the other side has just played `intrusion`,
+// one of the two empty cells between two stones of `side` (or a stone and the side's own
+// edge, which the frame stands for), the other cell, which keeps them joined; else 0. The
+// first such cell in turn around the intrusion from up-left.
+inline int BridgeAnswer(const Grid& grid, const signed char* points, int intrusion, int side) {
+  const std::array<int, 6>& around = grid.around();
+  for (int k = 0; k < 6; ++k) {
+    const int gap = intrusion + around[k];
+    if (points[intrusion + around[(k + 5) % 6]] == side &&
+        points[intrusion + around[(k + 1) % 6]] == side && points[gap] == kEmpty) {
+      return gap;
+    }
+  }
+  return 0;
+}
+
 // The side whose chain joins its two edges on a board with no empty cell. Exactly one does;
 // only GREEN's chains are followed, the other side wins when they fail.
 int FilledBoardWinner(const Grid& grid, const Points& points);

@@ -149,12 +149,6 @@ class Search {
     moves_.reserve(movesCapacity_);
     nodes_.reserve(std::min(nodes, movesCapacity_ + 1));
     stack_.reserve(root_.size());
-    const auto& around = grid_.around();
-    for (int k = 0; k < 6; ++k) {
-      bridgeGap_[k] = around[k];
-      bridgeSide_[k] = around[(k + 5) % 6];
-      bridgeOtherSide_[k] = around[(k + 1) % 6];
-    }
   }
 
   int Run(int playouts) {
@@ -285,24 +279,11 @@ class Search {
     work_[point] = static_cast<signed char>(side);
   }
 
-  // When the other side has just played into one of the two empty cells between two stones
-  // (or a stone and its edge) of `side`, the other cell.
-  int BridgeReply(int intrusion, int side) const {
-    const signed char* points = work_.data() + intrusion;
-    for (int k = 0; k < 6; ++k) {
-      if (points[bridgeSide_[k]] == side && points[bridgeOtherSide_[k]] == side &&
-          points[bridgeGap_[k]] == kEmpty) {
-        return intrusion + bridgeGap_[k];
-      }
-    }
-    return 0;
-  }
-
   // The rest of the game at random, except that a bridge is kept when the other side
   // intrudes; returns the winner.
   int PlayOut(int side, int last) {
     while (!empty_.empty()) {
-      int point = last != 0 ? BridgeReply(last, side) : 0;
+      int point = last != 0 ? BridgeAnswer(grid_, work_.data(), last, side) : 0;
       if (point == 0) point = empty_[random_.Below(static_cast<int>(empty_.size()))];
       Take(point, side);
       last = point;
@@ -383,11 +364,6 @@ class Search {
   std::vector<int> reached_;
   std::vector<int> stack_;
   int stamp_ = 0;
-  // Around an intrusion, for each of the six directions: the other empty cell of a bridge
-  // and the two stones it would join, as offsets.
-  int bridgeGap_[6] = {};
-  int bridgeSide_[6] = {};
-  int bridgeOtherSide_[6] = {};
 };
 
 }  // namespace
