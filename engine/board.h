@@ -44,6 +44,14 @@ class Grid {
   // The six neighbour offsets in turn around a cell, each neighbour next to the one before
   // and the one after: up-left, up-right, right, down-right, down-left, left.
   const std::array<int, 6>& around() const { return around_; }
+  // The bridges through a cell, as offsets from it: for each neighbour in turn (`gap`), the
+  // neighbours before and after it, which are both next to the gap and to the cell.
+  struct Bridge {
+    int gap;
+    int oneEnd;
+    int otherEnd;
+  };
+  const std::array<Bridge, 6>& bridges() const { return bridges_; }
   // kLeftEdge and the rest for a cell, kFrame for a point of the frame.
   int EdgesOf(int point) const { return edges_[point]; }
   // The edge bits a side joins: GREEN left and right, RED top and bottom.
@@ -62,6 +70,7 @@ class Grid {
   int rows_;
   int width_;
   std::array<int, 6> around_;
+  std::array<Bridge, 6> bridges_;
   std::vector<int> cellOf_;  // 0 on the frame
   std::vector<int> edges_;
 };
@@ -71,12 +80,11 @@ class Grid {
 // edge, which the frame stands for), the other cell, which keeps them joined; else 0. The
 // first such cell in turn around the intrusion from up-left.
 inline int BridgeAnswer(const Grid& grid, const signed char* points, int intrusion, int side) {
-  const std::array<int, 6>& around = grid.around();
-  for (int k = 0; k < 6; ++k) {
-    const int gap = intrusion + around[k];
-    if (points[intrusion + around[(k + 5) % 6]] == side &&
-        points[intrusion + around[(k + 1) % 6]] == side && points[gap] == kEmpty) {
-      return gap;
+  const signed char* around = points + intrusion;
+  for (const Grid::Bridge& bridge : grid.bridges()) {
+    if (around[bridge.gap] == kEmpty && around[bridge.oneEnd] == side &&
+        around[bridge.otherEnd] == side) {
+      return intrusion + bridge.gap;
     }
   }
   return 0;
