@@ -82,8 +82,8 @@ class Grid {
 inline int BridgeAnswer(const Grid& grid, const signed char* points, int intrusion, int side) {
   const signed char* around = points + intrusion;
   for (const Grid::Bridge& bridge : grid.bridges()) {
-    if (around[bridge.gap] == kEmpty && around[bridge.oneEnd] == side &&
-        around[bridge.otherEnd] == side) {
+    if (around[bridge.oneEnd] == side && around[bridge.otherEnd] == side &&
+        around[bridge.gap] == kEmpty) {
       return intrusion + bridge.gap;
     }
   }

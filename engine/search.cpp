@@ -143,6 +143,7 @@ class Search {
         reached_(root_.size(), 0) {
     for (int point = 0; point < grid_.pointCount(); ++point) {
       if (root_[point] == kEmpty) rootEmpty_.push_back(point);
+      if ((grid_.EdgesOf(point) & kLeftEdge) != 0) leftEdge_.push_back(point);
     }
     const std::size_t empty = rootEmpty_.size();
     const std::size_t nodes = static_cast<std::size_t>(playouts / kExpandAfter) + 2;
@@ -284,11 +285,10 @@ class Search {
   bool GreenJoined() {
     ++stamp_;
     stack_.clear();
-    for (int point = 0; point < grid_.pointCount(); ++point) {
-      if ((grid_.EdgesOf(point) & kLeftEdge) != 0 && work_[point] == kGreen) {
-        reached_[point] = stamp_;
-        stack_.push_back(point);
-      }
+    for (int point : leftEdge_) {
+      if (work_[point] != kGreen) continue;
+      reached_[point] = stamp_;
+      stack_.push_back(point);
     }
     const auto& around = grid_.around();
     while (!stack_.empty()) {
@@ -349,6 +349,7 @@ class Search {
   Points root_;
   int rootSide_;
   std::vector<int> rootEmpty_;
+  std::vector<int> leftEdge_;  // where GREEN's chains start
   Random random_;
   std::vector<Node> nodes_;
   std::vector<Move> moves_;
