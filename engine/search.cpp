@@ -181,7 +181,8 @@ class Search {
     created.firstMove = static_cast<int>(moves_.size());
     for (int point = 0; point < grid_.pointCount(); ++point) {
       if (points[point] != kEmpty) continue;
-      const int nearness = Nearness(own, point, ownShortest) + Nearness(other, point, otherShortest);
+      const int nearness =
+          Nearness(own, point, ownShortest) + Nearness(other, point, otherShortest);
       Move move;
       move.point = point;
       move.allMovesGames = kPriorGames;

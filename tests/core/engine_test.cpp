@@ -44,7 +44,8 @@ TEST_F(EngineBoardTest, NeighboursAndEdgesAgreeWithTheGame) {
       for (int cell = 1; cell <= CellCount; ++cell) {
         const std::array<int, 6> around = grid.NeighbourCells(cell);
         for (int k = 0; k < 6; ++k) {
-          EXPECT_EQ(around[k], NeighbourCells[cell][k]) << size << " cell " << cell << " entry " << k;
+          EXPECT_EQ(around[k], NeighbourCells[cell][k])
+              << size << " cell " << cell << " entry " << k;
         }
         EXPECT_EQ(grid.EdgesOf(grid.PointOf(cell)), CellEdges[cell]) << size << " cell " << cell;
       }
@@ -133,6 +134,32 @@ TEST(EngineMoveTest, TheSamePositionGivesTheSameCell) {
   const int between = engine::ChooseCell(other, 2000);
   EXPECT_EQ(engine::ChooseCell(opening, 2000), first);
   EXPECT_EQ(engine::ChooseCell(other, 2000), between);
+}
+
+// The cells recorded on Linux for a scatter of stones on boards of several sizes; the
+// Windows build (under Wine) and the WebAssembly build must choose exactly the same.
+TEST(EngineMoveTest, EveryPlatformChoosesTheSameCells) {
+  struct Recorded {
+    int cellsPerRow;
+    bool square;
+    int cell;
+  };
+  for (const Recorded& recorded : {Recorded{5, false, 20}, Recorded{5, true, 14},
+                                   Recorded{7, false, 27}, Recorded{11, true, 51}}) {
+    Position position;
+    position.cellsPerRow = recorded.cellsPerRow;
+    position.rows = recorded.square ? recorded.cellsPerRow : recorded.cellsPerRow - 1;
+    const int cells = position.cellsPerRow * position.rows;
+    position.owner.assign(static_cast<std::size_t>(cells), engine::kEmpty);
+    for (int stone = 0, at = 0; stone < cells / 5; ++stone) {
+      at = (at + 37) % cells;
+      if (position.owner[at] == engine::kEmpty) {
+        position.owner[at] = static_cast<signed char>(stone % 2);
+      }
+    }
+    position.toMove = engine::kRed;
+    EXPECT_EQ(engine::ChooseCell(position, 3000), recorded.cell) << recorded.cellsPerRow;
+  }
 }
 
 }  // namespace
