@@ -131,60 +131,75 @@ std::vector<int> WinningPoints(const Grid& grid, const Points& points, int side)
   return winning;
 }
 
-namespace {
+EdgeWalk::EdgeWalk(const Grid& grid) : grid_(grid), cells_(grid.EmptyPoints()) {
+  for (int point = 0; point < grid.pointCount(); ++point) {
+    if (grid.EdgesOf(point) == kFrame) cells_[point] = kNobody;
+    for (int side : {kGreen, kRed}) {
+      if ((grid.EdgesOf(point) & Grid::FirstEdgeOf(side)) != 0) firstEdge_[side].push_back(point);
+      if ((grid.EdgesOf(point) & Grid::SecondEdgeOf(side)) != 0) {
+        secondEdge_[side].push_back(point);
+      }
+    }
+  }
+  walking_.reserve(cells_.size());
+  following_.reserve(cells_.size());
+}
+
+void EdgeWalk::Walk(const Points& points, int side, EdgeDistances& distances) {
+  for (std::size_t point = 0; point < points.size(); ++point) {
+    if (grid_.EdgesOf(static_cast<int>(point)) != kFrame) cells_[point] = points[point];
+  }
+  From(side, firstEdge_[side], distances.fromFirst);
+  From(side, secondEdge_[side], distances.fromSecond);
+}
 
 // A walk where an own stone costs nothing, an empty cell one, and the other side's stones
-// and the frame cannot be entered; from every cell of `edge` that is open to the side. The
-// points are taken a distance at a time: a stone reached joins the distance being walked,
-// an empty cell the next one.
-std::vector<int> DistancesFrom(const Grid& grid, const Points& points, int side, int edge) {
-  std::vector<int> distance(points.size(), -1);
-  std::vector<int> walking;
-  std::vector<int> following;
-  walking.reserve(points.size());
-  following.reserve(points.size());
-  auto open = [&](int point) {
-    return points[point] == kEmpty || (points[point] == side && grid.EdgesOf(point) != kFrame);
-  };
+// and the frame cannot be entered; from every cell of the edge that is open to the side.
+// The points are taken a distance at a time: a stone reached joins the distance being
+// walked, an empty cell the next one.
+void EdgeWalk::From(int side, const std::vector<int>& edge, std::vector<int>& distance) {
+  distance.assign(cells_.size(), -1);
+  walking_.clear();
+  following_.clear();
+  const signed char* cells = cells_.data();
   auto reach = [&](int point, int through) {
-    const bool stone = points[point] == side;
+    const bool stone = cells[point] == side;
     const int length = through + (stone ? 0 : 1);
     if (distance[point] != -1 && distance[point] <= length) return;
     distance[point] = length;
-    (stone ? walking : following).push_back(point);
+    (stone ? walking_ : following_).push_back(point);
   };
-  for (int point = 0; point < grid.pointCount(); ++point) {
-    if ((grid.EdgesOf(point) & edge) != 0 && open(point)) reach(point, 0);
+  for (int point : edge) {
+    if (cells[point] == kEmpty || cells[point] == side) reach(point, 0);
   }
-  for (int length = 0; !walking.empty() || !following.empty(); ++length) {
-    for (std::size_t i = 0; i < walking.size(); ++i) {
-      const int point = walking[i];
+  for (int length = 0; !walking_.empty() || !following_.empty(); ++length) {
+    for (std::size_t i = 0; i < walking_.size(); ++i) {
+      const int point = walking_[i];
       if (distance[point] != length) continue;  // reached again by a shorter way
-      for (int offset : grid.around()) {
+      for (int offset : grid_.around()) {
         const int next = point + offset;
-        if (open(next)) reach(next, length);
+        if (cells[next] == kEmpty || cells[next] == side) reach(next, length);
       }
     }
-    walking.swap(following);
-    following.clear();
+    walking_.swap(following_);
+    following_.clear();
   }
-  return distance;
 }
 
-}  // namespace
-
 EdgeDistances DistancesFromEdges(const Grid& grid, const Points& points, int side) {
-  return {DistancesFrom(grid, points, side, Grid::FirstEdgeOf(side)),
-          DistancesFrom(grid, points, side, Grid::SecondEdgeOf(side))};
+  EdgeWalk walk(grid);
+  EdgeDistances distances;
+  walk.Walk(points, side, distances);
+  return distances;
 }
 
 int ShortestPathLength(const Grid& grid, const Points& points, int side) {
-  const std::vector<int> distance =
-      DistancesFrom(grid, points, side, Grid::FirstEdgeOf(side));
+  const EdgeDistances distances = DistancesFromEdges(grid, points, side);
   int shortest = -1;
   for (int point = 0; point < grid.pointCount(); ++point) {
-    if ((grid.EdgesOf(point) & Grid::SecondEdgeOf(side)) == 0 || distance[point] == -1) continue;
-    if (shortest == -1 || distance[point] < shortest) shortest = distance[point];
+    const int length = distances.fromFirst[point];
+    if ((grid.EdgesOf(point) & Grid::SecondEdgeOf(side)) == 0 || length == -1) continue;
+    if (shortest == -1 || length < shortest) shortest = length;
   }
   return shortest;
 }

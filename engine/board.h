@@ -110,4 +110,22 @@ struct EdgeDistances {
 };
 EdgeDistances DistancesFromEdges(const Grid& grid, const Points& points, int side);
 
+// The same walk with its buffers kept from one walk to the next, for the search, which
+// walks thousands of positions of one board.
+class EdgeWalk {
+ public:
+  explicit EdgeWalk(const Grid& grid);
+  void Walk(const Points& points, int side, EdgeDistances& distances);
+
+ private:
+  void From(int side, const std::vector<int>& edge, std::vector<int>& distance);
+
+  const Grid& grid_;
+  std::array<std::vector<int>, 2> firstEdge_;  // the cells of each side's edges
+  std::array<std::vector<int>, 2> secondEdge_;
+  Points cells_;  // the points walked, the frame closed to both sides
+  std::vector<int> walking_;
+  std::vector<int> following_;
+};
+
 }  // namespace vorn::engine

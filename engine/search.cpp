@@ -173,8 +173,10 @@ class Search {
 
   int Expand(const Points& points, int side) {
     const int node = static_cast<int>(nodes_.size());
-    const auto own = DistancesFromEdges(grid_, points, side);
-    const auto other = DistancesFromEdges(grid_, points, 1 - side);
+    EdgeDistances& own = ownDistances_;
+    EdgeDistances& other = otherDistances_;
+    edgeWalk_.Walk(points, side, own);
+    edgeWalk_.Walk(points, 1 - side, other);
     const int ownShortest = Shortest(own, points);
     const int otherShortest = Shortest(other, points);
     Node created;
@@ -351,6 +353,9 @@ class Search {
   int rootSide_;
   std::vector<int> rootEmpty_;
   std::vector<int> leftEdge_;  // where GREEN's chains start
+  EdgeWalk edgeWalk_{grid_};
+  EdgeDistances ownDistances_;
+  EdgeDistances otherDistances_;
   Random random_;
   std::vector<Node> nodes_;
   std::vector<Move> moves_;
