@@ -57,8 +57,17 @@ function showEnded(reason: string): void {
   element("new-session").focus();
 }
 
+let newerBuildInCharge = false;
+
 function registerServiceWorker(): void {
   if (!("serviceWorker" in navigator)) return;
+  // The first worker to take charge keeps the build this page came with; any later one
+  // brings another.
+  let controller = navigator.serviceWorker.controller;
+  navigator.serviceWorker.addEventListener("controllerchange", () => {
+    if (controller !== null) newerBuildInCharge = true;
+    controller = navigator.serviceWorker.controller;
+  });
   navigator.serviceWorker.register("service_worker.js").catch(() => {
     // Without it the game still plays; it only needs the network to start.
   });
@@ -80,7 +89,10 @@ async function main(): Promise<void> {
     return;
   }
   element("new-session").addEventListener("click", () => {
-    startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
+    // Once a newer build is in charge, a new session loads the page again: this page's
+    // vorn.js must not meet that build's vorn.wasm.
+    if (newerBuildInCharge) location.reload();
+    else startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
   });
   registerServiceWorker();
   await startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
