@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The copies the service worker keeps: a new build reaches a returning player whole, even
-// from a host whose files the browser may keep for a day.
+// from a host whose files the browser may keep for a day; a damaged copy is fetched again;
+// and files that cannot be had intact are told in a player's words.
 
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -88,4 +89,39 @@ test("a new build replaces the kept one whole, not with the browser's stored cop
   await page.waitForSelector("body[data-state=playing]");
   assert.deepEqual(errors, []);
   await page.context().close();
+});
+
+test("a damaged kept file is fetched again and replaced; the page plays", async () => {
+  const { page, errors } = await OpenVorn(lab);
+  await WaitForWorker(page);
+  // What a network's sign-in page, stored in its place, looks like.
+  await page.evaluate(async () => {
+    for (const name of await caches.keys()) {
+      await (await caches.open(name)).put("./vorn.wasm", new Response("<html>Sign in to this network</html>", {
+        headers: { "Content-Type": "text/html" },
+      }));
+    }
+  });
+  await page.reload();
+  await page.waitForSelector("body[data-state=playing]");
+  for (const files of Object.values(await Kept(page, ["./vorn.wasm"]))) {
+    assert.equal(files["./vorn.wasm"]?.slice(0, 4), "\0asm", "the copy is replaced");
+  }
+  assert.deepEqual(errors, []);
+  await page.context().close();
+});
+
+test("game files that arrive damaged are told in a player's words", async () => {
+  const context = await lab.browser.newContext();
+  await context.route("**/vorn.wasm", (route) => route.fulfill({
+    status: 200, contentType: "text/html", body: "<html>Sign in to this network</html>",
+  }));
+  const page = await context.newPage();
+  await page.goto(lab.site.url);
+  await page.waitForSelector("body[data-state=failed]");
+  const notice = await page.locator("#notice").textContent() ?? "";
+  assert.match(notice, /could not load its game files/);
+  assert.match(notice, /reload the page/);
+  assert.doesNotMatch(notice, /Error|wasm|magic|abort/i, "no developer's words");
+  await context.close();
 });

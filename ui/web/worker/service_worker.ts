@@ -7,8 +7,8 @@
 // of its content, and a cache name made from them.
 //
 // The files of one build belong together (vorn.js and vorn.wasm above all), so each build
-// has a cache of its own, filled whole or not at all, and nothing goes into it that is not
-// byte for byte the file the build made.
+// has a cache of its own, filled whole or not at all, and nothing goes into it or comes out
+// of it that is not byte for byte the file the build made.
 
 declare const CACHE_NAME: string;
 declare const SITE_FILES: Record<string, string>; // "./name" -> SHA-256 in hex
@@ -75,10 +75,28 @@ worker.addEventListener("activate", (event) => {
   );
 });
 
-// A kept copy of this build's own file, else the network's.
+// What the server sends when a file of the site is neither kept whole nor to be had whole
+// from the network: the page then says so in words of its own.
+function unavailable(name: string): Response {
+  return new Response(`${name} could not be loaded intact`, {
+    status: 503,
+    headers: { "Content-Type": "text/plain; charset=utf-8" },
+  });
+}
+
+// A kept copy is checked before it is trusted; a damaged one is fetched again and replaced.
 async function answerFromCache(request: Request, name: string): Promise<Response> {
-  const kept = await (await caches.open(CACHE_NAME)).match(name);
-  return kept ?? fetch(request);
+  const cache = await caches.open(CACHE_NAME);
+  const kept = await cache.match(name);
+  if (await isSiteFile(name, kept)) return kept as Response;
+  try {
+    const fresh = await fetchSiteFile(name);
+    await cache.put(name, fresh.clone());
+    return fresh;
+  } catch {
+    // The page itself is better shown as the network has it (a sign-in page, say) than not.
+    return request.mode === "navigate" ? fetch(request) : unavailable(name);
+  }
 }
 
 // The kept copy first: the files of one build belong together, and the network may be gone.
