@@ -608,6 +608,26 @@ HWND StartProgram(const std::string& path) {
 }
 
 // A command line the game does not start with: its answer in a box, then the status.
+// Whether a box is wide enough for its whole caption: the caption in the title bar's font,
+// with the close box and a margin of one close box's width around it.
+bool CaptionFits(HWND box) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  HDC context = GetDC(box);
+  HGDIOBJ before = SelectObject(context, font);
+  const std::wstring caption = TextOf(box);
+  SIZE extent{};
+  GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  SelectObject(context, before);
+  ReleaseDC(box, context);
+  DeleteObject(font);
+  RECT outer{};
+  GetWindowRect(box, &outer);
+  return outer.right - outer.left >= extent.cx + 2 * metrics.iCaptionWidth;
+}
+
 void CheckCommandLine(const std::string& path, const std::string& arguments,
                       const std::string& answer, DWORD status) {
   Launch(path, " " + arguments);
@@ -616,6 +636,7 @@ void CheckCommandLine(const std::string& path, const std::string& arguments,
           "the answer to \"vorn " + arguments + "\" in a box");
   const std::string shown = Narrow(TextOf(MessageText(box)));
   Check(shown.rfind(answer, 0) == 0, "it starts \"" + answer + "\" (" + shown + ")");
+  Check(CaptionFits(box), "the box is wide enough for its whole title");
   Check(FindProgramWindow(kMainWindowClass, nullptr) == nullptr, "and no game starts");
   SetForegroundWindow(box);
   RealKey(VK_RETURN);
@@ -689,6 +710,7 @@ int main(int argc, char* argv[]) {
 
   CheckCommandLine(vorn, "--version", "vorn " + version, 0);
   CheckCommandLine(vorn, "--help", "Usage: vorn [--help] [--version]", 0);
+  CheckCommandLine(vorn, "/?", "Usage: vorn [--help] [--version]", 0);
   CheckCommandLine(vorn, "--frobnicate", "vorn: Unknown option '--frobnicate'.", 2);
 
   HWND window = StartProgram(vorn);
