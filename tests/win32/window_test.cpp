@@ -697,6 +697,25 @@ void OpenAndCloseAbout(HWND window, const std::string& version) {
   Check(IsWindowEnabled(window), "the main window takes input again");
 }
 
+// A window grown from its top left corner near the bottom right of the screen ended with
+// most of the largest board and its close box off the screen: it stays in the work area.
+void GrowsWithinTheWorkArea(Player& player, HWND window) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(window, nullptr, work.right - 300, work.bottom - 200, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  player.Menu("Restartx");  // the Size menu is offered again
+  for (int size = 11; size < 21; ++size) player.Menu("Increasex");
+  Check(TextOf(window) == L"VORN SIZE 21", "the largest board (" + Narrow(TextOf(window)) + ")");
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  Check(outer.left >= work.left && outer.top >= work.top && outer.right <= work.right &&
+            outer.bottom <= work.bottom,
+        "the window of the largest board lies in the work area (" +
+            std::to_string(outer.left) + "," + std::to_string(outer.top) + " to " +
+            std::to_string(outer.right) + "," + std::to_string(outer.bottom) + ")");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -733,6 +752,7 @@ int main(int argc, char* argv[]) {
               player.events[0].find("\\vorn.htm") != std::string::npos,
           "without a browser control or a viewer, Help says it cannot open vorn.htm");
     OpenAndCloseAbout(window, version);
+    GrowsWithinTheWorkArea(player, window);
   }
   ExitProgram(window);
 
