@@ -56,7 +56,8 @@ QString PackageOfPlatformPlugin(const QString& plugin) {
 
 // Qt's line for a platform plugin that is not installed, with the package to install.
 QString WithPackageToInstall(const QString& line) {
-  static const QRegularExpression missing(R"re(^Could not find the Qt platform plugin "([^"]+)")re");
+  static const QRegularExpression missing(
+      R"re(^Could not find the Qt platform plugin "([^"]+)")re");
   const QString package = PackageOfPlatformPlugin(missing.match(line).captured(1));
   return package.isEmpty() ? line : line + "; install the package " + package;
 }

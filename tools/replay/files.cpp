@@ -44,7 +44,8 @@ EM_JS(bool, NodeStandsInForAClosedStream, (int descriptor), {
   try {
     const fs = require("fs");
     if (fs.readlinkSync("/proc/self/fd/" + descriptor) !== "/dev/null") return false;
-    const flags = /^flags:[^0-7]*([0-7]+)/m.exec(fs.readFileSync("/proc/self/fdinfo/" + descriptor, "utf8"));
+    const info = fs.readFileSync("/proc/self/fdinfo/" + descriptor, "utf8");
+    const flags = /^flags:[^0-7]*([0-7]+)/m.exec(info);
     return flags !== null && (parseInt(flags[1], 8) & 3) === 2;  // O_RDWR
   } catch (error) {
     return false;  // no /proc to ask: the stream is taken as it is
