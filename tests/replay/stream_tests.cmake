@@ -129,6 +129,10 @@ function(add_replay_stream_tests)
   add_replay_test(NAME nonblocking_trace.largest_board SCRIPT ${games}/largest_board.script
     OPTIONS "RUN=(perl -MFcntl -e 'fcntl(STDOUT, F_SETFL, fcntl(STDOUT, F_GETFL, 0) | O_NONBLOCK) and exec @ARGV' \"$1\" \"$2\" || echo \"status $?\" >&2) | (sleep 1 && cat)"
             EXPECTED_STDOUT=${games}/largest_board.trace.tar.xz)
+  # The same for a script on standard input that comes late.
+  add_replay_test(NAME nonblocking_script.green_wins_square SCRIPT ${games}/green_wins_square.script
+    OPTIONS "RUN=(sleep 1 && cat \"$2\") | perl -MFcntl -e 'fcntl(STDIN, F_SETFL, fcntl(STDIN, F_GETFL, 0) | O_NONBLOCK) and exec @ARGV' \"$1\""
+            EXPECTED_STDOUT=${games}/green_wins_square.trace)
 endfunction()
 
 # add_replay_test(NAME <name> SCRIPT <file> [OPTIONS option=value ...]): one run of the
