@@ -18,9 +18,9 @@ struct WindowsCommandLine {
   std::wstring text;
 };
 
-// Reads the arguments after the program's name. None starts the game; "--help" (-h) and
+// Reads the arguments after the program's name. None starts the game; "--help" (-h, /?) and
 // "--version" (-v) answer without starting it (help first when both are given); anything
-// else is refused with a line naming it and the usage.
+// else is refused with a line naming it, the usage and where to find help.
 WindowsCommandLine ReadWindowsCommandLine(const std::vector<std::wstring>& arguments);
 
 }  // namespace vorn

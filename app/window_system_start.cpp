@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <QRegularExpression>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,23 @@ void OnStartUpMessage(QtMsgType type, const QMessageLogContext& context, const Q
   std::_Exit(kExitNoWindow);
 }
 
+// The Debian package that brings a platform plugin, where it is not in Qt's own libraries
+// (which hold the X11 plugin among others); empty for those.
+QString PackageOfPlatformPlugin(const QString& plugin) {
+  if (plugin.startsWith("wayland")) return "qt6-wayland";
+  if (plugin == "vnc") return "qt6-qpa-plugins";
+  if (plugin == "eglfs" || plugin == "minimalegl") return "libqt6opengl6";
+  return {};
+}
+
+// Qt's line for a platform plugin that is not installed, with the package to install.
+QString WithPackageToInstall(const QString& line) {
+  static const QRegularExpression missing(
+      R"re(^Could not find the Qt platform plugin "([^"]+)")re");
+  const QString package = PackageOfPlatformPlugin(missing.match(line).captured(1));
+  return package.isEmpty() ? line : line + "; install the package " + package;
+}
+
 }  // namespace
 
 QString NoWindowCause(const QString& firstMessage, const QString& platform,
@@ -54,7 +72,8 @@ QString NoWindowCause(const QString& firstMessage, const QString& platform,
     return "no display; set DISPLAY or WAYLAND_DISPLAY";
   }
   const QString line = firstMessage.section('\n', 0, 0).trimmed();
-  return line.isEmpty() ? QStringLiteral("the window system did not start") : line;
+  if (line.isEmpty()) return QStringLiteral("the window system did not start");
+  return WithPackageToInstall(line);
 }
 
 WindowSystemStart::WindowSystemStart() {

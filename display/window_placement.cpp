@@ -26,6 +26,10 @@ long long CoveredArea(const ScreenRect& a, const ScreenRect& b) {
 
 }  // namespace
 
+ScreenPoint KeepOnScreen(const ScreenRect& window, const ScreenRect& screen) {
+  return OnScreen({window.left, window.top}, window.width, window.height, screen);
+}
+
 ScreenPoint PlaceBeside(const ScreenRect& window, int boxWidth, int boxHeight,
                         const ScreenRect& screen, int gap) {
   // The window's middle pixel, its last pixel being left + width - 1.

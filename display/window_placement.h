@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Where a message box stands so that it never hides the board it speaks of: beside the main
-// window, wholly on the screen. Plain screen pixels, so every desktop front end places its
-// boxes the same way.
+// window, wholly on the screen; and where a window that has grown goes to stay on the screen.
+// Plain screen pixels, so every desktop front end places its windows the same way.
 #pragma once
 
 namespace vorn {
@@ -32,5 +32,10 @@ inline constexpr int kGapToTheWindow = 8;
 // top left corner.
 ScreenPoint PlaceBeside(const ScreenRect& window, int boxWidth, int boxHeight,
                         const ScreenRect& screen, int gap);
+
+// Where `window` goes when it is moved the least that puts it wholly on `screen`: where it
+// is, if it lies there already. One larger than the screen starts at its top left corner,
+// so that the title bar and the menus stay in reach.
+ScreenPoint KeepOnScreen(const ScreenRect& window, const ScreenRect& screen);
 
 }  // namespace vorn

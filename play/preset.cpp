@@ -4,6 +4,7 @@
 // Preset mode.
 #include "play/preset.h"
 
+#include "computer/computer_move.h"
 #include "computer/stone_placement.h"
 #include "game/state.h"
 #include "game/window_services.h"
@@ -21,7 +22,9 @@ void Presetx_Click() {
 }
 
 void StartPreset_Click() {
-  Window().MessageBox("Place GREEN to start the game");
+  // On a board the layout filled no GREEN stone can be placed: the chain is announced at
+  // once, without first asking for one.
+  if (LowestEmptyCell() != 0) Window().MessageBox("Place GREEN to start the game");
   Window().SetMenuEnabled(MenuItem::Sizex, false);
   Window().SetMenuEnabled(MenuItem::Presetx, false);
   Window().SetMenuEnabled(MenuItem::StartPreset, false);

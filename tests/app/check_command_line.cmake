@@ -84,6 +84,14 @@ expect_no_window(DISPLAY= "no display. set DISPLAY or WAYLAND_DISPLAY")
 expect_no_window(DISPLAY=not-a-display "could not connect to display not-a-display")
 expect_no_window(QT_QPA_PLATFORM=no-such-platform
                  "Could not find the Qt platform plugin \"no-such-platform\"[^\n]*")
+# A platform plugin that is not installed: the line names the package that brings it (where
+# Qt's Wayland plugin is installed, the program fails later, for want of a compositor).
+set(environment QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-vorn-test)
+run()
+if(status EQUAL 1 AND err MATCHES "Could not find the Qt platform plugin \"wayland\""
+   AND NOT err MATCHES "; install the package qt6-wayland\n$")
+  report("(QT_QPA_PLATFORM=wayland)" "the package that brings the plugin: qt6-wayland")
+endif()
 
 # An answer that cannot be written is an error, not a success.
 execute_process(COMMAND ${PROGRAM} --version OUTPUT_FILE /dev/full

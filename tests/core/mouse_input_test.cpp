@@ -140,8 +140,10 @@ TEST_F(MouseInputTest, StartingAPresetGameOnAFullBoardAnnouncesItsChain) {
       Click(cell, layout.isRed(cell) ? kRightButton : kLeftButton);
     }
     StartPreset_Click();
+    // No GREEN stone can be placed, so none is asked for before the chain is announced.
     const std::vector<std::string> last(window.Messages().end() - 2, window.Messages().end());
-    EXPECT_EQ(last, (std::vector<std::string>{"Place GREEN to start the game", layout.message}));
+    EXPECT_EQ(last, (std::vector<std::string>{"left-click to set GREEN, right-click for RED",
+                                              layout.message}));
     EXPECT_EQ(Stones(), 0);
     EXPECT_EQ(CellCount, 25);
     EXPECT_EQ(SideToMove, 0);

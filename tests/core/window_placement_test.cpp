@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where a message box stands beside the main window.
+// Where a message box stands beside the main window, and where a window that has grown goes.
 #include <gtest/gtest.h>
 
 #include "display/window_placement.h"
@@ -27,6 +27,20 @@ TEST(MessageBoxPlacementTest, BesideTheWindowWhereThereIsRoomElseAwayFromItOnThe
   EXPECT_EQ(place({0, 0, 500, 300}, 1200), (ScreenPoint{0, 308}));
   EXPECT_EQ(PlaceBeside({-1500, 0, 400, 300}, 300, 100, {-1920, 0, 1920, 1080}, 8),
             (ScreenPoint{-1092, 99}));
+}
+
+// A window grown from its top left corner near the bottom right of the screen left most of
+// a 21 x 21 board and its close box off the screen.
+TEST(WindowPlacementTest, AWindowThatHasGrownIsMovedBackWhollyOntoTheScreen) {
+  const ScreenRect work{0, 0, 1280, 760};  // a work area above a task bar
+  EXPECT_EQ(KeepOnScreen({100, 50, 486, 308}, work), (ScreenPoint{100, 50}));   // stays
+  EXPECT_EQ(KeepOnScreen({1000, 600, 870, 520}, work), (ScreenPoint{410, 240}));
+  EXPECT_EQ(KeepOnScreen({-40, -10, 486, 308}, work), (ScreenPoint{0, 0}));
+  // Larger than the work area: its top left corner, where the title and menus are.
+  EXPECT_EQ(KeepOnScreen({500, 300, 1400, 900}, work), (ScreenPoint{0, 0}));
+  // A monitor left of the main one.
+  EXPECT_EQ(KeepOnScreen({-200, 900, 870, 520}, {-1920, 0, 1920, 1040}),
+            (ScreenPoint{-870, 520}));
 }
 
 }  // namespace

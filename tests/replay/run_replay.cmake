@@ -18,8 +18,7 @@
 #   CR=ON                    convert the script to lone CR line endings first
 #   EXTRA_ARG=<arg>          one more command-line argument after the script
 #   LAUNCHER=<command>       run the program through this command, a ;-list such as
-#                            "node;--no-experimental-fetch" for vorn-replay.js, or
-#                            Wine for vorn-replay.exe
+#                            "node" for vorn-replay.js, or Wine for vorn-replay.exe
 #   RUN=<command>            run this shell command instead, with the program as "$1", the
 #                            script as "$2" and a scratch folder as "$3" (for redirections
 #                            such as "$1" <&- or "$1" "$2" >/dev/full)

@@ -11,9 +11,12 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QWindow>
 #include <QTest>
 
 #include "game/state.h"
+#include "ui/qt/about_form.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/program_identity.h"
@@ -97,6 +100,35 @@ TEST_F(MainWindowTest, TheWindowOffersNoMaximiseAndKeepsItsSize) {
   EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_EQ(form.frameGeometry().size(), QSize(486, 308));
+}
+
+// What the window system is told of a window of fixed size: no maximise button, and a
+// smallest size that is also its largest (which X11 window managers and Wayland compositors
+// read as "cannot be resized or maximised").
+void ExpectNoMaximise(QWidget& window, const char* name) {
+  ASSERT_NE(window.windowHandle(), nullptr) << name;
+  const Qt::WindowFlags told = window.windowHandle()->flags();
+  EXPECT_TRUE(told & Qt::CustomizeWindowHint) << name << ": its own choice of buttons";
+  EXPECT_FALSE(told & (Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint)) << name;
+  EXPECT_TRUE(told & Qt::WindowCloseButtonHint) << name;
+  EXPECT_EQ(window.windowHandle()->minimumSize(), window.windowHandle()->maximumSize()) << name;
+}
+
+// A maximise button on the About window and on the message boxes did nothing, their size
+// being fixed.
+TEST_F(MainWindowTest, NoWindowOfFixedSizeOffersMaximise) {
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  QApplication::processEvents();
+  ExpectNoMaximise(form, "the main window");
+  answerer.onShown = [](QMessageBox* box) { ExpectNoMaximise(*box, "a message box"); };
+  form.findChild<QAction*>("Presetx")->trigger();
+  EXPECT_EQ(answerer.texts.size(), 1);
+  AboutForm about(&form);
+  about.show();
+  QApplication::processEvents();
+  ExpectNoMaximise(about, "About");
 }
 
 // Docks did not join the window to its launcher: the desktop entry named no StartupWMClass,

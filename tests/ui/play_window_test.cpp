@@ -126,7 +126,7 @@ TEST_F(PlayWindowTest, AWholeGameWithTheMouseEndsInTheWinMessageAndAFreshBoard) 
 }
 
 // A layout that filled the board could never end: every click was ignored and RED's chain
-// from top to bottom was never announced.
+// from top to bottom was never announced. Nor is a GREEN stone asked for that cannot be placed.
 TEST_F(PlayWindowTest, AFullPresetBoardIsAnnouncedAsSoonAsThePresetGameStarts) {
   MessageBoxAnswerer answerer;
   Form1 form;
@@ -140,7 +140,6 @@ TEST_F(PlayWindowTest, AFullPresetBoardIsAnnouncedAsSoonAsThePresetGameStarts) {
   answerer.onShown = [&](QMessageBox*) { during = form.surface()->image(); };
   Choose(form, "StartPreset");
   EXPECT_EQ(answerer.texts, QStringList({"left-click to set GREEN, right-click for RED",
-                                         "Place GREEN to start the game",
                                          "RED WON - click here to continue"}));
   // RED's column is hatched while the message is up; then the board is fresh.
   int black = 0;

@@ -33,8 +33,8 @@ const kChromiumFlags = [
   "--disable-background-networking", "--disable-component-update", "--disable-sync",
 ];
 
-export async function OpenLab(siteDir = Required("VORN_SITE_DIR")): Promise<Lab> {
-  const site = await ServeSite(siteDir);
+export async function OpenLab(siteDir = Required("VORN_SITE_DIR"), cacheControl?: string): Promise<Lab> {
+  const site = await ServeSite(siteDir, 0, cacheControl);
   const browser = await chromium.launch({
     executablePath: process.env["VORN_CHROMIUM"] ?? "/usr/bin/chromium",
     args: kChromiumFlags,

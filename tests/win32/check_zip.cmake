@@ -3,7 +3,7 @@
 
 # The Windows zip as a player unpacks it: one folder, vorn-VERSION-windows-x86_64, holding
 # the program, its help page, the licence and the read-me and nothing else; a program that
-# needs no DLL but Windows' own; a read-me with Windows' line ends.
+# needs no DLL but Windows' own; a read-me that starts with the game, with Windows' line ends.
 #   cmake -DCPACK=... -DBUILD_DIR=... -DVERSION=... -DOBJDUMP=... -DWORK=... -P check_zip.cmake
 cmake_minimum_required(VERSION 3.25)
 set(name vorn-${VERSION}-windows-x86_64)
@@ -46,8 +46,9 @@ file(READ ${WORK}/unpacked/${name}/README.txt bytes HEX)
 string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")
 string(REPLACE "0d 0a " "" bytes "${bytes}")
 string(REGEX MATCH "(^| )0a " lone_line_feed "${bytes}")
-if(lone_line_feed OR NOT readme MATCHES "Vorn ${VERSION} for Windows")
-  message(FATAL_ERROR "README.txt is not the read-me of ${VERSION} with CRLF line ends")
+if(lone_line_feed OR NOT readme MATCHES "^Vorn ${VERSION} for Windows")
+  message(FATAL_ERROR "README.txt is not the read-me of ${VERSION}, starting with its title, "
+                      "with CRLF line ends")
 endif()
 file(SIZE ${WORK}/${name}.zip size)
 message(STATUS "${name}.zip: ${size} bytes")

@@ -22,13 +22,18 @@ TEST(WindowsCommandLineTest, StartsTheGameOnlyWithoutArguments) {
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.text.rfind(L"Usage: vorn [--help] [--version]\n", 0), 0u);
   EXPECT_NE(help.text.find(L"--version"), std::wstring::npos);
-  // Help wins over the version, in either order; the short names do the same.
+  // Help wins over the version, in either order; the short names do the same, and so does
+  // the "/?" of Windows programs.
   EXPECT_EQ(ReadWindowsCommandLine({L"-v", L"-h"}).text, help.text);
+  EXPECT_EQ(ReadWindowsCommandLine({L"/?"}).text, help.text);
+  EXPECT_NE(help.text.find(L"/?"), std::wstring::npos);
 
   const WindowsCommandLine version = ReadWindowsCommandLine({L"--version"});
   EXPECT_FALSE(version.startsGame);
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.text, L"vorn " + win32::Widen(kVersion));
+  // The version, and the game's name under it, which makes the box wide enough for its title.
+  EXPECT_EQ(version.text,
+            L"vorn " + win32::Widen(kVersion) + L"\nVorn, a board game of six-sided cells");
   EXPECT_EQ(ReadWindowsCommandLine({L"-v"}).text, version.text);
 }
 
@@ -37,12 +42,15 @@ TEST(WindowsCommandLineTest, RefusesAnythingElseNamingIt) {
   EXPECT_FALSE(option.startsGame);
   EXPECT_EQ(option.status, 2);
   EXPECT_EQ(option.text,
-            L"vorn: Unknown option '--frobnicate'.\nUsage: vorn [--help] [--version]");
+            L"vorn: Unknown option '--frobnicate'.\nUsage: vorn [--help] [--version]\n"
+            L"Try 'vorn --help'.");
   EXPECT_EQ(ReadWindowsCommandLine({L"board.txt"}).text,
-            L"vorn: Unexpected argument 'board.txt'.\nUsage: vorn [--help] [--version]");
+            L"vorn: Unexpected argument 'board.txt'.\nUsage: vorn [--help] [--version]\n"
+            L"Try 'vorn --help'.");
   // A lone dash is an argument, as a file name would be.
   EXPECT_EQ(ReadWindowsCommandLine({L"-"}).text,
-            L"vorn: Unexpected argument '-'.\nUsage: vorn [--help] [--version]");
+            L"vorn: Unexpected argument '-'.\nUsage: vorn [--help] [--version]\n"
+            L"Try 'vorn --help'.");
 }
 
 TEST(HelpPageAddressTest, OneBackslashBeforeThePage) {

@@ -608,6 +608,26 @@ HWND StartProgram(const std::string& path) {
 }
 
 // A command line the game does not start with: its answer in a box, then the status.
+// Whether a box is wide enough for its whole caption: the caption in the title bar's font,
+// with the close box and a margin of one close box's width around it.
+bool CaptionFits(HWND box) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  HDC context = GetDC(box);
+  HGDIOBJ before = SelectObject(context, font);
+  const std::wstring caption = TextOf(box);
+  SIZE extent{};
+  GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  SelectObject(context, before);
+  ReleaseDC(box, context);
+  DeleteObject(font);
+  RECT outer{};
+  GetWindowRect(box, &outer);
+  return outer.right - outer.left >= extent.cx + 2 * metrics.iCaptionWidth;
+}
+
 void CheckCommandLine(const std::string& path, const std::string& arguments,
                       const std::string& answer, DWORD status) {
   Launch(path, " " + arguments);
@@ -616,6 +636,7 @@ void CheckCommandLine(const std::string& path, const std::string& arguments,
           "the answer to \"vorn " + arguments + "\" in a box");
   const std::string shown = Narrow(TextOf(MessageText(box)));
   Check(shown.rfind(answer, 0) == 0, "it starts \"" + answer + "\" (" + shown + ")");
+  Check(CaptionFits(box), "the box is wide enough for its whole title");
   Check(FindProgramWindow(kMainWindowClass, nullptr) == nullptr, "and no game starts");
   SetForegroundWindow(box);
   RealKey(VK_RETURN);
@@ -676,6 +697,25 @@ void OpenAndCloseAbout(HWND window, const std::string& version) {
   Check(IsWindowEnabled(window), "the main window takes input again");
 }
 
+// A window grown from its top left corner near the bottom right of the screen ended with
+// most of the largest board and its close box off the screen: it stays in the work area.
+void GrowsWithinTheWorkArea(Player& player, HWND window) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(window, nullptr, work.right - 300, work.bottom - 200, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  player.Menu("Restartx");  // the Size menu is offered again
+  for (int size = 11; size < 21; ++size) player.Menu("Increasex");
+  Check(TextOf(window) == L"VORN SIZE 21", "the largest board (" + Narrow(TextOf(window)) + ")");
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  Check(outer.left >= work.left && outer.top >= work.top && outer.right <= work.right &&
+            outer.bottom <= work.bottom,
+        "the window of the largest board lies in the work area (" +
+            std::to_string(outer.left) + "," + std::to_string(outer.top) + " to " +
+            std::to_string(outer.right) + "," + std::to_string(outer.bottom) + ")");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -689,6 +729,7 @@ int main(int argc, char* argv[]) {
 
   CheckCommandLine(vorn, "--version", "vorn " + version, 0);
   CheckCommandLine(vorn, "--help", "Usage: vorn [--help] [--version]", 0);
+  CheckCommandLine(vorn, "/?", "Usage: vorn [--help] [--version]", 0);
   CheckCommandLine(vorn, "--frobnicate", "vorn: Unknown option '--frobnicate'.", 2);
 
   HWND window = StartProgram(vorn);
@@ -711,6 +752,7 @@ int main(int argc, char* argv[]) {
               player.events[0].find("\\vorn.htm") != std::string::npos,
           "without a browser control or a viewer, Help says it cannot open vorn.htm");
     OpenAndCloseAbout(window, version);
+    GrowsWithinTheWorkArea(player, window);
   }
   ExitProgram(window);
 

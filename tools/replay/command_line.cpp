@@ -12,6 +12,14 @@ namespace vorn::replay {
 
 namespace {
 
+// Where the trace is described: the manual page where there are manual pages; Windows has
+// none, and the program comes from the source, whose read-me describes it too.
+#ifdef _WIN32
+constexpr char kTraceDocument[] = "README.md of the source, under \"vorn-replay\"";
+#else
+constexpr char kTraceDocument[] = "vorn-replay(6)";
+#endif
+
 CommandLine Refused(std::string error) {
   CommandLine line;
   line.action = CommandLine::Action::Refuse;
@@ -82,7 +90,7 @@ std::string HelpText() {
          "stopped with a run-time error, 2 for a bad script line, a script that cannot be\n"
          "read, a trace that cannot be written or a wrong command line.\n"
          "\n"
-         "The trace and the dump are described in vorn-replay(6).\n";
+         "The trace and the dump are described in " + kTraceDocument + ".\n";
 }
 
 std::string VersionText() { return std::string("vorn-replay ") + kVersion + "\n"; }

@@ -15,8 +15,42 @@
 #include <cerrno>
 #include <system_error>
 
-#if __has_include(<poll.h>)
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#elif __has_include(<poll.h>)
 #include <poll.h>
+#endif
+
+#ifdef __EMSCRIPTEN__
+// Built for Node (vorn-replay.js), the standard streams are Node's own descriptors, which the
+// emulated file system reads and writes but can neither wait for nor describe: Node is asked.
+
+// A pause of a millisecond, the only wait Node offers a program that runs to its end.
+EM_JS(void, NodePause, (), { Atomics.wait(new Int32Array(new SharedArrayBuffer(4)), 0, 0, 1); });
+
+// Whether the descriptor is a directory.
+EM_JS(bool, NodeIsDirectory, (int descriptor), {
+  try {
+    return require("fs").fstatSync(descriptor).isDirectory();
+  } catch (error) {
+    return false;  // anything else shows when it is read
+  }
+});
+
+// Whether the descriptor is Node's stand-in for a stream that was closed when the program
+// started: Node opens /dev/null for reading and writing in its place before any script runs
+// (a shell's redirection to /dev/null opens it for writing only).
+EM_JS(bool, NodeStandsInForAClosedStream, (int descriptor), {
+  try {
+    const fs = require("fs");
+    if (fs.readlinkSync("/proc/self/fd/" + descriptor) !== "/dev/null") return false;
+    const info = fs.readFileSync("/proc/self/fdinfo/" + descriptor, "utf8");
+    const flags = /^flags:[^0-7]*([0-7]+)/m.exec(info);
+    return flags !== null && (parseInt(flags[1], 8) & 3) === 2;  // O_RDWR
+  } catch (error) {
+    return false;  // no /proc to ask: the stream is taken as it is
+  }
+});
 #endif
 
 namespace vorn::replay {
@@ -31,7 +65,10 @@ bool MustWait(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
 // Waits until the descriptor can be read or written; false where that cannot be waited for.
 bool AwaitReady([[maybe_unused]] int descriptor, [[maybe_unused]] bool forWriting) {
-#if __has_include(<poll.h>)
+#ifdef __EMSCRIPTEN__
+  NodePause();  // then the caller tries again
+  return true;
+#elif __has_include(<poll.h>)
   pollfd ready{descriptor, static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
   while (::poll(&ready, 1, -1) < 0) {
     if (errno != EINTR) return false;
@@ -52,6 +89,16 @@ void UseBinaryMode(int descriptor) { _setmode(descriptor, O_BINARY); }
 constexpr int kScriptOpenFlags = O_RDONLY | O_CLOEXEC;
 void UseBinaryMode(int) {}
 #endif
+
+// 0 when the descriptor can be read as a script, else the error that says why not.
+int WhyUnreadable(int descriptor) {
+#ifdef __EMSCRIPTEN__
+  if (descriptor == STDIN_FILENO) return NodeIsDirectory(descriptor) ? EISDIR : 0;
+#endif
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0) return errno;
+  return S_ISDIR(status.st_mode) ? EISDIR : 0;
+}
 
 }  // namespace
 
@@ -85,17 +132,19 @@ std::unique_ptr<FileSource> OpenScript(const std::string& path) {
   auto script = std::make_unique<FileSource>(descriptor, name, !standardInput);
   // A directory opens, and a closed standard input shows only when it is used; either is
   // refused here, before the start-up's trace could pass for that of an empty script.
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0) {
-    throw ReadError("cannot read " + name + ": " + SystemText(errno));
+  if (const int error = WhyUnreadable(descriptor)) {
+    throw ReadError("cannot read " + name + ": " + SystemText(error));
   }
-  if (S_ISDIR(status.st_mode)) throw ReadError("cannot read " + name + ": " + SystemText(EISDIR));
   return script;
 }
 
 FileOutput::FileOutput(int descriptor) : descriptor_(descriptor) {
   UseBinaryMode(descriptor);
   setp(buffer_.data(), buffer_.data() + buffer_.size());
+#ifdef __EMSCRIPTEN__
+  // Writing to Node's stand-in would throw the output away and succeed.
+  if (NodeStandsInForAClosedStream(descriptor)) failure_ = SystemText(EBADF);
+#endif
 }
 
 FileOutput::~FileOutput() { Drain(); }

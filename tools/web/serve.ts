@@ -39,7 +39,8 @@ export function FileFor(root: string, requestPath: string): string | null {
   return file.startsWith(path.resolve(root) + path.sep) ? file : null;
 }
 
-async function answer(root: string, request: http.IncomingMessage, response: http.ServerResponse): Promise<void> {
+async function answer(root: string, cacheControl: string, request: http.IncomingMessage,
+  response: http.ServerResponse): Promise<void> {
   const file = FileFor(root, request.url ?? "/");
   const stat = file === null ? null : await fs.stat(file).catch(() => null);
   if (file === null || stat === null || !stat.isFile() || (request.method !== "GET" && request.method !== "HEAD")) {
@@ -50,8 +51,7 @@ async function answer(root: string, request: http.IncomingMessage, response: htt
   response.writeHead(200, {
     "Content-Type": kTypes[path.extname(file)] ?? "application/octet-stream",
     "Content-Length": stat.size,
-    // Always asked again, so a new build is seen at once; the service worker keeps copies.
-    "Cache-Control": "no-cache",
+    "Cache-Control": cacheControl,
   });
   if (request.method === "HEAD") {
     response.end();
@@ -60,12 +60,14 @@ async function answer(root: string, request: http.IncomingMessage, response: htt
   createReadStream(file).pipe(response);
 }
 
-export async function ServeSite(root: string, port = 0): Promise<SiteServer> {
+// By default every file is asked for again, so a new build is seen at once (the service
+// worker keeps copies); the tests serve with a lifetime too, as many hosts do.
+export async function ServeSite(root: string, port = 0, cacheControl = "no-cache"): Promise<SiteServer> {
   await fs.access(path.join(root, "index.html")).catch(() => {
     throw new Error(`no built site in ${root}: build it first (./setup.sh web --no-serve)`);
   });
   const server = http.createServer((request, response) => {
-    answer(root, request, response).catch(() => response.destroy());
+    answer(root, cacheControl, request, response).catch(() => response.destroy());
   });
   await new Promise<void>((resolve, reject) => {
     server.once("error", reject);

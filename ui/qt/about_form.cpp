@@ -29,7 +29,11 @@ QFont WindowFont() {
 
 }  // namespace
 
-AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
+// A plain dialog of fixed size: a title and a close box, nothing to maximise.
+AboutForm::AboutForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName("AboutForm");
   setWindowTitle("About VORN");
   setFont(WindowFont());

@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "display/window_placement.h"
 #include "game/start_up.h"
 #include "game/state.h"
 #include "play/error_boundary.h"
@@ -228,6 +229,23 @@ void Form1::SetOuterSize(Single widthTwips, Single heightTwips) {
   outerWidth_ = widthTwips / TwipsX;
   outerHeight_ = heightTwips / TwipsY;
   ApplyOuterSize(0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepInWorkArea();
+}
+
+// The window grows from its top left corner; near the bottom right of the screen the board
+// and the close box would end off it. It is moved back into its monitor's work area.
+void Form1::KeepInWorkArea() {
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const ScreenPoint at = KeepOnScreen(
+      {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top},
+      {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  if (at.x == outer.left && at.y == outer.top) return;
+  SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The outer size covers the frame, the title and the menu bar, as the game measures it.

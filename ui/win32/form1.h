@@ -76,6 +76,7 @@ class Form1 final : public WindowServices {
   // go on.
   void RunGuarded(const std::function<void()>& handler);
   void ApplyOuterSize(int left, int top, UINT flags);
+  void KeepInWorkArea();
   void FitBitmapToClient();
   RECT IndicatorRect(int side) const;
   // A position of the client area in device pixels, as twips of the game.

@@ -27,6 +27,12 @@ function showNotice(text: string): void {
   document.body.dataset["state"] = "failed";
 }
 
+// Said when the game's own files cannot be loaded or are not what the site serves (a
+// network that answers with a sign-in page, a copy damaged on the way).
+const kFilesUnavailable = "Vorn could not load its game files intact. If this network asks " +
+  "you to sign in or accept its terms, do that first; then check the connection and reload " +
+  "the page.";
+
 function canRunWebAssembly(): boolean {
   return typeof WebAssembly === "object" && typeof WebAssembly.instantiate === "function";
 }
@@ -57,8 +63,17 @@ function showEnded(reason: string): void {
   element("new-session").focus();
 }
 
+let newerBuildInCharge = false;
+
 function registerServiceWorker(): void {
   if (!("serviceWorker" in navigator)) return;
+  // The first worker to take charge keeps the build this page came with; any later one
+  // brings another.
+  let controller = navigator.serviceWorker.controller;
+  navigator.serviceWorker.addEventListener("controllerchange", () => {
+    if (controller !== null) newerBuildInCharge = true;
+    controller = navigator.serviceWorker.controller;
+  });
   navigator.serviceWorker.register("service_worker.js").catch(() => {
     // Without it the game still plays; it only needs the network to start.
   });
@@ -72,18 +87,26 @@ async function main(): Promise<void> {
       "Safari will run it.");
     return;
   }
+  // The cause goes to the console for whoever looks into it; the player gets plain words.
+  const cannotStart = (error: unknown) => {
+    console.warn("Vorn could not start:", error);
+    showNotice(kFilesUnavailable);
+  };
   let createVorn: CreateVorn;
   try {
     createVorn = (await import("./vorn.js")).default;
   } catch (error) {
-    showNotice(`Vorn could not be loaded: ${String(error)}. Check the connection and reload the page.`);
+    cannotStart(error);
     return;
   }
   element("new-session").addEventListener("click", () => {
-    startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
+    // Once a newer build is in charge, a new session loads the page again: this page's
+    // vorn.js must not meet that build's vorn.wasm.
+    if (newerBuildInCharge) location.reload();
+    else startSession(createVorn).catch(cannotStart);
   });
   registerServiceWorker();
-  await startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
+  await startSession(createVorn).catch(cannotStart);
 }
 
 void main();
