@@ -7,6 +7,7 @@
 // writes these variables directly, by the names below.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,40 @@ inline constexpr Integer kBottomEdgeBit = 8;
 // Fill styles of the drawing.
 inline constexpr Integer kFillSolid = 0;
 inline constexpr Integer kFillDiagonalCross = 7;
+
+// The state of play on the board that stands: everything a stone changes, apart from the
+// move lists. Taking a stone back puts it back whole, so a variable of play belongs here.
+struct PlayState {
+  PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
+  Integer SideToMove = 0;
+  Integer SelectedCell = 0;
+  Integer GameStarted = 0;
+  Integer PresetMode = 0;
+  // Yes once "Start Preset Game" was chosen on this board: the game begins from the layout,
+  // and the Size submenu and "Preset Board" stay fenced off even before its first stone.
+  Integer PresetStarted = 0;
+  std::string WinMessage;
+  PerCell<Integer> Influence;  // never cleared: carries over from game to game
+
+  // Chains of stones, per side and slot; a slot emptied by a merge stays counted.
+  PerSide<Integer> GroupCount;
+  PerSide<PerCell<std::string>> Groups;
+  PerCell<Integer> CellGroup;
+
+  // Bridge records: empty cells that touch two groups of one side.
+  Integer BridgeCount = 0;
+  PerCell<std::string> Bridges;
+
+  // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
+  PerCell<Integer> SavedInfluence;
+};
+
+// The play as it stood before one click that placed stones, for taking them back. The move
+// lists only grow while a board stands, so their lengths are all they need.
+struct PlayBefore {
+  PlayState play;
+  PerSide<std::size_t> moveCounts;
+};
 
 // Every variable of the game, with its value at program start. A variable belongs here and
 // nowhere else, so that ResetModuleState cannot miss one; each has its name in the
@@ -95,28 +130,13 @@ struct ModuleState {
   Integer FillStyle = kFillSolid;
 
   // Play.
-  PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
-  Integer SideToMove = 0;
-  Integer SelectedCell = 0;
-  Integer GameStarted = 0;
-  Integer PresetMode = 0;
-  std::string WinMessage;
-  PerCell<Integer> Influence;  // never cleared: carries over from game to game
-  // Every stone each side has placed, oldest first. Never cleared either: until GREEN has
-  // played twice in a game, its last two stones come from the game before.
+  PlayState Play;
+  // Every stone each side has placed, oldest first. Never cleared, like the influence map:
+  // until GREEN has played twice in a game, its last two stones come from the game before.
   PerSide<std::vector<Integer>> PlayerMoves;
-
-  // Chains of stones, per side and slot; a slot emptied by a merge stays counted.
-  PerSide<Integer> GroupCount;
-  PerSide<PerCell<std::string>> Groups;
-  PerCell<Integer> CellGroup;
-
-  // Bridge records: empty cells that touch two groups of one side.
-  Integer BridgeCount = 0;
-  PerCell<std::string> Bridges;
-
-  // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
-  PerCell<Integer> SavedInfluence;
+  // The play before each click of the board that stands, oldest first: what "Take Back"
+  // returns to. Every new board and "Start Preset Game" begin it afresh.
+  std::vector<PlayBefore> TakeBacks;
 };
 
 inline ModuleState Module;
@@ -152,20 +172,22 @@ inline auto& PlayerColor = Module.PlayerColor;
 inline auto& BackColor = Module.BackColor;
 inline auto& FillColor = Module.FillColor;
 inline auto& FillStyle = Module.FillStyle;
-inline auto& CellOwner = Module.CellOwner;
-inline auto& SideToMove = Module.SideToMove;
-inline auto& SelectedCell = Module.SelectedCell;
-inline auto& GameStarted = Module.GameStarted;
-inline auto& PresetMode = Module.PresetMode;
-inline auto& WinMessage = Module.WinMessage;
-inline auto& Influence = Module.Influence;
+inline auto& CellOwner = Module.Play.CellOwner;
+inline auto& SideToMove = Module.Play.SideToMove;
+inline auto& SelectedCell = Module.Play.SelectedCell;
+inline auto& GameStarted = Module.Play.GameStarted;
+inline auto& PresetMode = Module.Play.PresetMode;
+inline auto& PresetStarted = Module.Play.PresetStarted;
+inline auto& WinMessage = Module.Play.WinMessage;
+inline auto& Influence = Module.Play.Influence;
 inline auto& PlayerMoves = Module.PlayerMoves;
-inline auto& GroupCount = Module.GroupCount;
-inline auto& Groups = Module.Groups;
-inline auto& CellGroup = Module.CellGroup;
-inline auto& BridgeCount = Module.BridgeCount;
-inline auto& Bridges = Module.Bridges;
-inline auto& SavedInfluence = Module.SavedInfluence;
+inline auto& GroupCount = Module.Play.GroupCount;
+inline auto& Groups = Module.Play.Groups;
+inline auto& CellGroup = Module.Play.CellGroup;
+inline auto& BridgeCount = Module.Play.BridgeCount;
+inline auto& Bridges = Module.Play.Bridges;
+inline auto& SavedInfluence = Module.Play.SavedInfluence;
+inline auto& TakeBacks = Module.TakeBacks;
 
 // Puts every variable back to its value at program start, as a fresh run of the program
 // would find them.

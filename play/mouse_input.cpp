@@ -10,6 +10,7 @@
 #include "game/window_services.h"
 #include "play/influence.h"
 #include "play/preset.h"
+#include "play/take_back.h"
 #include "play/turns.h"
 #include "play/wins.h"
 
@@ -102,6 +103,7 @@ Integer HitTest(Single x, Single y) {
 }
 
 void Form_MouseUp(Integer button, Integer shift, Single x, Single y) {
+  const TakeBackPoint point;  // the stones of this click can be taken back
   SelectedCell = HitTest(x, y);
   if (SelectedCell == 0) return;
   if (PresetMode == Yes) {

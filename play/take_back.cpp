@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Taking back clicks, and the mark of the last move.
+#include "play/take_back.h"
+
+#include "display/cell_drawing.h"
+#include "game/window_services.h"
+#include "play/game_commands.h"
+#include "play/mouse_input.h"
+
+namespace vorn {
+
+namespace {
+
+PerSide<std::size_t> MoveCounts() {
+  PerSide<std::size_t> counts;
+  for (Integer side = 0; side <= 1; ++side) counts[side] = PlayerMoves[side].size();
+  return counts;
+}
+
+bool Grew(Integer side, const PlayBefore& before) {
+  return PlayerMoves[side].size() > before.moveCounts[side];
+}
+
+}  // namespace
+
+// The point is kept at once and dropped again if the click placed nothing: a click that
+// builds a new board (a win) empties the list, and then nothing is left to drop.
+TakeBackPoint::TakeBackPoint() { TakeBacks.push_back({Module.Play, MoveCounts()}); }
+
+TakeBackPoint::~TakeBackPoint() {
+  if (!TakeBacks.empty() && !Grew(0, TakeBacks.back()) && !Grew(1, TakeBacks.back())) {
+    TakeBacks.pop_back();
+  }
+}
+
+bool CanTakeBack() { return !TakeBacks.empty(); }
+
+std::vector<Integer> TakeBack() {
+  if (TakeBacks.empty()) return {};
+  PlayBefore before = std::move(TakeBacks.back());
+  TakeBacks.pop_back();
+  std::vector<Integer> emptied;
+  for (Integer side = 0; side <= 1; ++side) {
+    std::vector<Integer>& moves = PlayerMoves[side];
+    const auto kept = static_cast<std::ptrdiff_t>(before.moveCounts[side]);
+    emptied.insert(emptied.end(), moves.begin() + kept, moves.end());
+    moves.resize(before.moveCounts[side]);
+  }
+  Module.Play = std::move(before.play);
+  RedrawPlay();
+  ShowGameMenus();
+  return emptied;
+}
+
+void RedrawPlay() {
+  WindowServices& window = Window();
+  window.Cls();
+  UseEmptyBoardColours();
+  for (Integer cell = 1; cell <= CellCount; ++cell) RedrawCell(cell);
+  // Stones do not overlap, so their order does not show.
+  for (Integer cell = 1; cell <= CellCount; ++cell) {
+    if (CellOwner[cell] == -1) continue;
+    FillColor = PlayerColor[CheckedSide(CellOwner[cell])];
+    RedrawCell(cell);
+  }
+  window.Refresh();
+  // Between two clicks GREEN's indicator is lit (preset mode never switches it) and the
+  // window takes input.
+  window.SetIndicatorColor(0, PlayerColor[0]);
+  window.SetIndicatorColor(1, BackColor);
+  window.SetEnabled(true);
+}
+
+Integer LastMarkedCell() {
+  if (TakeBacks.empty()) return 0;
+  const PlayBefore& last = TakeBacks.back();
+  // A click of play ends with the computer's stone; a preset click lays one stone.
+  if (Grew(1, last)) return PlayerMoves[1].back();
+  if (PresetMode == Yes && Grew(0, last)) return PlayerMoves[0].back();
+  return 0;
+}
+
+MarkDot MarkDotOf(Integer cell) {
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  return {middle.x, middle.y, kMarkDotRadiusPixels * TwipsX};
+}
+
+}  // namespace vorn
