@@ -66,6 +66,7 @@ std::string HelpText() {
          "  menu NAME    a menu command: Restartx, Presetx, StartPreset, Squarex,\n"
          "               Increasex, Decreasex, Helpx, Aboutx or Exitx\n"
          "  dump         print the whole game state\n"
+         "  undo         take back the last click that placed stones\n"
          "Blank lines and lines that start with \"#\" are ignored. LF, CRLF or CR ends a\n"
          "line, and a line holds at most " + std::to_string(kMaxLineLength) + " bytes.\n"
          "\n"

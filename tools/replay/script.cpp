@@ -217,11 +217,13 @@ ParsedLine ParseMenu(const Tokens& tokens) {
   return Failed("unknown menu item " + Quoted(name) + "; the menu items are " + MenuCommandList());
 }
 
-ParsedLine ParseDump(const Tokens& tokens) {
+// A command of its name alone.
+ParsedLine ParseBare(const Tokens& tokens, CommandKind kind) {
   if (tokens.size() != 1) {
-    return Failed("dump takes no arguments, found " + std::to_string(tokens.size() - 1));
+    return Failed(std::string(tokens[0]) + " takes no arguments, found " +
+                  std::to_string(tokens.size() - 1));
   }
-  return ParsedLine{OfKind(CommandKind::Dump), {}};
+  return ParsedLine{OfKind(kind), {}};
 }
 
 }  // namespace
@@ -235,8 +237,10 @@ ParsedLine ParseLine(std::string_view line, Integer cellCount) {
   if (name == "up") return ParseUp(tokens);
   if (name == "cell") return ParseCell(tokens, cellCount);
   if (name == "menu") return ParseMenu(tokens);
-  if (name == "dump") return ParseDump(tokens);
-  return Failed("unknown command " + Quoted(name) + "; the commands are up, cell, menu and dump");
+  if (name == "dump") return ParseBare(tokens, CommandKind::Dump);
+  if (name == "undo") return ParseBare(tokens, CommandKind::Undo);
+  return Failed("unknown command " + Quoted(name) +
+                "; the commands are up, cell, menu, dump and undo");
 }
 
 }  // namespace vorn::replay

@@ -9,6 +9,7 @@
 //   menu NAME      choose a menu command (Restartx, Presetx, StartPreset, Squarex,
 //                  Increasex, Decreasex, Helpx, Aboutx, Exitx)
 //   dump           print the whole game state
+//   undo           take back the last click that placed stones
 //
 // Blank lines and lines whose first non-blank character is '#' are ignored. Tokens are
 // separated by runs of spaces or tabs. How lines end is the line reader's business
@@ -33,6 +34,7 @@ enum class CommandKind {
   CellUp,   // `cell`: button, shift, cell
   Menu,     // `menu`: menu
   Dump,     // `dump`
+  Undo,     // `undo`
 };
 
 struct Command {

@@ -6,11 +6,13 @@
 
 #include <exception>
 #include <ostream>
+#include <vector>
 
 #include "game/start_up.h"
 #include "game/state.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
+#include "play/take_back.h"
 #include "tools/replay/dump.h"
 #include "tools/replay/files.h"
 
@@ -98,6 +100,7 @@ bool Session::Run(const Command& command) {
     case CommandKind::CellUp: ClickCell(command.button, command.shift, command.cell); break;
     case CommandKind::Menu: return ChooseMenu(command.menu);
     case CommandKind::Dump: Write(FormatDump(window_)); break;
+    case CommandKind::Undo: Undo(); break;
   }
   return true;
 }
@@ -120,6 +123,14 @@ void Session::Write(const std::string& text) {
 void Session::ClickCell(Integer button, Integer shift, Integer cell) {
   const TwipPoint middle = ClickBoxMiddle(cell);
   Form_MouseUp(button, shift, middle.x, middle.y);
+}
+
+void Session::Undo() {
+  std::string line = "undo";
+  const std::vector<Integer> emptied = TakeBack();
+  if (emptied.empty()) line += " none";
+  for (const Integer cell : emptied) line += " " + std::to_string(cell);
+  Emit(line);
 }
 
 bool Session::ChooseMenu(MenuItem menu) {
