@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Rules every trace of vorn-replay keeps, whatever the script: each stone lands on an empty
-// cell of the board of the moment, a take-back empties cells that held stones, each win is followed by a fresh board, and a dump shows
-// the board and owners that the lines before it built.
+// cell of the board of the moment, a take-back empties cells that held stones, each win is
+// followed by a fresh board, and a dump shows the board and owners that the lines before it
+// built.
 #pragma once
 
 #include <cstdlib>
