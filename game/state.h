@@ -50,7 +50,9 @@ inline constexpr Integer kFillSolid = 0;
 inline constexpr Integer kFillDiagonalCross = 7;
 
 // The state of play on the board that stands: everything a stone changes, apart from the
-// move lists. Taking a stone back puts it back whole, so a variable of play belongs here.
+// move lists, in two parts: the numbers and flags, and the texts of the chains and bridge
+// records, one per cell slot and most of them empty. Taking a stone back puts both back
+// whole, so a variable of play belongs in one of them.
 struct PlayState {
   PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
   Integer SideToMove = 0;
@@ -63,23 +65,30 @@ struct PlayState {
   std::string WinMessage;
   PerCell<Integer> Influence;  // never cleared: carries over from game to game
 
-  // Chains of stones, per side and slot; a slot emptied by a merge stays counted.
+  // Chains of stones, per side and slot (the lists in PlayTexts); a slot emptied by a merge
+  // stays counted.
   PerSide<Integer> GroupCount;
-  PerSide<PerCell<std::string>> Groups;
   PerCell<Integer> CellGroup;
 
-  // Bridge records: empty cells that touch two groups of one side.
+  // Bridge records (in PlayTexts): empty cells that touch two groups of one side.
   Integer BridgeCount = 0;
-  PerCell<std::string> Bridges;
 
   // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
   PerCell<Integer> SavedInfluence;
 };
 
-// The play as it stood before one click that placed stones, for taking them back. The move
-// lists only grow while a board stands, so their lengths are all they need.
+struct PlayTexts {
+  PerSide<PerCell<std::string>> Groups;
+  PerCell<std::string> Bridges;
+};
+
+// The play as it stood before one click that placed stones, for taking them back: the
+// numbers whole, the texts up to the last slot that holds one (the slots after it are
+// empty), and the lengths of the move lists, which only grow while a board stands.
 struct PlayBefore {
   PlayState play;
+  PerSide<std::vector<std::string>> groups;
+  std::vector<std::string> bridges;
   PerSide<std::size_t> moveCounts;
 };
 
@@ -131,6 +140,7 @@ struct ModuleState {
 
   // Play.
   PlayState Play;
+  PlayTexts Texts;
   // Every stone each side has placed, oldest first. Never cleared, like the influence map:
   // until GREEN has played twice in a game, its last two stones come from the game before.
   PerSide<std::vector<Integer>> PlayerMoves;
@@ -182,10 +192,10 @@ inline auto& WinMessage = Module.Play.WinMessage;
 inline auto& Influence = Module.Play.Influence;
 inline auto& PlayerMoves = Module.PlayerMoves;
 inline auto& GroupCount = Module.Play.GroupCount;
-inline auto& Groups = Module.Play.Groups;
+inline auto& Groups = Module.Texts.Groups;
 inline auto& CellGroup = Module.Play.CellGroup;
 inline auto& BridgeCount = Module.Play.BridgeCount;
-inline auto& Bridges = Module.Play.Bridges;
+inline auto& Bridges = Module.Texts.Bridges;
 inline auto& SavedInfluence = Module.Play.SavedInfluence;
 inline auto& TakeBacks = Module.TakeBacks;
 

@@ -48,7 +48,14 @@ void WriteCells(TextOut& out, const char* label, const PerCell<Integer>& values,
   for (int cell = 1; cell <= last; ++cell) out << values[cell];
 }
 
-void WritePlay(TextOut& out, const PlayState& play, int influenceSlots) {
+const std::string& Slot(const std::vector<std::string>& texts, Integer slot) {
+  static const std::string kEmpty;
+  return static_cast<std::size_t>(slot) < texts.size() ? texts[static_cast<std::size_t>(slot)]
+                                                       : kEmpty;
+}
+
+void WritePlay(TextOut& out, const PlayBefore& kept, int influenceSlots) {
+  const PlayState& play = kept.play;
   out.Line("play") << play.SideToMove << play.SelectedCell << play.GameStarted << play.PresetMode
                    << play.PresetStarted;
   out.Line(play.WinMessage.empty() ? "win" : "win " + play.WinMessage);
@@ -59,12 +66,12 @@ void WritePlay(TextOut& out, const PlayState& play, int influenceSlots) {
   for (Integer side = 0; side <= 1; ++side) {
     out.Line("groups") << side << play.GroupCount[side];
     for (Integer slot = 1; slot <= play.GroupCount[side]; ++slot) {
-      const std::string& group = play.Groups[side][slot];
+      const std::string& group = Slot(kept.groups[side], slot);
       out << (group.empty() ? "-" : group);
     }
   }
   out.Line("bridges") << play.BridgeCount;
-  for (Integer k = 1; k <= play.BridgeCount; ++k) out << play.Bridges[k];
+  for (Integer k = 1; k <= play.BridgeCount; ++k) out << Slot(kept.bridges, k);
 }
 
 // ---- Reading: the text is read whole into these, and checked, before the game is touched.
@@ -386,7 +393,9 @@ SavedGame ReadGame(std::string_view text) {
 
 // ---- Putting the game back.
 
-void PutPlay(const SavedPlay& saved, int cells, int influenceSlots, PlayState& play) {
+// The play of `saved` over `kept`, in the cells of the board and the influence slots given.
+void PutPlay(const SavedPlay& saved, int cells, int influenceSlots, PlayBefore& kept) {
+  PlayState& play = kept.play;
   play.SideToMove = saved.side;
   play.SelectedCell = saved.selected;
   play.GameStarted = saved.started;
@@ -400,31 +409,28 @@ void PutPlay(const SavedPlay& saved, int cells, int influenceSlots, PlayState& p
   }
   for (int slot = 1; slot <= influenceSlots; ++slot) play.Influence[slot] = saved.influence[slot];
   for (Integer side = 0; side <= 1; ++side) {
-    const auto& groups = saved.groups[side];
-    play.GroupCount[side] = static_cast<Integer>(groups.size());
-    for (std::size_t slot = 1; slot <= static_cast<std::size_t>(cells); ++slot) {
-      play.Groups[side][slot] = slot <= groups.size() ? groups[slot - 1] : std::string();
-    }
+    play.GroupCount[side] = static_cast<Integer>(saved.groups[side].size());
+    kept.groups[side].assign(1, std::string());
+    kept.groups[side].insert(kept.groups[side].end(), saved.groups[side].begin(),
+                             saved.groups[side].end());
   }
   play.BridgeCount = static_cast<Integer>(saved.bridges.size());
-  const std::size_t records = std::max(saved.bridges.size(), static_cast<std::size_t>(cells));
-  for (std::size_t k = 1; k <= records; ++k) {
-    play.Bridges[k] = k <= saved.bridges.size() ? saved.bridges[k - 1] : std::string();
-  }
+  kept.bridges.assign(1, std::string());
+  kept.bridges.insert(kept.bridges.end(), saved.bridges.begin(), saved.bridges.end());
 }
 
 void PutGame(const SavedGame& game) {
   if (game.size != BoardSize || game.square != SquareBoard) BuildBoard(game.size, game.square);
-  PlayState play = Module.Play;
-  PutPlay(game.play, game.cells, kLastSlot, play);
+  PlayBefore current = KeepPlay();
+  PutPlay(game.play, game.cells, kLastSlot, current);
   std::vector<PlayBefore> points;
   for (const SavedPoint& saved : game.points) {
-    PlayBefore point{play, {}};  // off the board, the play is the same throughout a board
-    PutPlay(saved.play, game.cells, game.cells, point.play);
+    PlayBefore point = current;  // off the board, the play is the same throughout a board
+    PutPlay(saved.play, game.cells, game.cells, point);
     for (Integer side = 0; side <= 1; ++side) point.moveCounts[side] = saved.moveCounts[side];
     points.push_back(std::move(point));
   }
-  Module.Play = std::move(play);
+  PutBackPlay(current);
   for (Integer side = 0; side <= 1; ++side) PlayerMoves[side] = game.moves[side];
   TakeBacks = std::move(points);
   RedrawPlay();
@@ -438,7 +444,7 @@ std::string SaveGame(const std::string& level) {
   out.Line(kSavedGameTitle) << kSavedGameFormat;
   out.Line("level") << level;
   out.Line("board") << BoardSize << (SquareBoard == Yes ? 1 : 0);
-  WritePlay(out, Module.Play, kLastSlot);
+  WritePlay(out, KeepPlay(), kLastSlot);
   for (Integer side = 0; side <= 1; ++side) {
     out.Line("moves") << side << static_cast<long long>(PlayerMoves[side].size());
     for (const Integer cell : PlayerMoves[side]) out << cell;
@@ -447,7 +453,7 @@ std::string SaveGame(const std::string& level) {
   for (const PlayBefore& point : TakeBacks) {
     out.Line("point") << static_cast<long long>(point.moveCounts[0])
                       << static_cast<long long>(point.moveCounts[1]);
-    WritePlay(out, point.play, CellCount);
+    WritePlay(out, point, CellCount);
   }
   out.Line("end");
   return out.str();

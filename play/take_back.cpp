@@ -19,6 +19,25 @@ PerSide<std::size_t> MoveCounts() {
   return counts;
 }
 
+// The texts up to the last slot that holds one.
+std::vector<std::string> Kept(const PerCell<std::string>& texts) {
+  int last = kLastSlot;
+  while (last >= 0 && texts[last].empty()) --last;
+  std::vector<std::string> kept;
+  for (int slot = 0; slot <= last; ++slot) kept.push_back(texts[slot]);
+  return kept;
+}
+
+void PutBack(const std::vector<std::string>& kept, PerCell<std::string>& texts) {
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    if (slot < kept.size()) {
+      texts[static_cast<long long>(slot)] = kept[slot];
+    } else {
+      texts[static_cast<long long>(slot)].clear();
+    }
+  }
+}
+
 bool Grew(Integer side, const PlayBefore& before) {
   return PlayerMoves[side].size() > before.moveCounts[side];
 }
@@ -27,7 +46,7 @@ bool Grew(Integer side, const PlayBefore& before) {
 
 // The point is kept at once and dropped again if the click placed nothing: a click that
 // builds a new board (a win) empties the list, and then nothing is left to drop.
-TakeBackPoint::TakeBackPoint() { TakeBacks.push_back({Module.Play, MoveCounts()}); }
+TakeBackPoint::TakeBackPoint() { TakeBacks.push_back(KeepPlay()); }
 
 TakeBackPoint::~TakeBackPoint() {
   if (!TakeBacks.empty() && !Grew(0, TakeBacks.back()) && !Grew(1, TakeBacks.back())) {
@@ -48,10 +67,25 @@ std::vector<Integer> TakeBack() {
     emptied.insert(emptied.end(), moves.begin() + kept, moves.end());
     moves.resize(before.moveCounts[side]);
   }
-  Module.Play = std::move(before.play);
+  PutBackPlay(before);
   RedrawPlay();
   ShowGameMenus();
   return emptied;
+}
+
+PlayBefore KeepPlay() {
+  PlayBefore kept;
+  kept.play = Module.Play;
+  for (Integer side = 0; side <= 1; ++side) kept.groups[side] = Kept(Groups[side]);
+  kept.bridges = Kept(Bridges);
+  kept.moveCounts = MoveCounts();
+  return kept;
+}
+
+void PutBackPlay(const PlayBefore& kept) {
+  Module.Play = kept.play;
+  for (Integer side = 0; side <= 1; ++side) PutBack(kept.groups[side], Groups[side]);
+  PutBack(kept.bridges, Bridges);
 }
 
 void RedrawPlay() {

@@ -35,6 +35,11 @@ bool CanTakeBack();
 // GREEN's first; none when there was nothing to take back.
 std::vector<Integer> TakeBack();
 
+// The play that stands, kept as a take-back keeps it; and kept play put back, the move
+// lists apart. The saved game keeps its points to take back to so too.
+PlayBefore KeepPlay();
+void PutBackPlay(const PlayBefore& kept);
+
 // Draws the board that stands again from the play, as the new board and each stone were
 // drawn, with GREEN to move as between any two clicks; for a play put back or restored.
 void RedrawPlay();
