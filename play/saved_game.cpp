@@ -178,7 +178,7 @@ class TextIn {
       throw Fault(what + " \"" + Shown(token) + "\" is not a whole number");
     }
     if (value < low || value > high) {
-      throw Fault(what + " " + std::string(token) + " is outside " + std::to_string(low) + ".." +
+      throw Fault(what + " " + Shown(token) + " is outside " + std::to_string(low) + ".." +
                   std::to_string(high));
     }
     return value;
@@ -243,6 +243,8 @@ SavedPlay ReadPlay(TextIn& in, int cells, int influenceSlots) {
   if (play.preset == Yes && (play.started == Yes || play.presetStarted == Yes)) {
     throw in.Fault("preset mode in a game that has started");
   }
+  // Only a preset stone leaves RED to move between two clicks.
+  if (play.preset == No && play.side != 0) throw in.Fault("RED to move outside preset mode");
   in.Expect("win");
   play.win = in.Rest("win");
   if (!play.win.empty() && play.win != "GREEN WON - click here to continue" &&

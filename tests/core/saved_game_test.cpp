@@ -166,6 +166,8 @@ TEST_F(DamagedGameTest, EachFaultIsNamedAndChangesNothing) {
   EXPECT_EQ(Refused(With("\nplay 0 50", "\nplay 0 x50")),
             damaged + "line 4: the selected cell \"x50\" is not a whole number");
   EXPECT_EQ(Refused(saved + "more\n"), damaged + "line 37: more text after \"end\"");
+  EXPECT_EQ(Refused(With("\nplay 0 50", "\nplay 1 50")),
+            damaged + "line 4: RED to move outside preset mode");
 }
 
 }  // namespace
