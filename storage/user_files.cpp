@@ -212,4 +212,24 @@ bool StoreSettings(const Settings& settings, std::string& error) {
   return !file.empty() && WriteAtomically(file, FormatSettings(settings), error);
 }
 
+std::vector<std::string> ResumeSession(Settings& settings, std::string& level) {
+  std::vector<std::string> problems;
+  settings = LoadSettings(problems);
+  level = settings.level;
+  ApplyBoardSettings(settings);
+  std::string error;
+  if (!ResumeGame(level, error) && !error.empty()) problems.push_back(error);
+  return problems;
+}
+
+std::string KeepSession(Settings& settings, const std::string& level) {
+  const Settings before = settings;
+  TakeBoardSettings(settings);
+  std::string error;
+  if (settings.boardSize != before.boardSize || settings.squareBoard != before.squareBoard) {
+    if (!StoreSettings(settings, error)) return error;
+  }
+  return StoreGame(level, error) ? std::string() : error;
+}
+
 }  // namespace vorn::storage

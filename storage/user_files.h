@@ -49,4 +49,14 @@ bool ResumeGame(std::string& level, std::string& error);
 Settings LoadSettings(std::vector<std::string>& problems);
 bool StoreSettings(const Settings& settings, std::string& error);
 
+// The two calls a desktop front end needs, each a line of it. After start-up: the stored
+// settings read, their board built, and the saved game put back; `level` is the saved
+// game's level, as its game goes on at it, else the settings' one. The result holds a line
+// for the player for each problem met (none on a first start).
+std::vector<std::string> ResumeSession(Settings& settings, std::string& level);
+// After every mouse release and menu command: the board's size and shape kept in the
+// settings (written when they changed) and the game saved. Empty, or what could not be
+// written; a front end shows that once, not after every move.
+std::string KeepSession(Settings& settings, const std::string& level);
+
 }  // namespace vorn::storage

@@ -68,6 +68,24 @@ TEST_F(UserFilesTest, AStoredGameIsResumedByANewStart) {
   EXPECT_EQ(PlayRecord(window), shown);
 }
 
+TEST_F(UserFilesTest, ASessionIsKeptAfterEachEventAndResumedByTheNextStart) {
+  Settings settings;
+  std::string level;
+  EXPECT_TRUE(storage::ResumeSession(settings, level).empty());  // a first start
+  EXPECT_EQ(level, "Standard");
+  EXPECT_FALSE(fs::exists(root / "config"));  // nothing written before an event
+  Decreasex_Click();
+  EXPECT_EQ(storage::KeepSession(settings, "Standard"), "");
+  Click(13);
+  EXPECT_EQ(storage::KeepSession(settings, "Standard"), "");
+  const std::string shown = PlayRecord(window);
+  Restart();
+  Settings next;
+  EXPECT_TRUE(storage::ResumeSession(next, level).empty());
+  EXPECT_EQ(next.boardSize, 10);
+  EXPECT_EQ(PlayRecord(window), shown);
+}
+
 TEST_F(UserFilesTest, RelativeOrMissingFoldersFallBackToTheHomeFolder) {
   setenv("XDG_STATE_HOME", "state", 1);
   unsetenv("XDG_CONFIG_HOME");
