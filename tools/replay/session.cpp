@@ -129,7 +129,10 @@ void Session::Undo() {
   std::string line = "undo";
   const std::vector<Integer> emptied = TakeBack();
   if (emptied.empty()) line += " none";
-  for (const Integer cell : emptied) line += " " + std::to_string(cell);
+  for (const Integer cell : emptied) {
+    line += ' ';
+    line += std::to_string(cell);
+  }
   Emit(line);
 }
 
