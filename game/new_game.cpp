@@ -143,6 +143,8 @@ void NewGame(Integer size) {
   // "Start Preset Game" is for a layout in progress, which a new board ends.
   window.SetMenuEnabled(MenuItem::StartPreset, false);
   PresetMode = No;
+  PresetStarted = No;
+  TakeBacks.clear();  // nothing of another board can be taken back on this one
   DrawBoard(size, RowCount());
   BuildEdges(size);
   BuildNeighbours(size);

@@ -7,6 +7,7 @@
 // writes these variables directly, by the names below.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,6 +49,49 @@ inline constexpr Integer kBottomEdgeBit = 8;
 // Fill styles of the drawing.
 inline constexpr Integer kFillSolid = 0;
 inline constexpr Integer kFillDiagonalCross = 7;
+
+// The state of play on the board that stands: everything a stone changes, apart from the
+// move lists, in two parts: the numbers and flags, and the texts of the chains and bridge
+// records, one per cell slot and most of them empty. Taking a stone back puts both back
+// whole, so a variable of play belongs in one of them.
+struct PlayState {
+  PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
+  Integer SideToMove = 0;
+  Integer SelectedCell = 0;
+  Integer GameStarted = 0;
+  Integer PresetMode = 0;
+  // Yes once "Start Preset Game" was chosen on this board: the game begins from the layout,
+  // and the Size submenu and "Preset Board" stay fenced off even before its first stone.
+  Integer PresetStarted = 0;
+  std::string WinMessage;
+  PerCell<Integer> Influence;  // never cleared: carries over from game to game
+
+  // Chains of stones, per side and slot (the lists in PlayTexts); a slot emptied by a merge
+  // stays counted.
+  PerSide<Integer> GroupCount;
+  PerCell<Integer> CellGroup;
+
+  // Bridge records (in PlayTexts): empty cells that touch two groups of one side.
+  Integer BridgeCount = 0;
+
+  // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
+  PerCell<Integer> SavedInfluence;
+};
+
+struct PlayTexts {
+  PerSide<PerCell<std::string>> Groups;
+  PerCell<std::string> Bridges;
+};
+
+// The play as it stood before one click that placed stones, for taking them back: the
+// numbers whole, the texts up to the last slot that holds one (the slots after it are
+// empty), and the lengths of the move lists, which only grow while a board stands.
+struct PlayBefore {
+  PlayState play;
+  PerSide<std::vector<std::string>> groups;
+  std::vector<std::string> bridges;
+  PerSide<std::size_t> moveCounts;
+};
 
 // Every variable of the game, with its value at program start. A variable belongs here and
 // nowhere else, so that ResetModuleState cannot miss one; each has its name in the
@@ -96,33 +140,22 @@ struct ModuleState {
   Integer FillStyle = kFillSolid;
 
   // Play.
-  PerCell<Integer> CellOwner;  // -1 empty, 0 GREEN, 1 RED
-  Integer SideToMove = 0;
-  Integer SelectedCell = 0;
-  Integer GameStarted = 0;
-  Integer PresetMode = 0;
-  std::string WinMessage;
-  PerCell<Integer> Influence;  // never cleared: carries over from game to game
-  // Every stone each side has placed, oldest first. Never cleared either: until GREEN has
-  // played twice in a game, its last two stones come from the game before.
+  PlayState Play;
+  PlayTexts Texts;
+  // Every stone each side has placed, oldest first. Never cleared, like the influence map:
+  // until GREEN has played twice in a game, its last two stones come from the game before.
   PerSide<std::vector<Integer>> PlayerMoves;
 
-  // Chains of stones, per side and slot; a slot emptied by a merge stays counted.
-  PerSide<Integer> GroupCount;
-  PerSide<PerCell<std::string>> Groups;
-  PerCell<Integer> CellGroup;
+  // The play before each click of the board that stands, oldest first: what "Take Back"
+  // returns to. Every new board and "Start Preset Game" begin it afresh.
+  std::vector<PlayBefore> TakeBacks;
 
-  // Bridge records: empty cells that touch two groups of one side.
-  Integer BridgeCount = 0;
-  PerCell<std::string> Bridges;
-
-  // The computer's copy of the influence map while it adds and takes back a turn's bonuses.
-  PerCell<Integer> SavedInfluence;
-
-  // The computer's level (computer/levels.h), Standard at start.
+  // The computer's level (computer/levels.h), Standard at start. Not part of the play: a
+  // take-back leaves it as it is.
   Integer SelectedLevel = 0;
   // Counts every change of the position (a board built, a stone placed or taken back), so
-  // that an engine's answer computed for an older position is known as stale.
+  // that an engine's answer computed for an older position is known as stale. Never taken
+  // back: an older position seen again is still a new one for answers under way.
   std::uint32_t PositionVersion = 0;
   Integer ReplySearching = 0;  // Yes while RED's reply is being searched for
   Integer HintCell = 0;      // the hint last found, for the position of HintVersion
@@ -162,20 +195,22 @@ inline auto& PlayerColor = Module.PlayerColor;
 inline auto& BackColor = Module.BackColor;
 inline auto& FillColor = Module.FillColor;
 inline auto& FillStyle = Module.FillStyle;
-inline auto& CellOwner = Module.CellOwner;
-inline auto& SideToMove = Module.SideToMove;
-inline auto& SelectedCell = Module.SelectedCell;
-inline auto& GameStarted = Module.GameStarted;
-inline auto& PresetMode = Module.PresetMode;
-inline auto& WinMessage = Module.WinMessage;
-inline auto& Influence = Module.Influence;
+inline auto& CellOwner = Module.Play.CellOwner;
+inline auto& SideToMove = Module.Play.SideToMove;
+inline auto& SelectedCell = Module.Play.SelectedCell;
+inline auto& GameStarted = Module.Play.GameStarted;
+inline auto& PresetMode = Module.Play.PresetMode;
+inline auto& PresetStarted = Module.Play.PresetStarted;
+inline auto& WinMessage = Module.Play.WinMessage;
+inline auto& Influence = Module.Play.Influence;
 inline auto& PlayerMoves = Module.PlayerMoves;
-inline auto& GroupCount = Module.GroupCount;
-inline auto& Groups = Module.Groups;
-inline auto& CellGroup = Module.CellGroup;
-inline auto& BridgeCount = Module.BridgeCount;
-inline auto& Bridges = Module.Bridges;
-inline auto& SavedInfluence = Module.SavedInfluence;
+inline auto& GroupCount = Module.Play.GroupCount;
+inline auto& Groups = Module.Texts.Groups;
+inline auto& CellGroup = Module.Play.CellGroup;
+inline auto& BridgeCount = Module.Play.BridgeCount;
+inline auto& Bridges = Module.Texts.Bridges;
+inline auto& SavedInfluence = Module.Play.SavedInfluence;
+inline auto& TakeBacks = Module.TakeBacks;
 inline auto& SelectedLevel = Module.SelectedLevel;
 inline auto& PositionVersion = Module.PositionVersion;
 inline auto& ReplySearching = Module.ReplySearching;

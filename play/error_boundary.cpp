@@ -22,19 +22,6 @@ struct BoardShape {
 
 BoardShape CurrentShape() { return {BoardSize, SquareBoard}; }
 
-// Goes back to a board of `shape`, with the Size menu as the size commands leave it for that
-// board.
-void UseShape(BoardShape shape) {
-  if (shape.size < kSmallestBoard) throw RunTimeError("no board was built before the error");
-  if (shape.size == BoardSize && shape.square == SquareBoard) return;
-  BoardSize = shape.size;
-  SquareBoard = shape.square;
-  WindowServices& window = Window();
-  window.SetMenuChecked(MenuItem::Squarex, SquareBoard == Yes);
-  window.SetMenuEnabled(MenuItem::Increasex, BoardSize < MaxBoardSize);
-  window.SetMenuEnabled(MenuItem::Decreasex, BoardSize > kSmallestBoard);
-}
-
 // The game's state may be anything after an error, so only a new board is trusted: one of
 // the size and shape that stood before the event. That board was built once already, while
 // the one a size command failed to build would only fail again. Should even the board
@@ -42,8 +29,8 @@ void UseShape(BoardShape shape) {
 GuardOutcome RecoverFrom(const std::string& error, BoardShape before) {
   Window().MessageBox("Vorn met an internal error and starts a fresh board:\n" + error);
   try {
-    UseShape(before);
-    Restartx_Click();
+    if (before.size < kSmallestBoard) throw RunTimeError("no board was built before the error");
+    BuildBoard(before.size, before.square);
     SideToMove = 1;
     SwitchTurn();  // GREEN to move, the window enabled
     return GuardOutcome::kRecovered;

@@ -47,6 +47,26 @@ void Decreasex_Click() {
   if (BoardSize == kSmallestBoard) Window().SetMenuEnabled(MenuItem::Decreasex, false);
 }
 
+void BuildBoard(Integer size, Integer square) {
+  BoardSize = size;
+  SquareBoard = square;
+  Restartx_Click();
+  ShowGameMenus();
+}
+
+void ShowGameMenus() {
+  WindowServices& window = Window();
+  // The first stone, a layout in progress and a game from a layout fence off the Size
+  // submenu and "Preset Board" until the next board.
+  const bool betweenGames = GameStarted == No && PresetMode == No && PresetStarted == No;
+  window.SetMenuEnabled(MenuItem::Sizex, betweenGames);
+  window.SetMenuEnabled(MenuItem::Presetx, betweenGames);
+  window.SetMenuEnabled(MenuItem::StartPreset, PresetMode == Yes);
+  window.SetMenuChecked(MenuItem::Squarex, SquareBoard == Yes);
+  window.SetMenuEnabled(MenuItem::Increasex, BoardSize < MaxBoardSize);
+  window.SetMenuEnabled(MenuItem::Decreasex, BoardSize > kSmallestBoard);
+}
+
 MenuCommand GameMenuCommand(MenuItem item) {
   switch (item) {
     case MenuItem::Restartx: return Restartx_Click;

@@ -11,6 +11,7 @@
 #include "game/window_services.h"
 #include "play/influence.h"
 #include "play/preset.h"
+#include "play/take_back.h"
 #include "play/turns.h"
 #include "play/wins.h"
 
@@ -113,6 +114,7 @@ Integer HitTest(Single x, Single y) {
 }
 
 void Form_MouseUp(Integer button, Integer shift, Single x, Single y) {
+  const TakeBackPoint point;  // the stones of this click can be taken back
   SelectedCell = HitTest(x, y);
   if (SelectedCell == 0) return;
   if (PresetMode == Yes) {

@@ -30,6 +30,9 @@ void StartPreset_Click() {
   Window().SetMenuEnabled(MenuItem::StartPreset, false);
   SideToMove = 0;
   PresetMode = No;
+  // The layout is where the game begins: taking back stops at it.
+  PresetStarted = Yes;
+  TakeBacks.clear();
   // A layout that fills the board leaves nothing to play.
   AnnounceFullBoard();
 }

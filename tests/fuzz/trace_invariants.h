@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Rules every trace of vorn-replay keeps, whatever the script: each stone lands on an empty
-// cell of the board of the moment, each win is followed by a fresh board, and a dump shows
-// the board and owners that the lines before it built.
+// cell of the board of the moment, a take-back empties cells that held stones, each win is
+// followed by a fresh board, and a dump shows the board and owners that the lines before it
+// built.
 #pragma once
 
 #include <cstdlib>
@@ -38,6 +39,7 @@ class TraceChecker {
     if (winShown_ && kind != "newgame") return "a win is not followed by a fresh board";
     if (kind == "newgame") return NewBoard(tokens);
     if (kind == "stone") return Stone(tokens);
+    if (kind == "undo") return Undo(tokens);
     if (kind == "message") {
       winShown_ = line.ends_with(" WON - click here to continue");
       return {};
@@ -80,6 +82,19 @@ class TraceChecker {
     int& owner = owners_[static_cast<std::size_t>(cell - 1)];
     if (owner != -1) return "the cell already holds a stone";
     owner = side;
+    return {};
+  }
+
+  std::string Undo(std::istringstream& tokens) {
+    std::string word;
+    for (bool first = true; tokens >> word; first = false) {
+      if (first && word == "none") return tokens >> word ? "none is the only word" : "";
+      const int cell = std::atoi(word.c_str());
+      if (cell < 1 || cell > static_cast<int>(owners_.size())) return "not a cell of the board";
+      int& owner = owners_[static_cast<std::size_t>(cell - 1)];
+      if (owner == -1) return "the cell taken back holds no stone";
+      owner = -1;
+    }
     return {};
   }
 

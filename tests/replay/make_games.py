@@ -6,6 +6,8 @@
 games on every board size and shape, whole games on the largest board, a long session on the
 largest board in which the influence map drifts to its bounds, and preset layouts that leave
 several deciding cells at once; and games at the Strong level, with hints.
+largest board in which the influence map drifts to its bounds, preset layouts that leave
+several deciding cells at once, and games with clicks taken back at random.
 
     tests/replay/make_games.py BUILD_DIR [NAME...]
 
@@ -50,8 +52,11 @@ class Replay:
         size, square, cells, _side, started, preset = map(int, words[1:])
         self.size, self.square, self.cells = size, square == 1, cells
         self.started, self.preset = started == 1, preset == 1
+        self.dumped = [text]
         while True:
-            words = self.proc.stdout.readline().split()
+            text = self.proc.stdout.readline()
+            self.dumped.append(text)
+            words = text.split()
             if words[0] == "owner":
                 self.owner = [None] + [int(w) for w in words[1:]]
             elif words[0] == "influence":
@@ -232,6 +237,46 @@ def long_session(binary):
     writer.game.close()
 
 
+def take_backs(binary):
+    """Seeded games with clicks taken back at random, one or several at a time, on boards of
+    several sizes and both shapes, now and then from a preset layout. The generator checks
+    that every take-back leaves the game exactly as the dump before its click showed it."""
+    writer = Writer(Replay(binary), "take_backs", 51, dump_every=0)
+    game, pick = writer.game, writer.random
+    for size, square in ((5, True), (6, False), (9, True), (12, False), (15, True), (21, True),
+                         (21, False)):
+        writer.command("menu Restartx")  # the game before may be under way
+        writer.resize(size, square)
+        writer.comment(f"size {size}, {'square' if square else 'short'}")
+        if pick.random() < 0.4:
+            writer.preset(writer.random_layout(size))
+        before = []  # the dump before each click that can be taken back
+        for _ in range(6 * size):
+            if before and pick.random() < 0.3:
+                for _ in range(min(len(before), pick.randint(1, 3))):
+                    writer.command("undo")
+                    expected = before.pop()
+                    if game.dumped != expected:
+                        raise RuntimeError(f"undo on size {size} left another game")
+                writer.dump()
+                continue
+            if not game.empty():
+                break
+            dumped = game.dumped
+            writer.click(writer.green_cell())
+            if game.won():
+                writer.dump()
+                before = []
+                continue
+            if any(e.startswith("stone") for e in game.events):
+                before.append(dumped)
+        writer.command("undo")
+        writer.dump()
+    writer.save(["Seeded games with clicks taken back at random; each take-back was checked",
+                 "against the dump before its click. Written by make_games.py."])
+    writer.game.close()
+
+
 def gapped_row(n, row, gap):
     return [(0, (row - 1) * n + c) for c in range(1, n + 1) if c != gap]
 
@@ -336,6 +381,7 @@ SETS = {
     "long_session": long_session,
     "deciding_presets": deciding_presets,
     "strong_level": strong_level,
+    "take_backs": take_backs,
 }
 
 

@@ -90,19 +90,24 @@ TEST(ReplayScript, MenuNamesEveryCommandOfTheMenus) {
   }
 }
 
-TEST(ReplayScript, DumpTakesNothing) { EXPECT_EQ(Parsed("dump").kind, CommandKind::Dump); }
+TEST(ReplayScript, DumpAndUndoTakeNothing) {
+  EXPECT_EQ(Parsed("dump").kind, CommandKind::Dump);
+  EXPECT_EQ(Parsed(" undo ").kind, CommandKind::Undo);
+  EXPECT_EQ(ErrorOf("undo 2"), "undo takes no arguments, found 1");
+}
 
 TEST(ReplayScript, UnknownCommandsAreNamed) {
   EXPECT_EQ(ErrorOf("jump 1 2"),
-            "unknown command \"jump\"; the commands are up, cell, menu, dump, level and hint");
-  EXPECT_EQ(ErrorOf("Dump"), "unknown command \"Dump\"; the commands are up, cell, menu, dump, level and hint");
+            "unknown command \"jump\"; the commands are up, cell, menu, dump, undo, level and hint");
+  EXPECT_EQ(ErrorOf("Dump"),
+            "unknown command \"Dump\"; the commands are up, cell, menu, dump, undo, level and hint");
   // A '#' after the first token starts no comment.
   EXPECT_EQ(ErrorOf("dump # now"), "dump takes no arguments, found 2");
   // Control characters are shown in the message.
   EXPECT_EQ(ErrorOf("dump\v"),
-            "unknown command \"dump\\x0B\"; the commands are up, cell, menu, dump, level and hint");
+            "unknown command \"dump\\x0B\"; the commands are up, cell, menu, dump, undo, level and hint");
   EXPECT_EQ(ErrorOf(std::string("du\0mp", 5)),
-            "unknown command \"du\\x00mp\"; the commands are up, cell, menu, dump, level and hint");
+            "unknown command \"du\\x00mp\"; the commands are up, cell, menu, dump, undo, level and hint");
 }
 
 TEST(ReplayScript, WrongNumbersOfTokensAreNamed) {
@@ -184,7 +189,7 @@ TEST(ReplayScript, AMessageShowsAtMost40CharactersOfAToken) {
   for (int i = 0; i < 40; ++i) nulsShown += "\\x00";
   EXPECT_EQ(ErrorOf(std::string(41, '\0')),
             "unknown command \"" + nulsShown + "\u2026\" (41 characters); the commands are up, "
-            "cell, menu, dump, level and hint");
+            "cell, menu, dump, undo, level and hint");
   EXPECT_EQ(Quoted(digits), "\"" + digits + "\"");
 }
 

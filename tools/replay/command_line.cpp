@@ -76,6 +76,7 @@ std::string HelpText() {
          "  dump         print the whole game state\n"
          "  level NAME   the computer's level from its next move: Standard or Strong\n"
          "  hint         print the cell the strongest level would play for GREEN\n"
+         "  undo         take back the last click that placed stones\n"
          "Blank lines and lines that start with \"#\" are ignored. LF, CRLF or CR ends a\n"
          "line, and a line holds at most " + std::to_string(kMaxLineLength) + " bytes.\n"
          "From a pipe, the trace of each line is written out before the next is read, so\n"

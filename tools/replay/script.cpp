@@ -218,8 +218,8 @@ ParsedLine ParseMenu(const Tokens& tokens) {
   return Failed("unknown menu item " + Quoted(name) + "; the menu items are " + MenuCommandList());
 }
 
-// A command of one word and no arguments.
-ParsedLine ParseWord(const Tokens& tokens, CommandKind kind) {
+// A command of its name alone.
+ParsedLine ParseBare(const Tokens& tokens, CommandKind kind) {
   if (tokens.size() != 1) {
     return Failed(std::string(tokens[0]) + " takes no arguments, found " +
                   std::to_string(tokens.size() - 1));
@@ -249,11 +249,12 @@ ParsedLine ParseLine(std::string_view line, Integer cellCount) {
   if (name == "up") return ParseUp(tokens);
   if (name == "cell") return ParseCell(tokens, cellCount);
   if (name == "menu") return ParseMenu(tokens);
-  if (name == "dump") return ParseWord(tokens, CommandKind::Dump);
+  if (name == "dump") return ParseBare(tokens, CommandKind::Dump);
+  if (name == "undo") return ParseBare(tokens, CommandKind::Undo);
   if (name == "level") return ParseLevel(tokens);
-  if (name == "hint") return ParseWord(tokens, CommandKind::Hint);
+  if (name == "hint") return ParseBare(tokens, CommandKind::Hint);
   return Failed("unknown command " + Quoted(name) +
-                "; the commands are up, cell, menu, dump, level and hint");
+                "; the commands are up, cell, menu, dump, undo, level and hint");
 }
 
 }  // namespace vorn::replay

@@ -11,6 +11,7 @@
 //   dump           print the whole game state
 //   level NAME     set the computer's level (Standard, Strong)
 //   hint           ask for GREEN's hint and print it
+//   undo           take back the last click that placed stones
 //
 // Blank lines and lines whose first non-blank character is '#' are ignored. Tokens are
 // separated by runs of spaces or tabs. How lines end is the line reader's business
@@ -38,6 +39,7 @@ enum class CommandKind {
   Dump,     // `dump`
   Level,    // `level`: level
   Hint,     // `hint`
+  Undo,     // `undo`
 };
 
 struct Command {

@@ -6,12 +6,14 @@
 
 #include <exception>
 #include <ostream>
+#include <vector>
 
 #include "game/start_up.h"
 #include "game/state.h"
 #include "play/game_commands.h"
 #include "play/hint.h"
 #include "play/mouse_input.h"
+#include "play/take_back.h"
 #include "tools/replay/dump.h"
 #include "tools/replay/files.h"
 
@@ -104,6 +106,7 @@ bool Session::Run(const Command& command) {
       Emit(std::string("level ") + LevelName(command.level));
       break;
     case CommandKind::Hint: AskHint(); break;
+    case CommandKind::Undo: Undo(); break;
   }
   return true;
 }
@@ -133,6 +136,17 @@ void Session::AskHint() {
 void Session::ClickCell(Integer button, Integer shift, Integer cell) {
   const TwipPoint middle = ClickBoxMiddle(cell);
   Form_MouseUp(button, shift, middle.x, middle.y);
+}
+
+void Session::Undo() {
+  std::string line = "undo";
+  const std::vector<Integer> emptied = TakeBack();
+  if (emptied.empty()) line += " none";
+  for (const Integer cell : emptied) {
+    line += ' ';
+    line += std::to_string(cell);
+  }
+  Emit(line);
 }
 
 bool Session::ChooseMenu(MenuItem menu) {

@@ -51,6 +51,7 @@ class Session : private GameObserver {
   void Emit(const std::string& line);
   void Write(const std::string& text);
   void ClickCell(Integer button, Integer shift, Integer cell);
+  void Undo();
   bool ChooseMenu(MenuItem menu);
   void AskHint();
 
