@@ -67,6 +67,7 @@ std::string FactsJson() {
                      ",\"vornMenuCaption\":" + JsonString(vorn::kVornMenuCaption) +
                      ",\"twipsPerPixelX\":" + std::to_string(pageWindow.TwipsPerPixelX()) +
                      ",\"twipsPerPixelY\":" + std::to_string(pageWindow.TwipsPerPixelY()) +
+                     ",\"doubleClickMs\":" + std::to_string(vorn::kStandardDoubleClickMs) +
                      ",\"indicator\":{\"left\":" + std::to_string(vorn::kIndicatorLeft) +
                      ",\"top\":[" + std::to_string(vorn::kIndicatorTop[0]) + "," +
                      std::to_string(vorn::kIndicatorTop[1]) +
@@ -132,8 +133,9 @@ EMSCRIPTEN_KEEPALIVE int vorn_menu(int item) {
   return command != nullptr ? Guarded(command) : 0;
 }
 
-// The version, credit text, the screen's twips per pixel, the turn indicator's place and the
-// menu items in menu order, as JSON; known before start-up.
+// The version, credit text, the screen's twips per pixel, the standard double-click interval,
+// the turn indicator's place and the menu items in menu order, as JSON; known before
+// start-up.
 EMSCRIPTEN_KEEPALIVE const char* vorn_facts() {
   static std::string facts;
   facts = FactsJson();
@@ -183,12 +185,13 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_place_beside(int windowLeft, int windowTop
   return at.c_str();
 }
 
-// The message box and the mouse (MessageBoxMouse): the box was shown at `now`, a button was
-// pressed or released at `now`, on the box's text or not; times in milliseconds. The page
-// cannot read the system's double-click interval and uses the standard one. A press or
-// release answers 0 pass it on, 1 ignore it, 2 close the box.
-EMSCRIPTEN_KEEPALIVE void vorn_message_box_shown(double now) {
-  messageBoxMouse.Shown(static_cast<std::int64_t>(now), vorn::kStandardDoubleClickMs);
+// The message box and the mouse (MessageBoxMouse): the box was shown at `now`, with a
+// double-click interval of `doubleClickMs` (the page cannot read the system's and takes the
+// standard one of the facts); a button was pressed or released at `now`, on the box's text
+// or not; times in milliseconds. A press or release answers 0 pass it on, 1 ignore it, 2
+// close the box.
+EMSCRIPTEN_KEEPALIVE void vorn_message_box_shown(double now, double doubleClickMs) {
+  messageBoxMouse.Shown(static_cast<std::int64_t>(now), static_cast<std::int64_t>(doubleClickMs));
 }
 
 EMSCRIPTEN_KEEPALIVE int vorn_message_box_press(double now, int leftButton, int onText) {

@@ -21,7 +21,7 @@ struct ShownBox {
   HWND owner = nullptr;
   std::wstring text;
   HWND box = nullptr;
-  MessageBoxMouse mouse;
+  MessageBoxMouse clicks;  // the mouse rule of the box
   HHOOK placement = nullptr;
   HHOOK mouse = nullptr;
 };
@@ -52,7 +52,7 @@ LRESULT CALLBACK OnActivation(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE && shown != nullptr && shown->box == nullptr) {
     shown->box = reinterpret_cast<HWND>(wParam);
     PlaceBesideOwner(*shown);
-    shown->mouse.Shown(static_cast<std::int64_t>(GetTickCount64()), GetDoubleClickTime());
+    shown->clicks.Shown(static_cast<std::int64_t>(GetTickCount64()), GetDoubleClickTime());
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -121,10 +121,10 @@ bool FilterMouse(ShownBox& box, const MSG& message) {
   const bool left = IsLeftButton(message.message);
   Verdict verdict = Verdict::kPassOn;
   if (IsPress(message.message)) {
-    verdict = box.mouse.Press(static_cast<std::int64_t>(GetTickCount64()), left,
+    verdict = box.clicks.Press(static_cast<std::int64_t>(GetTickCount64()), left,
                               OverText(box, message.pt));
   } else if (IsRelease(message.message)) {
-    verdict = box.mouse.Release(left, OverText(box, message.pt));
+    verdict = box.clicks.Release(left, OverText(box, message.pt));
   }
   if (verdict == Verdict::kClose) PostMessageW(box.box, WM_COMMAND, IDOK, 0);
   return verdict != Verdict::kPassOn;

@@ -86,4 +86,6 @@ async function main(): Promise<void> {
   await startSession(createVorn).catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
 }
 
-void main();
+// Whatever fails before a session stands is said in place of the game, never left to the
+// browser as an unhandled rejection.
+main().catch((error) => showNotice(`Vorn could not start: ${String(error)}`));
