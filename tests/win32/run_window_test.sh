@@ -16,6 +16,15 @@ display=${VORN_WINE_DISPLAY:-95}
 dpi=${VORN_WINE_DPI:-96}
 screen=${VORN_WINE_SCREEN:-1024x768}
 
+# The server of the prefix is started afresh before the settings, after them so that they
+# hold, and at the end so that no program of the test outlives it: each time as the
+# persistent server the suite keeps for the prefix (wine_server.sh), which its last test
+# stops.
+restart_server() {
+  sh "$(dirname "$0")/wine_server.sh" "$wine" start
+}
+restart_server
+
 setting() {  # setting KEY NAME TYPE VALUE
   "$wine" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null
 }
@@ -23,11 +32,8 @@ setting 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
 setting 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ "$screen"
 setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
 
-# The server of the prefix is stopped first and last, so the settings hold and no program
-# of the test outlives it.
-wineserver=$(dirname "$wine")/wineserver
-"$wineserver" -k 2>/dev/null || true
+restart_server
 status=0
 xvfb-run -n "$display" -s "-screen 0 ${screen}x24 -nolisten tcp" "$wine" "$@" || status=$?
-"$wineserver" -k 2>/dev/null || true
+restart_server
 exit $status
