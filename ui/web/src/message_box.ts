@@ -44,8 +44,8 @@ export class MessageBox {
     // ignored never reaches OK. A click made by a key (detail 0) is no mouse's.
     dialog.addEventListener("mousedown", (event) => {
       const verdict = this.mouse.press(performance.now(), event.button === 0, this.onText(event));
-      this.swallowClick = verdict !== BoxMouse.PassOn;
-      if (this.swallowClick) event.preventDefault();
+      this.swallowClick = false;
+      if (verdict !== BoxMouse.PassOn) event.preventDefault(); // nor does the focus move
     }, capture);
     dialog.addEventListener("mouseup", (event) => {
       const verdict = this.mouse.release(event.button === 0, this.onText(event));
