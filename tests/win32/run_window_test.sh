@@ -16,14 +16,13 @@ display=${VORN_WINE_DISPLAY:-95}
 dpi=${VORN_WINE_DPI:-96}
 screen=${VORN_WINE_SCREEN:-1024x768}
 
-# The server of the prefix is started afresh before the settings, after them so that they
-# hold, and at the end so that no program of the test outlives it: each time as the
-# persistent server the suite keeps for the prefix (wine_server.sh), which its last test
-# stops.
-restart_server() {
-  sh "$(dirname "$0")/wine_server.sh" "$wine" start
+# The suite keeps one persistent server for the prefix (wine_server.sh), already running. The
+# settings are written through it; the window's programs then start a server of their own on the virtual
+# X server, with the settings in force, which the driver keeps running to the end; and the
+# suite's server is started again for the tests after this one.
+server() {
+  sh "$(dirname "$0")/wine_server.sh" "$wine" "$1"
 }
-restart_server
 
 setting() {  # setting KEY NAME TYPE VALUE
   "$wine" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null
@@ -32,8 +31,8 @@ setting 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
 setting 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ "$screen"
 setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
 
-restart_server
+server stop
 status=0
 xvfb-run -n "$display" -s "-screen 0 ${screen}x24 -nolisten tcp" "$wine" "$@" || status=$?
-restart_server
+server start
 exit $status
