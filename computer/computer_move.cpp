@@ -52,6 +52,10 @@ void ChooseOnSquareBoard() {
   const Integer chosen = IsCell(decidingCell) ? decidingCell : HighestValuedEmptyCell();
   for (Integer i = 1; i <= CellCount; ++i) Influence[i] = SavedInfluence[i];
   PlaceRedStone(chosen);
+  // RED's influence spreads from the cell GREEN last clicked (SelectedCell), not from RED's
+  // new stone, and that cell's value is set to 0: this is the computer's procedure as it
+  // stands, and every recorded game and golden trace was played so. It is no slip; "fixing"
+  // it to spread from `chosen` changes every game the computer plays.
   SpreadInfluence(SelectedCell, -kSpreadStart);
   Influence[SelectedCell] = 0;
 }
