@@ -16,10 +16,10 @@ display=${VORN_WINE_DISPLAY:-95}
 dpi=${VORN_WINE_DPI:-96}
 screen=${VORN_WINE_SCREEN:-1024x768}
 
-# The suite keeps one persistent server for the prefix (wine_server.sh), already running. The
-# settings are written through it; the window's programs then start a server of their own on the virtual
-# X server, with the settings in force, which the driver keeps running to the end; and the
-# suite's server is started again for the tests after this one.
+# The suite keeps one persistent server for the prefix (wine_server.sh), already running.
+# The settings are written through it; the window's programs then start a server of their
+# own on the virtual X server, with the settings in force, which the driver keeps running to
+# the end; and the suite's server is started again for the tests after this one.
 server() {
   sh "$(dirname "$0")/wine_server.sh" "$wine" "$1"
 }
