@@ -81,13 +81,18 @@ build() {  # build DIR [cmake options...]
   cmake --build "$dir" --parallel "$jobs"
 }
 
-# The site and vorn-replay.js, built by emscripten; its JavaScript tools need Debian's Node
-# modules (NODE_PATH). The Node packages are exactly those of package-lock.json.
+# The site and vorn-replay.js, built by emscripten (the build finds the Debian Node modules
+# its JavaScript tools need itself). The Node packages are exactly those of
+# package-lock.json, installed again only when it has changed since they were.
 build_web() {
-  npm ci --no-audit --no-fund --loglevel=error
-  NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  installed=node_modules/.vorn-package-lock.json
+  if ! cmp -s package-lock.json "$installed"; then
+    npm ci --no-audit --no-fund --loglevel=error
+    cp package-lock.json "$installed"
+  fi
+  emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF -DVORN_BUILD_WEB=ON -DVORN_WERROR=ON >/dev/null
-  NODE_PATH=/usr/share/nodejs cmake --build build-web --parallel "$jobs"
+  cmake --build build-web --parallel "$jobs"
 }
 
 if [ "$mode" = web ]; then

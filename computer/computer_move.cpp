@@ -54,8 +54,10 @@ void RateAndPlaceOnSquareBoard(Choice choose) {
   const Integer chosen = choose(IsCell(decidingCell) ? decidingCell : Integer{0});
   for (Integer i = 1; i <= CellCount; ++i) Influence[i] = SavedInfluence[i];
   PlaceRedStone(chosen);
-  // RED's influence spreads from the cell GREEN clicked last, not from RED's own stone: so
-  // the computer has always played, and the recorded games hold it to that.
+  // RED's influence spreads from the cell GREEN last clicked (SelectedCell), not from RED's
+  // new stone, and that cell's value is set to 0: this is the computer's procedure as it
+  // stands, and every recorded game and golden trace was played so. It is no slip; "fixing"
+  // it to spread from `chosen` changes every game the computer plays.
   SpreadInfluence(SelectedCell, -kSpreadStart);
   Influence[SelectedCell] = 0;
 }

@@ -22,22 +22,36 @@ struct BoardShape {
 
 BoardShape CurrentShape() { return {BoardSize, SquareBoard}; }
 
+// No fresh board can be had: the window is disabled and the front end ends the program. The
+// window may fail even to say so, and is then disabled all the same.
+GuardOutcome Stop(const std::string& error) {
+  try {
+    Window().MessageBox("Vorn cannot build a fresh board and stops:\n" + error);
+  } catch (...) {  // nothing more can be told
+  }
+  try {
+    Window().SetEnabled(false);
+  } catch (...) {  // the front end ends the program all the same
+  }
+  return GuardOutcome::kStopped;
+}
+
 // The game's state may be anything after an error, so only a new board is trusted: one of
 // the size and shape that stood before the event. That board was built once already, while
 // the one a size command failed to build would only fail again. Should even the board
-// before fail, nothing can be trusted any more.
+// before fail, or the window fail to say what happened, nothing can be trusted any more.
 GuardOutcome RecoverFrom(const std::string& error, BoardShape before) {
-  Window().MessageBox("Vorn met an internal error and starts a fresh board:\n" + error);
   try {
+    Window().MessageBox("Vorn met an internal error and starts a fresh board:\n" + error);
     if (before.size < kSmallestBoard) throw RunTimeError("no board was built before the error");
     BuildBoard(before.size, before.square);
     SideToMove = 1;
     SwitchTurn();  // GREEN to move, the window enabled
     return GuardOutcome::kRecovered;
   } catch (const std::exception& fault) {
-    Window().MessageBox(std::string("Vorn cannot build a fresh board and stops:\n") + fault.what());
-    Window().SetEnabled(false);
-    return GuardOutcome::kStopped;
+    return Stop(fault.what());
+  } catch (...) {
+    return Stop("an unknown error");
   }
 }
 

@@ -61,6 +61,13 @@ TEST(RuntimeTest, ConversionsRoundHalvesToEven) {
   EXPECT_THROW(ToInteger(-32769), RunTimeError);
 }
 
+TEST(RuntimeTest, ToIntegerTakesTheWhole16BitRangeAndNothingBeyond) {
+  EXPECT_EQ(ToInteger(32767), 32767);
+  EXPECT_EQ(ToInteger(-32768), -32768);
+  EXPECT_THROW(ToInteger(32768), RunTimeError);
+  EXPECT_THROW(ToInteger(-32769), RunTimeError);
+}
+
 TEST(RuntimeTest, LeadingNumberReadsTheNumericPrefix) {
   EXPECT_EQ(LeadingNumber("012"), 12);
   EXPECT_EQ(LeadingNumber("XXX"), 0);

@@ -56,6 +56,35 @@ TEST_F(ErrorBoundaryTest, ACommandThatCannotBuildItsBoardGoesBackToTheBoardBefor
   EXPECT_TRUE(window.MenuEnabled(MenuItem::Increasex));
 }
 
+// Back at the largest board, "Increase" must be off again: it would build a board of more
+// cells a side than the game allows.
+TEST_F(ErrorBoundaryTest, GoingBackToTheLargestBoardLeavesIncreaseOff) {
+  while (BoardSize < kLargestBoard) Increasex_Click();
+  ASSERT_FALSE(window.MenuEnabled(MenuItem::Increasex));
+  EXPECT_EQ(RunGuarded([] {
+              Decreasex_Click();
+              throw RunTimeError("after the smaller board was built");
+            }),
+            GuardOutcome::kRecovered);
+  EXPECT_EQ(BoardSize, kLargestBoard);
+  EXPECT_EQ(CellCount, kLargestBoard * kLargestBoard);
+  EXPECT_FALSE(window.MenuEnabled(MenuItem::Increasex));
+  EXPECT_TRUE(window.MenuEnabled(MenuItem::Decreasex));
+}
+
+// The window's own message box may fail too, in a page whose script throws: nothing is
+// trusted then, and the game stops instead of letting the fault escape the boundary.
+TEST_F(ErrorBoundaryTest, AWindowThatCannotShowTheFaultStopsTheGame) {
+  class FailingMessages : public HeadlessWindow {
+   public:
+    void MessageBox(const std::string&) override { throw RunTimeError("no box"); }
+  } failing;
+  AttachWindow(&failing);
+  EXPECT_EQ(RunGuarded([] { throw RunTimeError("in a click"); }), GuardOutcome::kStopped);
+  EXPECT_FALSE(failing.Enabled());
+  AttachWindow(&window);
+}
+
 TEST_F(ErrorBoundaryTest, ABoardThatStoodBeforeButCannotBeBuiltAgainEndsTheGame) {
   BoardSize = 30;  // the state is broken before the event
   EXPECT_EQ(RunGuarded([] { Restartx_Click(); }), GuardOutcome::kStopped);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -90,6 +91,34 @@ TEST_F(MessageBoxTest, APressRightAfterTheWinMessageAppearsCannotCloseIt) {
   WinAcrossTheMiddleRow(form, 5);
   EXPECT_TRUE(openAfterPresses);
   EXPECT_TRUE(closedByEnter);
+  EXPECT_EQ(answerer.pressedOk, 2);  // the two preset messages only
+}
+
+// Each press with its release, sent one by one: a double click's second press comes as a
+// double-click event, which must be ignored as a press, and its release with it.
+TEST_F(MessageBoxTest, BothClicksOfADoubleClickRightAfterTheWinMessageLeaveItOpen) {
+  PressGuardLength guard(kForever);
+  MessageBoxAnswerer answerer;
+  Form1 form;
+  form.show();
+  bool openAfterClicks = false;
+  answerer.onShown = [&](QMessageBox* box) {
+    if (!box->text().contains("WON")) return;
+    for (QWidget* target : {static_cast<QWidget*>(box->button(QMessageBox::Ok)),
+                            static_cast<QWidget*>(TextOf(box))}) {
+      const QPoint middle = target->rect().center();
+      QTest::mousePress(target, Qt::LeftButton, {}, middle);
+      QTest::mouseRelease(target, Qt::LeftButton, {}, middle);
+      QMouseEvent second(QEvent::MouseButtonDblClick, middle, target->mapToGlobal(middle),
+                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(target, &second);
+      QTest::mouseRelease(target, Qt::LeftButton, {}, middle);
+    }
+    openAfterClicks = box->isVisible();
+    QTest::keyClick(box, Qt::Key_Return);
+  };
+  WinAcrossTheMiddleRow(form, 5);
+  EXPECT_TRUE(openAfterClicks);
   EXPECT_EQ(answerer.pressedOk, 2);  // the two preset messages only
 }
 

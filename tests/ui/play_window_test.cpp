@@ -168,6 +168,18 @@ TEST_F(PlayWindowTest, APlainRightClickLetsTheComputerOpenButAShiftedOnePlaysGre
   EXPECT_FALSE(form.findChild<QAction*>("Squarex")->isChecked());
 }
 
+// Alt is a modifier of the mask as much as Shift and Ctrl: with any of them held, a right
+// click before the first stone plays GREEN instead of letting the computer open.
+TEST_F(PlayWindowTest, ARightClickWithCtrlOrAltHeldPlaysGreenToo) {
+  Form1 form;
+  form.show();
+  for (const Qt::KeyboardModifier key : {Qt::ControlModifier, Qt::AltModifier}) {
+    Release(form, 5, Qt::RightButton, key);
+    EXPECT_EQ(CellOwner[5], 0) << key;
+    Choose(form, "Restartx");
+  }
+}
+
 TEST_F(PlayWindowTest, ClicksOutsideTheClickBoxesDoNothing) {
   Form1 form;
   form.show();

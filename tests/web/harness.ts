@@ -48,6 +48,13 @@ export interface OpenPage {
   errors: string[]; // console errors and uncaught exceptions of the page
 }
 
+// The tests answer a message box as soon as it stands, so the page is told a double-click
+// interval of none unless the query names one (the test of the interval itself).
+function AnswerAtOnce(query: string): string {
+  if (query.includes("double-click-ms=")) return query;
+  return `${query}${query === "" ? "?" : "&"}double-click-ms=0`;
+}
+
 // A fresh context (no stored site data, no service worker) with the page loaded and its
 // first board painted.
 export async function OpenVorn(lab: Lab, options: BrowserContextOptions = {}, query = ""): Promise<OpenPage> {
@@ -56,7 +63,7 @@ export async function OpenVorn(lab: Lab, options: BrowserContextOptions = {}, qu
   const errors: string[] = [];
   page.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
   page.on("pageerror", (error) => errors.push(String(error)));
-  await page.goto(lab.site.url + query);
+  await page.goto(lab.site.url + AnswerAtOnce(query));
   await page.waitForSelector("body[data-state=playing]");
   return { page, errors };
 }

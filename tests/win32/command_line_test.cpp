@@ -64,14 +64,15 @@ TEST(HelpPageAddressTest, OneBackslashBeforeThePage) {
 }
 
 TEST(FillStyleTest, TheGamesStylesAsGdiDrawsThem) {
-  EXPECT_EQ(win32::FillOfStyle(0).kind, win32::FillKind::kSolid);
-  EXPECT_EQ(win32::FillOfStyle(1).kind, win32::FillKind::kHollow);
-  EXPECT_EQ(win32::FillOfStyle(7).kind, win32::FillKind::kHatch);
-  EXPECT_EQ(win32::FillOfStyle(7).hatch, HS_DIAGCROSS);
-  EXPECT_EQ(win32::FillOfStyle(4).hatch, HS_BDIAGONAL);  // upward, "/"
-  EXPECT_EQ(win32::FillOfStyle(5).hatch, HS_FDIAGONAL);  // downward, "\"
-  EXPECT_THROW(win32::FillOfStyle(8), RunTimeError);
-  EXPECT_THROW(win32::FillOfStyle(-1), RunTimeError);
+  auto fill = [](Integer style) { return win32::FillOfStyle(CheckedFillStyle(style)); };
+  EXPECT_EQ(fill(0).kind, win32::FillKind::kSolid);
+  EXPECT_EQ(fill(1).kind, win32::FillKind::kHollow);
+  EXPECT_EQ(fill(7).kind, win32::FillKind::kHatch);
+  EXPECT_EQ(fill(7).hatch, HS_DIAGCROSS);
+  EXPECT_EQ(fill(4).hatch, HS_BDIAGONAL);  // upward, "/"
+  EXPECT_EQ(fill(5).hatch, HS_FDIAGONAL);  // downward, "\"
+  EXPECT_THROW(fill(8), RunTimeError);
+  EXPECT_THROW(fill(-1), RunTimeError);
 }
 
 TEST(TextTest, Utf8RoundTripAndWindowsLineEnds) {

@@ -16,6 +16,14 @@ display=${VORN_WINE_DISPLAY:-95}
 dpi=${VORN_WINE_DPI:-96}
 screen=${VORN_WINE_SCREEN:-1024x768}
 
+# The suite keeps one persistent server for the prefix (wine_server.sh), already running.
+# The settings are written through it; the window's programs then start a server of their
+# own on the virtual X server, with the settings in force, which the driver keeps running to
+# the end; and the suite's server is started again for the tests after this one.
+server() {
+  sh "$(dirname "$0")/wine_server.sh" "$wine" "$1"
+}
+
 setting() {  # setting KEY NAME TYPE VALUE
   "$wine" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null
 }
@@ -23,11 +31,8 @@ setting 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
 setting 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ "$screen"
 setting 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
 
-# The server of the prefix is stopped first and last, so the settings hold and no program
-# of the test outlives it.
-wineserver=$(dirname "$wine")/wineserver
-"$wineserver" -k 2>/dev/null || true
+server stop
 status=0
 xvfb-run -n "$display" -s "-screen 0 ${screen}x24 -nolisten tcp" "$wine" "$@" || status=$?
-"$wineserver" -k 2>/dev/null || true
+server start
 exit $status

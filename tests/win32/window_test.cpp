@@ -431,6 +431,13 @@ class Player {
     Deliver(down + 1, keys, at);  // the matching WM_?BUTTONUP
   }
 
+  // A release with no press before it, as ends a click made on a menu or another window
+  // over the board.
+  void ReleaseWithoutPress(int button, POINT client) {
+    const UINT up = button == 2 ? WM_RBUTTONUP : button == 4 ? WM_MBUTTONUP : WM_LBUTTONUP;
+    Deliver(up, 0, MAKELPARAM(client.x, client.y));
+  }
+
   void CheckDump(const Dump& dump, int number) {
     const std::string where = "dump " + std::to_string(number) + ": ";
     board_.size = dump.size;
@@ -672,6 +679,20 @@ void FirstStone(Player& player, HWND window) {
   Check(EnabledBarWords(window) == 4, "the Size menu is greyed during a game");
 }
 
+// Only the release of a press made on the board acts: the release that ends a click made
+// elsewhere plays nothing where it meets the board, and the next click plays as usual. The
+// board is left in play.
+void StrayReleasePlaysNothing(Player& player) {
+  player.Menu("Restartx");
+  for (const int button : {1, 2}) {
+    player.ReleaseWithoutPress(button, player.board().CellMiddleClient(1));
+  }
+  Check(ScreenPixel(player.board().CellPixel(1)) != OwnerColor(0),
+        "a release without a press on the board plays nothing");
+  player.Release(1, 0, player.board().CellMiddleClient(2));
+  Check(ScreenPixel(player.board().CellPixel(2)) == OwnerColor(0), "a click plays cell 2");
+}
+
 // About: modal over the disabled main window, with the version; Escape closes it.
 void OpenAndCloseAbout(HWND window, const std::string& version) {
   std::thread about([&] { SendMessageW(window, WM_COMMAND, CommandOf("Aboutx"), 0); });
@@ -736,6 +757,7 @@ int main(int argc, char* argv[]) {
   {
     Player player(window);
     FirstStone(player, window);
+    StrayReleasePlaysNothing(player);
     // A new board, and a box from the preset command.
     player.Menu("Restartx");
     player.Menu("Presetx");

@@ -9,18 +9,19 @@
 
 namespace {
 
-// The window's fill styles: 0 solid, 1 transparent, 2..7 line patterns.
-Qt::BrushStyle BrushStyleOf(int fillStyle) {
-  switch (fillStyle) {
-    case 0: return Qt::SolidPattern;
-    case 2: return Qt::HorPattern;
-    case 3: return Qt::VerPattern;
-    case 4: return Qt::BDiagPattern;
-    case 5: return Qt::FDiagPattern;
-    case 6: return Qt::CrossPattern;
-    case 7: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;
+Qt::BrushStyle BrushStyleOf(vorn::FillPattern pattern) {
+  using vorn::FillPattern;
+  switch (pattern) {
+    case FillPattern::kSolid: return Qt::SolidPattern;
+    case FillPattern::kTransparent: return Qt::NoBrush;
+    case FillPattern::kHorizontal: return Qt::HorPattern;
+    case FillPattern::kVertical: return Qt::VerPattern;
+    case FillPattern::kUpwardDiagonal: return Qt::BDiagPattern;
+    case FillPattern::kDownwardDiagonal: return Qt::FDiagPattern;
+    case FillPattern::kCross: return Qt::CrossPattern;
+    case FillPattern::kDiagonalCross: return Qt::DiagCrossPattern;
   }
+  return Qt::NoBrush;
 }
 
 }  // namespace
@@ -34,7 +35,8 @@ void BoardSurface::setBackColor(const QColor& color) {
   update();
 }
 
-void BoardSurface::drawPolygon(const QPolygon& points, const QColor& fillColor, int fillStyle) {
+void BoardSurface::drawPolygon(const QPolygon& points, const QColor& fillColor,
+                               vorn::FillPattern fillStyle) {
   drawn_.push_back({points, fillColor, fillStyle, drawWidth_});
   ensureImage();
   renderDrawn(image_, drawn_.back());

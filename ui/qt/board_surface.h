@@ -14,6 +14,8 @@
 #include <functional>
 #include <vector>
 
+#include "ui/shared/front_end_rules.h"
+
 class BoardSurface : public QWidget {
   Q_OBJECT
 
@@ -23,9 +25,8 @@ class BoardSurface : public QWidget {
   void setBackColor(const QColor& color);
   void setDrawWidth(int pixels) { drawWidth_ = pixels; }
 
-  // Outlines the polygon with the black pen and fills it with the fill given (the game's fill
-  // styles: 0 solid, 7 diagonal cross-hatch, ...).
-  void drawPolygon(const QPolygon& points, const QColor& fillColor, int fillStyle);
+  // Outlines the polygon with the black pen and fills it with the fill given.
+  void drawPolygon(const QPolygon& points, const QColor& fillColor, vorn::FillPattern fillStyle);
   // Erases all drawing to the background colour.
   void clear();
   // Shows all drawing now.
@@ -50,7 +51,7 @@ class BoardSurface : public QWidget {
   struct Drawn {
     QPolygon points;
     QColor fillColor;
-    int fillStyle;
+    vorn::FillPattern fillStyle;
     int drawWidth;
   };
   struct Indicator {

@@ -10,8 +10,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "game/board_queries.h"
 #include "game/start_up.h"
-#include "game/state.h"
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
@@ -21,6 +21,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/modal_showing.h"
 #include "ui/qt/twips.h"
+#include "ui/shared/front_end_rules.h"
 
 namespace {
 
@@ -36,11 +37,9 @@ vorn::Integer ButtonCode(Qt::MouseButton button) {
 }
 
 vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
-  vorn::Integer mask = 0;
-  if (modifiers & Qt::ShiftModifier) mask |= 1;
-  if (modifiers & Qt::ControlModifier) mask |= 2;
-  if (modifiers & Qt::AltModifier) mask |= 4;
-  return mask;
+  return vorn::ModifierMask({.shift = modifiers.testFlag(Qt::ShiftModifier),
+                             .ctrl = modifiers.testFlag(Qt::ControlModifier),
+                             .alt = modifiers.testFlag(Qt::AltModifier)});
 }
 
 }  // namespace
@@ -120,8 +119,8 @@ void Form1::buildControls() {
     const QPointF at = event->position();
     runGuarded([&] {
       vorn::Form_MouseUp(button, ShiftMask(event->modifiers()),
-                         static_cast<vorn::Single>(at.x()) * vorn::TwipsX,
-                         static_cast<vorn::Single>(at.y()) * vorn::TwipsY);
+                         static_cast<vorn::Single>(at.x()) * vorn::GameTwipsPerPixelX(),
+                         static_cast<vorn::Single>(at.y()) * vorn::GameTwipsPerPixelY());
     });
   };
 }
@@ -139,7 +138,8 @@ void Form1::SetCaption(const std::string& caption) {
 // Sizes and positions are converted with the twips per pixel the game works with, which may
 // be fewer than the screen's (see WorkingTwipsPerPixel): the board keeps its pixels.
 void Form1::SetOuterSize(vorn::Single widthTwips, vorn::Single heightTwips) {
-  requestedOuter_ = QSize(qRound(widthTwips / vorn::TwipsX), qRound(heightTwips / vorn::TwipsY));
+  requestedOuter_ = QSize(qRound(widthTwips / vorn::GameTwipsPerPixelX()),
+                          qRound(heightTwips / vorn::GameTwipsPerPixelY()));
   applyOuterSize();
 }
 
@@ -171,7 +171,7 @@ void Form1::SetDrawWidth(vorn::Integer pixels) { surface_->setDrawWidth(pixels);
 void Form1::Polygon(const vorn::Outline& points, vorn::Color fillColor, vorn::Integer fillStyle) {
   QPolygon polygon;
   for (int v = 0; v < 6; ++v) polygon << QPoint(points[v].x, points[v].y);
-  surface_->drawPolygon(polygon, ToQColor(fillColor), fillStyle);
+  surface_->drawPolygon(polygon, ToQColor(fillColor), vorn::CheckedFillStyle(fillStyle));
 }
 
 void Form1::Cls() { surface_->clear(); }
@@ -203,8 +203,10 @@ void Form1::SetMenuChecked(vorn::MenuItem item, bool checked) {
 }
 
 QRectF Form1::indicatorRect(int side) const {
-  return QRectF(vorn::kIndicatorLeft / vorn::TwipsX, vorn::kIndicatorTop[side] / vorn::TwipsY,
-                vorn::kIndicatorSize / vorn::TwipsX, vorn::kIndicatorSize / vorn::TwipsY);
+  const double twipsX = vorn::GameTwipsPerPixelX();
+  const double twipsY = vorn::GameTwipsPerPixelY();
+  return QRectF(vorn::kIndicatorLeft / twipsX, vorn::kIndicatorTop[side] / twipsY,
+                vorn::kIndicatorSize / twipsX, vorn::kIndicatorSize / twipsY);
 }
 
 void Form1::placeIndicators() {

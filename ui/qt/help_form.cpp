@@ -26,6 +26,7 @@
 #include "app/install_layout.h"
 #include "ui/help_layout.h"
 #include "ui/qt/twips.h"
+#include "ui/shared/front_end_rules.h"
 
 namespace vorn {
 
@@ -258,13 +259,18 @@ QPushButton* HelpForm::addButton(const char* name, const QString& caption,
 }
 
 // "Back" and "Forward" only step through the history while the page shown was reached
-// through a link to an anchor; on a page without one they leave it where it is.
+// through a link to an anchor (ReachedThroughAnchor).
+bool HelpForm::onAnchorPage() const {
+  const std::u16string address = WebBrowser1->LocationURL().toStdU16String();
+  return vorn::ReachedThroughAnchor(std::u16string_view(address));
+}
+
 void HelpForm::Command1_Click() {
-  if (WebBrowser1->LocationURL().contains('#')) WebBrowser1->GoBack();
+  if (onAnchorPage()) WebBrowser1->GoBack();
 }
 
 void HelpForm::Command2_Click() {
-  if (WebBrowser1->LocationURL().contains('#')) WebBrowser1->GoForward();
+  if (onAnchorPage()) WebBrowser1->GoForward();
 }
 
 // "Exit" only hides the window, so the next "Help" shows the same one again.

@@ -120,6 +120,7 @@ class HelpForm : public QWidget {
   QPushButton* addButton(const char* name, const QString& caption, double leftTwips);
   void Form_Activate();
   void Form_Resize();
+  bool onAnchorPage() const;
 
   QString tag_;
   vorn::ActivatingClickFilter* pageClicks_ = nullptr;

@@ -50,6 +50,7 @@ GameMessageBox::GameMessageBox(const QString& text, QWidget* window)
   for (QLabel* label : findChildren<QLabel*>()) {
     if (label->text() == text) text_ = label;
   }
+  clock_.start();
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -57,7 +58,7 @@ GameMessageBox::GameMessageBox(const QString& text, QWidget* window)
 void GameMessageBox::showEvent(QShowEvent* event) {
   QMessageBox::showEvent(event);  // gives the box its final size
   placeBesideWindow();
-  shown_.start();
+  mouse_.Shown(clock_.elapsed(), PressGuardInterval().count());
 }
 
 // Before the box is on the screen its frame is unknown; the main window's is the best guess.
@@ -75,27 +76,25 @@ void GameMessageBox::placeBesideWindow() {
   move(at.x, at.y);
 }
 
-bool GameMessageBox::ignoringPresses() const {
-  return shown_.isValid() && shown_.elapsed() < PressGuardInterval().count();
+bool GameMessageBox::onText(QObject* watched, QEvent* event) const {
+  return watched == text_ &&
+         text_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
 }
 
+// The box's mouse rule (MessageBoxMouse) sees every press and release in the box.
 bool GameMessageBox::eventFilter(QObject* watched, QEvent* event) {
-  if (IsPress(event) && ignoringPresses()) return true;
-  if (watched == text_ && textClicked(event)) return true;
-  return QMessageBox::eventFilter(watched, event);
-}
-
-bool GameMessageBox::textClicked(QEvent* event) {
+  using Verdict = MessageBoxMouse::Verdict;
+  Verdict verdict = Verdict::kPassOn;
   if (IsPress(event)) {
-    textPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    return textPressed_;
+    const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    verdict = mouse_.Press(clock_.elapsed(), left, onText(watched, event));
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    verdict = mouse_.Release(left, onText(watched, event));
   }
-  if (event->type() != QEvent::MouseButtonRelease || !textPressed_) return false;
-  textPressed_ = false;
-  if (text_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-    button(QMessageBox::Ok)->click();
-  }
-  return true;
+  if (verdict == Verdict::kClose) button(QMessageBox::Ok)->click();
+  if (verdict != Verdict::kPassOn) return true;
+  return QMessageBox::eventFilter(watched, event);
 }
 
 }  // namespace vorn

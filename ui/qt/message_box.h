@@ -13,6 +13,8 @@
 #include <chrono>
 #include <optional>
 
+#include "ui/shared/front_end_rules.h"
+
 class QLabel;
 
 namespace vorn {
@@ -37,13 +39,11 @@ class GameMessageBox : public QMessageBox {
 
  private:
   void placeBesideWindow();
-  bool ignoringPresses() const;
-  // A press and release on the text, in that order, is a click on it.
-  bool textClicked(QEvent* event);
+  bool onText(QObject* watched, QEvent* event) const;
 
   QLabel* text_ = nullptr;
-  bool textPressed_ = false;
-  QElapsedTimer shown_;
+  QElapsedTimer clock_;  // from the box's construction, for its mouse rule
+  MessageBoxMouse mouse_;
 };
 
 }  // namespace vorn

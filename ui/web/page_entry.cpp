@@ -2,27 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page's script may call: start-up, a mouse release, a cell played from the
-// keyboard and the game's menu commands, each through the error boundary; and what the page
-// shows but does not own (menu captions, version, credit text, each cell's click box and
-// owner), so that it is written down once, here in the game.
+// keyboard and the game's menu commands, each through the error boundary, and a fault of the
+// script itself, which ends in the same fresh board; what the page shows but does not own
+// (menu captions, version, credit text, each cell's click box and owner); and the rules
+// every front end keeps (ui/shared/front_end_rules.h), so that each is written down once, in
+// C++. Every name here is declared for the script in src/vorn.d.ts; the build checks that
+// the two agree and exports what the declarations name.
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "app/version.h"
 #include "display/window_placement.h"
-#include "game/new_game.h"
+#include "game/board_queries.h"
 #include "game/start_up.h"
-#include "game/state.h"
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
+#include "ui/shared/front_end_rules.h"
 #include "ui/web/page_window.h"
 
 namespace {
 
 vorn::web::PageWindow pageWindow;
+// The message box that stands, at most one: it is modal.
+vorn::MessageBoxMouse messageBoxMouse;
 
 // The outcome as the page reads it: 0 ran, 1 recovered from a fault, 2 stopped.
 int Guarded(const std::function<void()>& handler) {
@@ -60,6 +67,7 @@ std::string FactsJson() {
                      ",\"vornMenuCaption\":" + JsonString(vorn::kVornMenuCaption) +
                      ",\"twipsPerPixelX\":" + std::to_string(pageWindow.TwipsPerPixelX()) +
                      ",\"twipsPerPixelY\":" + std::to_string(pageWindow.TwipsPerPixelY()) +
+                     ",\"doubleClickMs\":" + std::to_string(vorn::kStandardDoubleClickMs) +
                      ",\"indicator\":{\"left\":" + std::to_string(vorn::kIndicatorLeft) +
                      ",\"top\":[" + std::to_string(vorn::kIndicatorTop[0]) + "," +
                      std::to_string(vorn::kIndicatorTop[1]) +
@@ -87,24 +95,34 @@ EMSCRIPTEN_KEEPALIVE int vorn_start() {
   return Guarded(vorn::Form_Load);
 }
 
-// A button release at (x, y) pixels of the board's area, turned into twips with the scale
-// the game read at start-up.
-EMSCRIPTEN_KEEPALIVE int vorn_mouse_up(int button, int shift, double x, double y) {
+// A button release at (x, y) pixels of the board's area, with the Shift, Ctrl and Alt keys
+// held (each 0 or 1), turned into twips with the scale the game read at start-up.
+EMSCRIPTEN_KEEPALIVE int vorn_mouse_up(int button, int shift, int ctrl, int alt, double x,
+                                       double y) {
+  const vorn::Integer mask =
+      vorn::ModifierMask({.shift = shift != 0, .ctrl = ctrl != 0, .alt = alt != 0});
   return Guarded([=] {
-    vorn::Form_MouseUp(vorn::ToInteger(button), vorn::ToInteger(shift),
-                       static_cast<vorn::Single>(x) * vorn::TwipsX,
-                       static_cast<vorn::Single>(y) * vorn::TwipsY);
+    vorn::Form_MouseUp(vorn::ToInteger(button), mask,
+                       static_cast<vorn::Single>(x) * vorn::GameTwipsPerPixelX(),
+                       static_cast<vorn::Single>(y) * vorn::GameTwipsPerPixelY());
   });
 }
 
 // A release of `button` in the middle of a cell's click box, as the keyboard plays a cell.
 // A cell that is not on the board is ignored.
 EMSCRIPTEN_KEEPALIVE int vorn_play_cell(int button, int cell) {
-  if (cell < 1 || cell > vorn::CellCount) return 0;
+  if (cell < 1 || cell > vorn::CellsOnBoard()) return 0;
   return Guarded([=] {
     const vorn::TwipPoint middle = vorn::ClickBoxMiddle(vorn::ToInteger(cell));
     vorn::Form_MouseUp(vorn::ToInteger(button), 0, middle.x, middle.y);
   });
+}
+
+// The page's script failed on its own, outside a call of the game (`what` says how): the
+// same recovery as a fault of the game, a fresh board of the size that stands.
+EMSCRIPTEN_KEEPALIVE int vorn_script_fault(const char* what) {
+  const std::string error = std::string("the page's script failed: ") + what;
+  return Guarded([&] { throw vorn::RunTimeError(error); });
 }
 
 // A game command of the "Vorn" menu or the "Size" submenu, by its MenuItem number; the page
@@ -115,8 +133,9 @@ EMSCRIPTEN_KEEPALIVE int vorn_menu(int item) {
   return command != nullptr ? Guarded(command) : 0;
 }
 
-// The version, credit text, the screen's twips per pixel, the turn indicator's place and the
-// menu items in menu order, as JSON; known before start-up.
+// The version, credit text, the screen's twips per pixel, the standard double-click interval,
+// the turn indicator's place and the menu items in menu order, as JSON; known before
+// start-up.
 EMSCRIPTEN_KEEPALIVE const char* vorn_facts() {
   static std::string facts;
   facts = FactsJson();
@@ -127,16 +146,17 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_facts() {
 // [left, top, right, bottom].
 EMSCRIPTEN_KEEPALIVE const char* vorn_board() {
   static std::string board;
-  board = "{\"size\":" + std::to_string(vorn::BoardSize) +
-          ",\"rows\":" + std::to_string(vorn::RowCount()) +
+  board = "{\"size\":" + std::to_string(vorn::CellsPerRow()) +
+          ",\"rows\":" + std::to_string(vorn::RowsOfBoard()) +
           ",\"boxes\":[";
-  for (vorn::Integer cell = 1; cell <= vorn::CellCount; ++cell) {
+  const vorn::Single twipsX = vorn::GameTwipsPerPixelX();
+  const vorn::Single twipsY = vorn::GameTwipsPerPixelY();
+  for (vorn::Integer cell = 1; cell <= vorn::CellsOnBoard(); ++cell) {
     const vorn::TwipBox box = vorn::ClickBox(cell);
     if (cell > 1) board += ",";
-    board += "[" + std::to_string(box.left / vorn::TwipsX) + "," +
-             std::to_string(box.top / vorn::TwipsY) + "," +
-             std::to_string(box.right / vorn::TwipsX) + "," +
-             std::to_string(box.bottom / vorn::TwipsY) + "]";
+    board += "[" + std::to_string(box.left / twipsX) + "," + std::to_string(box.top / twipsY) +
+             "," + std::to_string(box.right / twipsX) + "," +
+             std::to_string(box.bottom / twipsY) + "]";
   }
   return (board += "]}").c_str();
 }
@@ -145,8 +165,8 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_board() {
 EMSCRIPTEN_KEEPALIVE const char* vorn_owners() {
   static std::string owners;
   owners.clear();
-  for (vorn::Integer cell = 1; cell <= vorn::CellCount; ++cell) {
-    const vorn::Integer owner = vorn::CellOwner[cell];
+  for (vorn::Integer cell = 1; cell <= vorn::CellsOnBoard(); ++cell) {
+    const vorn::Integer owner = vorn::OwnerOfCell(cell);
     owners += owner == 0 ? 'G' : owner == 1 ? 'R' : '.';
   }
   return owners.c_str();
@@ -163,6 +183,29 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_place_beside(int windowLeft, int windowTop
                         {0, 0, screenWidth, screenHeight}, vorn::kGapToTheWindow);
   at = std::to_string(point.x) + " " + std::to_string(point.y);
   return at.c_str();
+}
+
+// The message box and the mouse (MessageBoxMouse): the box was shown at `now`, with a
+// double-click interval of `doubleClickMs` (the page cannot read the system's and takes the
+// standard one of the facts); a button was pressed or released at `now`, on the box's text
+// or not; times in milliseconds. A press or release answers 0 pass it on, 1 ignore it, 2
+// close the box.
+EMSCRIPTEN_KEEPALIVE void vorn_message_box_shown(double now, double doubleClickMs) {
+  messageBoxMouse.Shown(static_cast<std::int64_t>(now), static_cast<std::int64_t>(doubleClickMs));
+}
+
+EMSCRIPTEN_KEEPALIVE int vorn_message_box_press(double now, int leftButton, int onText) {
+  return static_cast<int>(
+      messageBoxMouse.Press(static_cast<std::int64_t>(now), leftButton != 0, onText != 0));
+}
+
+EMSCRIPTEN_KEEPALIVE int vorn_message_box_release(int leftButton, int onText) {
+  return static_cast<int>(messageBoxMouse.Release(leftButton != 0, onText != 0));
+}
+
+// Whether the help's "Back" and "Forward" act on the page at `address`: 1 yes, 0 no.
+EMSCRIPTEN_KEEPALIVE int vorn_reached_through_anchor(const char* address) {
+  return vorn::ReachedThroughAnchor(std::string_view(address)) ? 1 : 0;
 }
 
 }  // extern "C"

@@ -7,58 +7,94 @@
 #include <emscripten/emscripten.h>
 
 #include <cmath>
+#include <string>
 
-// The page's side of each call; `Module.page` is the object the script gave the module.
-EM_JS(void, PageSetCaption, (const char* caption),
-      { Module.page.setCaption(UTF8ToString(caption)); });
-EM_JS(void, PageSetOuterSize, (int width, int height),
-      { Module.page.setOuterSize(width, height); });
-EM_JS(void, PageSetEnabled, (bool enabled), { Module.page.setEnabled(!!enabled); });
-EM_JS(void, PageSetBackColor, (unsigned color), { Module.page.setBackColor(color); });
-EM_JS(void, PageSetDrawWidth, (int pixels), { Module.page.setDrawWidth(pixels); });
-EM_JS(void, PagePolygon, (const int* points, unsigned fill, int style), {
-  Module.page.polygon(Array.from(HEAP32.subarray(points >> 2, (points >> 2) + 12)), fill,
-                      style);
-});
-EM_JS(void, PageCls, (), { Module.page.cls(); });
-EM_JS(void, PageRefresh, (), { Module.page.refresh(); });
-EM_JS(void, PageSetMenuEnabled, (int item, bool enabled),
-      { Module.page.setMenuEnabled(item, !!enabled); });
-EM_JS(void, PageSetMenuChecked, (int item, bool checked),
-      { Module.page.setMenuChecked(item, !!checked); });
-EM_JS(void, PageSetIndicatorColor, (int side, unsigned color),
-      { Module.page.setIndicatorColor(side, color); });
-EM_JS(void, PageMessageBox, (const char* prompt),
-      { Module.page.messageBox(UTF8ToString(prompt)); });
+#include "ui/shared/front_end_rules.h"
+
+// The page's side of each call; `Module.page` is the object the script gave the module. An
+// exception of the script must not unwind through the game's frames, where no C++ handler
+// sees it: each call catches it, keeps its text in `Module.pageFault` and returns 1, and the
+// window throws it on as the game's own run-time error (Checked), so that the error boundary
+// gives the page the same fresh board as a desktop window.
+#define VORN_PAGE_CALL(name, params, ...) \
+  EM_JS(int, name, params, {                \
+    try {                                   \
+      __VA_ARGS__;                          \
+      return 0;                             \
+    } catch (error) {                       \
+      Module.pageFault = String(error);     \
+      return 1;                             \
+    }                                       \
+  })
+
+VORN_PAGE_CALL(PageSetCaption, (const char* caption),
+               Module.page.setCaption(UTF8ToString(caption)));
+VORN_PAGE_CALL(PageSetOuterSize, (int width, int height),
+               Module.page.setOuterSize(width, height));
+VORN_PAGE_CALL(PageSetEnabled, (bool enabled), Module.page.setEnabled(!!enabled));
+VORN_PAGE_CALL(PageSetBackColor, (unsigned color), Module.page.setBackColor(color));
+VORN_PAGE_CALL(PageSetDrawWidth, (int pixels), Module.page.setDrawWidth(pixels));
+VORN_PAGE_CALL(PagePolygon, (const int* points, unsigned fill, int style),
+               Module.page.polygon(Array.from(HEAP32.subarray(points >> 2, (points >> 2) + 12)),
+                                   fill, style));
+VORN_PAGE_CALL(PageCls, (), Module.page.cls());
+VORN_PAGE_CALL(PageRefresh, (), Module.page.refresh());
+VORN_PAGE_CALL(PageSetMenuEnabled, (int item, bool enabled),
+               Module.page.setMenuEnabled(item, !!enabled));
+VORN_PAGE_CALL(PageSetMenuChecked, (int item, bool checked),
+               Module.page.setMenuChecked(item, !!checked));
+VORN_PAGE_CALL(PageSetIndicatorColor, (int side, unsigned color),
+               Module.page.setIndicatorColor(side, color));
+VORN_PAGE_CALL(PageMessageBox, (const char* prompt),
+               Module.page.messageBox(UTF8ToString(prompt)));
+
+// The text of the script's last exception.
+EM_JS(void, PageFaultText, (char* buffer, int size),
+      { stringToUTF8(String(Module.pageFault), buffer, size); });
+
+namespace {
+
+void Checked(int threw) {
+  if (threw == 0) return;
+  char text[512] = {};
+  PageFaultText(text, sizeof text);
+  throw vorn::RunTimeError(std::string("the page's script failed: ") + text);
+}
+
+}  // namespace
 
 namespace vorn::web {
 
-void PageWindow::SetCaption(const std::string& caption) { PageSetCaption(caption.c_str()); }
+void PageWindow::SetCaption(const std::string& caption) {
+  Checked(PageSetCaption(caption.c_str()));
+}
 
 // A page has no frame: the outer size is the board's area.
 void PageWindow::SetOuterSize(Single widthTwips, Single heightTwips) {
-  PageSetOuterSize(static_cast<int>(std::lround(widthTwips / TwipsPerPixelX())),
-                   static_cast<int>(std::lround(heightTwips / TwipsPerPixelY())));
+  Checked(PageSetOuterSize(static_cast<int>(std::lround(widthTwips / TwipsPerPixelX())),
+                           static_cast<int>(std::lround(heightTwips / TwipsPerPixelY()))));
 }
 
-void PageWindow::SetEnabled(bool enabled) { PageSetEnabled(enabled); }
+void PageWindow::SetEnabled(bool enabled) { Checked(PageSetEnabled(enabled)); }
 
-void PageWindow::SetBackColor(Color color) { PageSetBackColor(color); }
+void PageWindow::SetBackColor(Color color) { Checked(PageSetBackColor(color)); }
 
-void PageWindow::SetDrawWidth(Integer pixels) { PageSetDrawWidth(pixels); }
+void PageWindow::SetDrawWidth(Integer pixels) { Checked(PageSetDrawWidth(pixels)); }
 
+// A fill style the game never uses is refused here, before the page sees it.
 void PageWindow::Polygon(const Outline& points, Color fillColor, Integer fillStyle) {
+  CheckedFillStyle(fillStyle);
   int xy[12];
   for (int v = 0; v < 6; ++v) {
     xy[2 * v] = points[v].x;
     xy[2 * v + 1] = points[v].y;
   }
-  PagePolygon(xy, fillColor, fillStyle);
+  Checked(PagePolygon(xy, fillColor, fillStyle));
 }
 
-void PageWindow::Cls() { PageCls(); }
+void PageWindow::Cls() { Checked(PageCls()); }
 
-void PageWindow::Refresh() { PageRefresh(); }
+void PageWindow::Refresh() { Checked(PageRefresh()); }
 
 Single PageWindow::TwipsPerPixelX() const {
   return kStandardTwipsPerPixel;  // CSS pixels are 1/96 of an inch on every device
@@ -69,17 +105,19 @@ Single PageWindow::TwipsPerPixelY() const {
 }
 
 void PageWindow::SetMenuEnabled(MenuItem item, bool enabled) {
-  PageSetMenuEnabled(static_cast<int>(item), enabled);
+  Checked(PageSetMenuEnabled(static_cast<int>(item), enabled));
 }
 
 void PageWindow::SetMenuChecked(MenuItem item, bool checked) {
-  PageSetMenuChecked(static_cast<int>(item), checked);
+  Checked(PageSetMenuChecked(static_cast<int>(item), checked));
 }
 
 void PageWindow::SetIndicatorColor(Integer side, Color color) {
-  PageSetIndicatorColor(CheckedSide(side), color);
+  Checked(PageSetIndicatorColor(CheckedSide(side), color));
 }
 
-void PageWindow::MessageBox(const std::string& prompt) { PageMessageBox(prompt.c_str()); }
+void PageWindow::MessageBox(const std::string& prompt) {
+  Checked(PageMessageBox(prompt.c_str()));
+}
 
 }  // namespace vorn::web

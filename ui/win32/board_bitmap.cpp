@@ -93,19 +93,18 @@ void DrawScaledHatch(HDC dc, const std::array<POINT, 6>& points, int hatch, COLO
 
 }  // namespace
 
-GdiFill FillOfStyle(int fillStyle) {
-  switch (fillStyle) {
-    case 0: return {FillKind::kSolid, 0};
-    case 1: return {FillKind::kHollow, 0};
-    case 2: return {FillKind::kHatch, HS_HORIZONTAL};
-    case 3: return {FillKind::kHatch, HS_VERTICAL};
-    case 4: return {FillKind::kHatch, HS_BDIAGONAL};
-    case 5: return {FillKind::kHatch, HS_FDIAGONAL};
-    case 6: return {FillKind::kHatch, HS_CROSS};
-    case 7: return {FillKind::kHatch, HS_DIAGCROSS};
-    default: break;
+GdiFill FillOfStyle(FillPattern pattern) {
+  switch (pattern) {
+    case FillPattern::kSolid: return {FillKind::kSolid, 0};
+    case FillPattern::kTransparent: return {FillKind::kHollow, 0};
+    case FillPattern::kHorizontal: return {FillKind::kHatch, HS_HORIZONTAL};
+    case FillPattern::kVertical: return {FillKind::kHatch, HS_VERTICAL};
+    case FillPattern::kUpwardDiagonal: return {FillKind::kHatch, HS_BDIAGONAL};
+    case FillPattern::kDownwardDiagonal: return {FillKind::kHatch, HS_FDIAGONAL};
+    case FillPattern::kCross: return {FillKind::kHatch, HS_CROSS};
+    case FillPattern::kDiagonalCross: return {FillKind::kHatch, HS_DIAGCROSS};
   }
-  throw RunTimeError("no fill style " + std::to_string(fillStyle) + ": the styles are 0..7");
+  return {FillKind::kHollow, 0};
 }
 
 BoardBitmap::~BoardBitmap() {
@@ -129,8 +128,7 @@ void BoardBitmap::Resize(int width, int height) {
 }
 
 void BoardBitmap::DrawPolygon(const std::array<POINT, 6>& points, COLORREF fillColor,
-                              int fillStyle) {
-  FillOfStyle(fillStyle);  // refused here, before it is kept
+                              FillPattern fillStyle) {
   drawn_.push_back({points, fillColor, fillStyle, drawWidth_});
   Render(drawn_.back());
 }

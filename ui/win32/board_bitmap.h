@@ -16,6 +16,8 @@
 #include <array>
 #include <vector>
 
+#include "ui/shared/front_end_rules.h"
+
 namespace vorn::win32 {
 
 class BoardBitmap {
@@ -34,10 +36,10 @@ class BoardBitmap {
   void SetBackColor(COLORREF color) { backColor_ = color; }
   void SetDrawWidth(int pixels) { drawWidth_ = pixels; }
 
-  // Outlines the polygon (game pixels) with the black pen and fills it: fill style 0 solid,
-  // 1 not at all, 2..7 hatched (horizontal, vertical, upward and downward diagonal, cross,
-  // diagonal cross) with the stone or cell beneath showing between the lines.
-  void DrawPolygon(const std::array<POINT, 6>& points, COLORREF fillColor, int fillStyle);
+  // Outlines the polygon (game pixels) with the black pen and fills it: solid, not at all, or
+  // hatched with the stone or cell beneath showing between the lines.
+  void DrawPolygon(const std::array<POINT, 6>& points, COLORREF fillColor,
+                   FillPattern fillStyle);
   // Erases all drawing to the background colour.
   void Clear();
 
@@ -48,7 +50,7 @@ class BoardBitmap {
   struct Drawn {
     std::array<POINT, 6> points;
     COLORREF fillColor;
-    int fillStyle;
+    FillPattern fillStyle;
     int drawWidth;
   };
 
@@ -67,13 +69,12 @@ class BoardBitmap {
   std::vector<Drawn> drawn_;
 };
 
-// A fill style of the game as GDI sees it: a solid brush, no brush, or a hatch.
+// A fill pattern as GDI draws it: a solid brush, no brush, or a hatch.
 enum class FillKind { kSolid, kHollow, kHatch };
 struct GdiFill {
   FillKind kind;
   int hatch;  // HS_* for kHatch
 };
-// The fill of a fill style 0..7; anything else is refused with a RunTimeError.
-GdiFill FillOfStyle(int fillStyle);
+GdiFill FillOfStyle(FillPattern pattern);
 
 }  // namespace vorn::win32

@@ -9,11 +9,12 @@
 #include <cmath>
 
 #include "display/window_placement.h"
+#include "game/board_queries.h"
 #include "game/start_up.h"
-#include "game/state.h"
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
+#include "ui/shared/front_end_rules.h"
 #include "ui/win32/about_form.h"
 #include "ui/win32/help_form.h"
 #include "ui/win32/message_box.h"
@@ -44,13 +45,11 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   RegisterClassExW(&windowClass);
 }
 
-// The mask of the Shift (1), Ctrl (2) and Alt (4) keys held.
+// The keys held at a release: Shift and Ctrl come with it, Alt is read from the keyboard.
 Integer ShiftMask(WPARAM keys) {
-  Integer mask = 0;
-  if (keys & MK_SHIFT) mask |= 1;
-  if (keys & MK_CONTROL) mask |= 2;
-  if (GetKeyState(VK_MENU) < 0) mask |= 4;
-  return mask;
+  return ModifierMask({.shift = (keys & MK_SHIFT) != 0,
+                       .ctrl = (keys & MK_CONTROL) != 0,
+                       .alt = GetKeyState(VK_MENU) < 0});
 }
 
 }  // namespace
@@ -60,10 +59,10 @@ COLORREF ToColorRef(Color color) {
 }
 
 Form1::Form1(HINSTANCE instance) : instance_(instance) {
-  RegisterWindowClass(instance, WindowProc);
+  RegisterWindowClass(instance, WindowProcedure);
   window_ = CreateWindowExW(0, kWindowClass, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menus_.Handle(), instance,
-                            this);
+                            CreationParameter(this));
   if (window_ == nullptr) throw RunTimeError("the main window cannot be created");
   scale_ = GetDpiForWindow(window_) / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
   bitmap_.SetScale(scale_);
@@ -86,18 +85,11 @@ bool Form1::HandleDialogMessage(MSG& message) {
   return helpForm_ != nullptr && helpForm_->HandleDialogMessage(message);
 }
 
-LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return form->Handle(message, wParam, lParam);
-}
+void Form1::WindowCreated(HWND window) { window_ = window; }
 
-LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+void Form1::WindowDestroyed() { window_ = nullptr; }
+
+LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       OnPaint();
@@ -139,7 +131,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDestroy();
       return 0;
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
@@ -189,11 +181,11 @@ void Form1::OnMouseRelease(Integer button, WPARAM keys, LPARAM position) {
 }
 
 Single Form1::ToTwipsX(int devicePixels) const {
-  return static_cast<Single>(devicePixels / scale_) * TwipsX;
+  return static_cast<Single>(devicePixels / scale_) * GameTwipsPerPixelX();
 }
 
 Single Form1::ToTwipsY(int devicePixels) const {
-  return static_cast<Single>(devicePixels / scale_) * TwipsY;
+  return static_cast<Single>(devicePixels / scale_) * GameTwipsPerPixelY();
 }
 
 // On another monitor, or at another display scale: the same board in game pixels, drawn
@@ -209,7 +201,6 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
 void Form1::OnDestroy() {
   helpForm_.reset();
   AttachWindow(nullptr);
-  window_ = nullptr;
   PostQuitMessage(exitStatus_);
 }
 
@@ -226,8 +217,8 @@ void Form1::SetCaption(const std::string& caption) {
 }
 
 void Form1::SetOuterSize(Single widthTwips, Single heightTwips) {
-  outerWidth_ = widthTwips / TwipsX;
-  outerHeight_ = heightTwips / TwipsY;
+  outerWidth_ = widthTwips / GameTwipsPerPixelX();
+  outerHeight_ = heightTwips / GameTwipsPerPixelY();
   ApplyOuterSize(0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   KeepInWorkArea();
 }
@@ -267,10 +258,12 @@ void Form1::SetBackColor(Color color) { bitmap_.SetBackColor(ToColorRef(color));
 
 void Form1::SetDrawWidth(Integer pixels) { bitmap_.SetDrawWidth(pixels); }
 
+// A fill style the game never uses is refused before anything is drawn or kept.
 void Form1::Polygon(const Outline& points, Color fillColor, Integer fillStyle) {
+  const FillPattern pattern = CheckedFillStyle(fillStyle);
   std::array<POINT, 6> outline{};
   for (int v = 0; v < 6; ++v) outline[v] = {points[v].x, points[v].y};
-  bitmap_.DrawPolygon(outline, ToColorRef(fillColor), fillStyle);
+  bitmap_.DrawPolygon(outline, ToColorRef(fillColor), pattern);
 }
 
 void Form1::Cls() {
@@ -299,9 +292,11 @@ RECT Form1::IndicatorRect(int side) const {
   auto device = [this](double twips, Single twipsPerPixel) {
     return static_cast<LONG>(std::lround(twips / twipsPerPixel * scale_));
   };
-  const LONG left = device(kIndicatorLeft, TwipsX);
-  const LONG top = device(kIndicatorTop[side], TwipsY);
-  return {left, top, left + device(kIndicatorSize, TwipsX), top + device(kIndicatorSize, TwipsY)};
+  const Single twipsX = GameTwipsPerPixelX();
+  const Single twipsY = GameTwipsPerPixelY();
+  const LONG left = device(kIndicatorLeft, twipsX);
+  const LONG top = device(kIndicatorTop[side], twipsY);
+  return {left, top, left + device(kIndicatorSize, twipsX), top + device(kIndicatorSize, twipsY)};
 }
 
 void Form1::SetIndicatorColor(Integer side, Color color) {

@@ -21,12 +21,13 @@
 #include "game/window_services.h"
 #include "ui/win32/board_bitmap.h"
 #include "ui/win32/menu_bar.h"
+#include "ui/win32/window_procedure.h"
 
 namespace vorn::win32 {
 
 class HelpForm;
 
-class Form1 final : public WindowServices {
+class Form1 final : public WindowServices, private WindowProcedureTarget {
  public:
   // Creates the window, hidden, and runs the game's start-up on it.
   explicit Form1(HINSTANCE instance);
@@ -64,8 +65,9 @@ class Form1 final : public WindowServices {
   void Exitx_Click();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void WindowCreated(HWND window) override;
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void WindowDestroyed() override;
   void OnPaint();
   void PaintClient(HDC dc, const RECT& area);
   void OnCommand(UINT id);

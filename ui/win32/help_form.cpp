@@ -9,8 +9,9 @@
 #include <cmath>
 #include <vector>
 
-#include "game/state.h"
+#include "game/board_queries.h"
 #include "ui/help_layout.h"
+#include "ui/shared/front_end_rules.h"
 #include "ui/win32/resource.h"
 
 namespace vorn::win32 {
@@ -76,12 +77,12 @@ bool OpenInDefaultViewer(HWND owner, const std::wstring& page) {
 }
 
 std::unique_ptr<HelpForm> HelpForm::Create(HINSTANCE instance) {
-  RegisterWindowClass(instance, WindowProc);
+  RegisterWindowClass(instance, WindowProcedure);
   std::unique_ptr<HelpForm> form(new HelpForm);
   // Created at the default place and size first, for the DPI of the monitor it lands on.
   HWND window = CreateWindowExW(0, kWindowClass, L"Vorn Help", kWindowStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                instance, form.get());
+                                instance, CreationParameter(form.get()));
   if (window == nullptr) return nullptr;
   RECT outer = form->Twips(0, 0, kClientWidth, kClientHeight);
   AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, GetDpiForWindow(window));
@@ -100,8 +101,8 @@ HelpForm::~HelpForm() {
 
 RECT HelpForm::Twips(double left, double top, double width, double height) const {
   const double scale = ScaleOf(window_);
-  auto x = [&](double twips) { return static_cast<LONG>(std::lround(twips / TwipsX * scale)); };
-  auto y = [&](double twips) { return static_cast<LONG>(std::lround(twips / TwipsY * scale)); };
+  auto x = [&](double twips) { return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelX() * scale)); };
+  auto y = [&](double twips) { return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelY() * scale)); };
   return {x(left), y(top), x(left) + x(width), y(top) + y(height)};
 }
 
@@ -146,18 +147,11 @@ bool HelpForm::HandleDialogMessage(MSG& message) {
   return IsDialogMessageW(window_, &message) != FALSE;
 }
 
-LRESULT CALLBACK HelpForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<HelpForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<HelpForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return form->Handle(message, wParam, lParam);
-}
+void HelpForm::WindowCreated(HWND window) { window_ = window; }
 
-LRESULT HelpForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+void HelpForm::WindowDestroyed() { window_ = nullptr; }
+
+LRESULT HelpForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
@@ -176,30 +170,28 @@ LRESULT HelpForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     // The close box unloads the window: the next "Help" builds a fresh one.
     case WM_CLOSE:
       WebBrowser1.reset();
-      DestroyWindow(window_);
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-      window_ = nullptr;
+      DestroyWindow(window);
       return 0;
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // "Back" and "Forward" only step through the history while the page shown was reached
 // through a link to an anchor; on a page without one they leave it where it is.
+bool HelpForm::OnAnchorPage() const {
+  if (!WebBrowser1) return false;
+  const std::wstring address = WebBrowser1->LocationURL();
+  return ReachedThroughAnchor(std::wstring_view(address));
+}
+
 void HelpForm::Command1_Click() {
-  if (WebBrowser1 && WebBrowser1->LocationURL().find(L'#') != std::wstring::npos) {
-    WebBrowser1->GoBack();
-  }
+  if (OnAnchorPage()) WebBrowser1->GoBack();
 }
 
 void HelpForm::Command2_Click() {
-  if (WebBrowser1 && WebBrowser1->LocationURL().find(L'#') != std::wstring::npos) {
-    WebBrowser1->GoForward();
-  }
+  if (OnAnchorPage()) WebBrowser1->GoForward();
 }
 
 // "Exit" only hides the window, so the next "Help" shows the same one again.

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "ui/win32/web_browser.h"
+#include "ui/win32/window_procedure.h"
 
 namespace vorn::win32 {
 
@@ -27,11 +28,11 @@ std::wstring HelpPageAddress(const std::wstring& folder);
 // Opens `page` with the system's default handler for it; false when none would open it.
 bool OpenInDefaultViewer(HWND owner, const std::wstring& page);
 
-class HelpForm {
+class HelpForm final : private WindowProcedureTarget {
  public:
   // The help window, hidden, or null where the web browser control cannot be created.
   static std::unique_ptr<HelpForm> Create(HINSTANCE instance);
-  ~HelpForm();
+  ~HelpForm() override;
   HelpForm(const HelpForm&) = delete;
   HelpForm& operator=(const HelpForm&) = delete;
 
@@ -51,8 +52,10 @@ class HelpForm {
 
  private:
   HelpForm() = default;
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void WindowCreated(HWND window) override;
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void WindowDestroyed() override;
+  bool OnAnchorPage() const;
   bool BuildControls(HINSTANCE instance);
   HWND AddButton(HINSTANCE instance, int id, const wchar_t* caption, double leftTwips);
   RECT Twips(double left, double top, double width, double height) const;

@@ -6,9 +6,11 @@
 // filter sees the mouse in its modal loop.
 #include "ui/win32/message_box.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "display/window_placement.h"
+#include "ui/shared/front_end_rules.h"
 
 namespace vorn::win32 {
 
@@ -19,8 +21,7 @@ struct ShownBox {
   HWND owner = nullptr;
   std::wstring text;
   HWND box = nullptr;
-  DWORD shownAt = 0;
-  bool textPressed = false;
+  MessageBoxMouse clicks;  // the mouse rule of the box
   HHOOK placement = nullptr;
   HHOOK mouse = nullptr;
 };
@@ -51,7 +52,7 @@ LRESULT CALLBACK OnActivation(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE && shown != nullptr && shown->box == nullptr) {
     shown->box = reinterpret_cast<HWND>(wParam);
     PlaceBesideOwner(*shown);
-    shown->shownAt = GetTickCount();
+    shown->clicks.Shown(static_cast<std::int64_t>(GetTickCount64()), GetDoubleClickTime());
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -61,6 +62,20 @@ bool IsPress(UINT message) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsRelease(UINT message) {
+  return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
+bool IsLeftButton(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP:
     case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
       return true;
     default:
@@ -99,22 +114,20 @@ bool OverText(const ShownBox& box, POINT point) {
   return search.found;
 }
 
-// Returns true for a message the box must not see.
+// The box's mouse rule (MessageBoxMouse); returns true for a message the box must not see.
 bool FilterMouse(ShownBox& box, const MSG& message) {
   if (box.box == nullptr || !InBox(box, message.hwnd)) return false;
-  if (IsPress(message.message) && GetTickCount() - box.shownAt < GetDoubleClickTime()) {
-    return true;
+  using Verdict = MessageBoxMouse::Verdict;
+  const bool left = IsLeftButton(message.message);
+  Verdict verdict = Verdict::kPassOn;
+  if (IsPress(message.message)) {
+    verdict = box.clicks.Press(static_cast<std::int64_t>(GetTickCount64()), left,
+                              OverText(box, message.pt));
+  } else if (IsRelease(message.message)) {
+    verdict = box.clicks.Release(left, OverText(box, message.pt));
   }
-  if (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK) {
-    box.textPressed = OverText(box, message.pt);
-    return box.textPressed;
-  }
-  if (message.message == WM_LBUTTONUP && box.textPressed) {
-    box.textPressed = false;
-    if (OverText(box, message.pt)) PostMessageW(box.box, WM_COMMAND, IDOK, 0);
-    return true;
-  }
-  return false;
+  if (verdict == Verdict::kClose) PostMessageW(box.box, WM_COMMAND, IDOK, 0);
+  return verdict != Verdict::kPassOn;
 }
 
 LRESULT CALLBACK OnDialogMessage(int code, WPARAM wParam, LPARAM lParam) {

@@ -6,13 +6,12 @@
 // area is as large as the game sizes its window, in CSS pixels, and shrinks to fit a small
 // viewport; the canvas always has one pixel per device pixel, so outlines stay crisp.
 
-import { Button } from "./game.js";
-import type { GameFacts } from "./game.js";
+import { Button, kNoKeys } from "./game.js";
+import type { GameFacts, HeldKeys } from "./game.js";
 
 export interface BoardInput {
-  // A button release at (x, y) pixels of the board's area, with the mask of Shift (1),
-  // Ctrl (2) and Alt (4).
-  release(button: Button, shift: number, x: number, y: number, at: number): void;
+  // A button release at (x, y) pixels of the board's area, with the keys held.
+  release(button: Button, keys: HeldKeys, x: number, y: number, at: number): void;
 }
 
 interface DrawnPolygon {
@@ -43,8 +42,8 @@ const kHatchLines: Record<number, number[][]> = {
   7: [[0, 0, 1, 1], [0, 1, 1, 0]],
 };
 
-function ShiftMask(event: MouseEvent): number {
-  return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+function KeysOf(event: MouseEvent): HeldKeys {
+  return { shift: event.shiftKey, ctrl: event.ctrlKey, alt: event.altKey };
 }
 
 function MouseButton(button: number): Button | undefined {
@@ -240,7 +239,7 @@ export class BoardView {
       if (!this.pressedButtons.delete(event.button)) return;
       const button = MouseButton(event.button);
       const { x, y } = this.boardPoint(event);
-      if (button !== undefined) this.input.release(button, ShiftMask(event), x, y, event.timeStamp);
+      if (button !== undefined) this.input.release(button, KeysOf(event), x, y, event.timeStamp);
     }, options);
     // A finger or pen: its own events, and none of the mouse events a browser makes up
     // for it.
@@ -261,7 +260,7 @@ export class BoardView {
       this.endPress();
       // A tap is a left click; a long press a plain right click, so the computer can open.
       const { x, y } = this.boardPoint(event);
-      this.input.release(long ? Button.Right : Button.Left, 0, x, y, event.timeStamp);
+      this.input.release(long ? Button.Right : Button.Left, kNoKeys, x, y, event.timeStamp);
     }, options);
     canvas.addEventListener("pointercancel", () => this.endPress(), options);
     // Neither a right click nor a long press opens the browser's context menu.

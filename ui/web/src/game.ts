@@ -29,6 +29,7 @@ export interface GameFacts {
   vornMenuCaption: string;
   twipsPerPixelX: number;
   twipsPerPixelY: number;
+  doubleClickMs: number; // the standard interval, as the page cannot read the system's
   indicator: { left: number; top: [number, number]; size: number };
   menuItems: MenuItemFacts[];
 }
@@ -48,6 +49,21 @@ export const enum Button {
   Middle = 4,
 }
 
+// The Shift, Ctrl and Alt keys held at a release; the game makes its mask of them.
+export interface HeldKeys {
+  shift: boolean;
+  ctrl: boolean;
+  alt: boolean;
+}
+export const kNoKeys: HeldKeys = { shift: false, ctrl: false, alt: false };
+
+// What the message box does with a press or release (MessageBoxMouse in the game).
+export const enum BoxMouse {
+  PassOn = 0,
+  Ignore = 1,
+  Close = 2,
+}
+
 export class Game {
   constructor(private readonly module: VornModule) {}
 
@@ -55,8 +71,9 @@ export class Game {
     return this.module._vorn_start();
   }
 
-  mouseUp(button: Button, shift: number, x: number, y: number): Outcome {
-    return this.module._vorn_mouse_up(button, shift, x, y);
+  mouseUp(button: Button, keys: HeldKeys, x: number, y: number): Outcome {
+    return this.module._vorn_mouse_up(button, Number(keys.shift), Number(keys.ctrl),
+      Number(keys.alt), x, y);
   }
 
   playCell(button: Button, cell: number): Outcome {
@@ -65,6 +82,31 @@ export class Game {
 
   menu(item: number): Outcome {
     return this.module._vorn_menu(item);
+  }
+
+  // The page's script failed outside a call of the game: the game's error boundary gives
+  // the same fresh board as after a fault of its own.
+  scriptFault(error: unknown): Outcome {
+    const what = error instanceof Error ? `${error.name}: ${error.message}` : String(error);
+    return this.withText(what, (pointer) => this.module._vorn_script_fault(pointer));
+  }
+
+  // The message box's rule for the mouse; times in milliseconds of performance.now().
+  messageBoxShown(now: number, doubleClickMs: number): void {
+    this.module._vorn_message_box_shown(now, doubleClickMs);
+  }
+
+  messageBoxPress(now: number, leftButton: boolean, onText: boolean): BoxMouse {
+    return this.module._vorn_message_box_press(now, Number(leftButton), Number(onText));
+  }
+
+  messageBoxRelease(leftButton: boolean, onText: boolean): BoxMouse {
+    return this.module._vorn_message_box_release(Number(leftButton), Number(onText));
+  }
+
+  // Whether the help's "Back" and "Forward" act on the page at `address`.
+  reachedThroughAnchor(address: string): boolean {
+    return this.withText(address, (pointer) => this.module._vorn_reached_through_anchor(pointer)) !== 0;
   }
 
   facts(): GameFacts {
@@ -92,5 +134,17 @@ export class Game {
 
   private text(pointer: number): string {
     return this.module.UTF8ToString(pointer);
+  }
+
+  // Calls `call` with `text` in the module's memory, as C's text.
+  private withText<T>(text: string, call: (pointer: number) => T): T {
+    const size = this.module.lengthBytesUTF8(text) + 1;
+    const pointer = this.module._malloc(size);
+    try {
+      this.module.stringToUTF8(text, pointer, size);
+      return call(pointer);
+    } finally {
+      this.module._free(pointer);
+    }
   }
 }

@@ -109,4 +109,6 @@ async function main(): Promise<void> {
   await startSession(createVorn).catch(cannotStart);
 }
 
-void main();
+// Whatever fails before a session stands is said in place of the game, never left to the
+// browser as an unhandled rejection.
+main().catch((error) => showNotice(`Vorn could not start: ${String(error)}`));

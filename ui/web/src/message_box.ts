@@ -3,28 +3,61 @@
 
 // The game's message box: modal, titled "VORN", with the text and OK. It stands beside the
 // board, so the board it speaks of stays in view, and closes with OK, a click on its text,
-// Enter, Space or Escape. The second press of a double click, and a key held down, are not
-// taken as an answer: the box may have appeared under them.
+// Enter, Space or Escape. The mouse follows the game's rule for every front end
+// (MessageBoxMouse): presses within the double-click interval after the box was shown are
+// ignored, with their releases, since the box may have come up under the second click of a
+// double click; a press and release of the left button on the text close it. A key held
+// down is not taken as an answer either.
+
+import { BoxMouse } from "./game.js";
 
 export interface Placement {
   // Where a box of the given size goes on the viewport.
   place(width: number, height: number): { x: number; y: number };
 }
 
+// The game's rule for the mouse in the box; times are performance.now()'s.
+export interface MouseRule {
+  shown(now: number): void;
+  press(now: number, leftButton: boolean, onText: boolean): BoxMouse;
+  release(leftButton: boolean, onText: boolean): BoxMouse;
+}
+
 export class MessageBox {
   private onClose: (() => void) | null = null;
   private returnFocus: HTMLElement | null = null;
+  // Whether the click that ends the press under way is the rule's to swallow.
+  private swallowClick = false;
 
   constructor(
     private readonly dialog: HTMLDialogElement,
     private readonly text: HTMLElement,
     private readonly ok: HTMLButtonElement,
     private readonly placement: Placement,
+    private readonly mouse: MouseRule,
     signal: AbortSignal,
   ) {
     const options = { signal };
-    ok.addEventListener("click", (event) => this.answer(event), options);
-    text.addEventListener("click", (event) => this.answer(event), options);
+    const capture = { signal, capture: true };
+    ok.addEventListener("click", () => this.close(), options);
+    // The rule sees each press and release before any part of the box does; a click it
+    // ignored never reaches OK. A click made by a key (detail 0) is no mouse's.
+    dialog.addEventListener("mousedown", (event) => {
+      const verdict = this.mouse.press(performance.now(), event.button === 0, this.onText(event));
+      this.swallowClick = false;
+      if (verdict !== BoxMouse.PassOn) event.preventDefault(); // nor does the focus move
+    }, capture);
+    dialog.addEventListener("mouseup", (event) => {
+      const verdict = this.mouse.release(event.button === 0, this.onText(event));
+      if (verdict !== BoxMouse.PassOn) this.swallowClick = true;
+      if (verdict === BoxMouse.Close) this.close();
+    }, capture);
+    dialog.addEventListener("click", (event) => {
+      if (event.detail === 0 || !this.swallowClick) return;
+      this.swallowClick = false;
+      event.preventDefault();
+      event.stopPropagation();
+    }, capture);
     dialog.addEventListener("keydown", (event) => {
       if (event.key !== "Enter" && event.key !== " " && event.key !== "Escape") return;
       event.preventDefault();
@@ -49,11 +82,12 @@ export class MessageBox {
     this.dialog.style.left = `${x}px`;
     this.dialog.style.top = `${y}px`;
     this.ok.focus();
+    this.swallowClick = false;
+    this.mouse.shown(performance.now());
   }
 
-  private answer(event: MouseEvent): void {
-    if (event.detail >= 2) return;
-    this.close();
+  private onText(event: MouseEvent): boolean {
+    return event.target instanceof Node && this.text.contains(event.target);
   }
 
   private close(): void {

@@ -13,6 +13,7 @@
 import type { BoardView } from "./board_view.js";
 import type { MenuBar } from "./menu_bar.js";
 import type { MessageBox } from "./message_box.js";
+import type { PageCallbacks } from "./vorn.js";
 
 export interface WindowParts {
   board: BoardView;
@@ -21,9 +22,13 @@ export interface WindowParts {
   // Every message as it is shown, and the end of each event once all it drew is shown.
   announce(message: string): void;
   settled(): void;
+  // What was held back failed as it was applied, outside any call of the game.
+  fault(error: unknown): void;
 }
 
-export class PageWindow {
+// An exception thrown here during a call of the game comes back to the game as its own
+// run-time error (page_window.cpp), so the game's error boundary handles it.
+export class PageWindow implements PageCallbacks {
   private parts: WindowParts | null = null;
   private readonly held: Array<() => void> = [];
   private next = 0;
@@ -112,7 +117,16 @@ export class PageWindow {
 
   private closed(): void {
     this.showing = false;
-    while (!this.showing && this.next < this.held.length) this.held[this.next++]?.();
+    try {
+      while (!this.showing && this.next < this.held.length) this.held[this.next++]?.();
+    } catch (error) {
+      // The rest belongs to a board the recovery replaces.
+      this.held.length = 0;
+      this.next = 0;
+      this.showing = false;
+      this.parts?.fault(error);
+      return;
+    }
     if (this.showing) return;
     this.held.length = 0;
     this.next = 0;

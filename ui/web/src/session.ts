@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // One session of Vorn on the page, from start-up to "Exit": the game in its module, the
-// page's window around it, and every input routed through the game's error boundary.
+// page's window around it, and every input routed through the game's error boundary. A
+// failure of the page's own script in an event ends in the same boundary, so the page
+// recovers as the desktop does: a fresh board of the size that stood.
 
 import { AboutWindow, HelpWindow } from "./side_windows.js";
 import { BoardView } from "./board_view.js";
 import { CellGrid } from "./cell_grid.js";
 import { Button, Game, Outcome } from "./game.js";
-import type { GameFacts } from "./game.js";
+import type { GameFacts, HeldKeys } from "./game.js";
 import { MenuBar } from "./menu_bar.js";
 import { MessageBox } from "./message_box.js";
+import type { MouseRule } from "./message_box.js";
 import type { PageWindow } from "./page_window.js";
 import type { VornModule } from "./vorn.js";
 
@@ -56,7 +59,7 @@ export class Session {
     this.game = new Game(module);
     this.facts = this.game.facts();
     this.board = new BoardView(page["board-frame"], page.board, page.surface as HTMLCanvasElement,
-      this.facts, { release: (button, shift, x, y, at) => this.release(button, shift, x, y, at) },
+      this.facts, { release: (button, keys, x, y, at) => this.release(button, keys, x, y, at) },
       signal);
     this.cells = new CellGrid(page.cells,
       (button, cell) => this.input(() => this.game.playCell(button, cell)), signal);
@@ -66,16 +69,18 @@ export class Session {
       page["message-ok"] as HTMLButtonElement, {
         place: (width, height) => this.game.placeBeside(page["board-frame"].getBoundingClientRect(),
           width, height, document.documentElement.clientWidth, document.documentElement.clientHeight),
-      }, signal);
+      }, this.messageBoxMouse(), signal);
     this.help = new HelpWindow(page.help, page["help-frame"] as HTMLIFrameElement, page["board-frame"],
       page["help-back"] as HTMLButtonElement, page["help-forward"] as HTMLButtonElement,
-      page["help-exit"] as HTMLButtonElement, signal);
+      page["help-exit"] as HTMLButtonElement, (address) => this.game.reachedThroughAnchor(address),
+      signal);
     this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],
       page["about-version"], page["about-ok"] as HTMLButtonElement, this.facts, signal);
     window.attach({
       board: this.board, menus, messages,
       announce: (message) => this.say(message),
       settled: () => this.settled(),
+      fault: (error) => this.scriptFailed(error),
     });
   }
 
@@ -83,10 +88,10 @@ export class Session {
     this.run(() => this.game.start());
   }
 
-  private release(button: Button, shift: number, x: number, y: number, at: number): void {
+  private release(button: Button, keys: HeldKeys, x: number, y: number, at: number): void {
     if (!this.window.accepting()) return;
     const begun = performance.now();
-    this.run(() => this.game.mouseUp(button, shift, x, y));
+    this.run(() => this.game.mouseUp(button, keys, x, y));
     if (!this.measuring) return;
     const drawn = performance.now();
     performance.measure("vorn-click-handled", { start: begun, end: drawn });
@@ -100,16 +105,51 @@ export class Session {
 
   private command(item: number): void {
     switch (this.facts.menuItems[item]?.name) {
-      case "Helpx": this.help.show(); return;
-      case "Aboutx": this.about.show(); return;
+      case "Helpx": this.run(() => { this.help.show(); return Outcome.Ran; }); return;
+      case "Aboutx": this.run(() => { this.about.show(); return Outcome.Ran; }); return;
       case "Exitx": this.end(""); return;
       default: this.run(() => this.game.menu(item));
     }
   }
 
+  // The message box's mouse rule is the game's. The page cannot read the system's
+  // double-click interval and takes the standard one, unless the address names another
+  // ("?double-click-ms=0" for the tests that answer a box at once).
+  private messageBoxMouse(): MouseRule {
+    const asked = new URLSearchParams(location.search).get("double-click-ms");
+    const interval = asked !== null && /^\d+$/.test(asked) ? Number(asked) : this.facts.doubleClickMs;
+    return {
+      shown: (now) => this.game.messageBoxShown(now, interval),
+      press: (now, left, onText) => this.game.messageBoxPress(now, left, onText),
+      release: (left, onText) => this.game.messageBoxRelease(left, onText),
+    };
+  }
+
   private run(call: () => Outcome): void {
-    if (call() === Outcome.Stopped) this.stopped = true;
-    this.window.eventDone();
+    try {
+      this.note(call());
+      this.window.eventDone();
+    } catch (error) {
+      this.scriptFailed(error);
+    }
+  }
+
+  // The page's script failed outside the game's calls of it (those come back to the game
+  // as its own errors): the game's error boundary gives the fresh board all the same. Should
+  // even that fail, the session ends.
+  private scriptFailed(error: unknown): void {
+    if (this.stopped) return;
+    try {
+      this.note(this.game.scriptFault(error));
+      this.window.eventDone();
+    } catch (again) {
+      this.stopped = true;
+      this.end(`Vorn stopped after an internal error: ${String(again)}`);
+    }
+  }
+
+  private note(outcome: Outcome): void {
+    if (outcome === Outcome.Stopped) this.stopped = true;
   }
 
   // All that the last event drew is shown: the cells for the keyboard and screen readers

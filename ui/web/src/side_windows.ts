@@ -21,6 +21,8 @@ export class HelpWindow {
     back: HTMLButtonElement,
     forward: HTMLButtonElement,
     exit: HTMLButtonElement,
+    // The game's rule for "Back" and "Forward": whether they act on the page at an address.
+    private readonly reachedThroughAnchor: (address: string) => boolean,
     signal: AbortSignal,
   ) {
     const options = { signal };
@@ -64,7 +66,7 @@ export class HelpWindow {
 
   // Any failure, such as no history in that direction, leaves the page as it is.
   private step(move: (history: History) => void): void {
-    if (!this.location().includes("#")) return;
+    if (!this.reachedThroughAnchor(this.location())) return;
     try {
       const history = this.frame.contentWindow?.history;
       if (history !== undefined) move(history);
