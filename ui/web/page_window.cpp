@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include "computer/reply_search.h"
+
 // The page's side of each call; `Module.page` is the object the script gave the module.
 EM_JS(void, PageSetCaption, (const char* caption),
       { Module.page.setCaption(UTF8ToString(caption)); });
@@ -30,6 +32,15 @@ EM_JS(void, PageSetIndicatorColor, (int side, unsigned color),
       { Module.page.setIndicatorColor(side, color); });
 EM_JS(void, PageMessageBox, (const char* prompt),
       { Module.page.messageBox(UTF8ToString(prompt)); });
+// The request as the page's worker takes it; false when the page cannot search in a worker.
+EM_JS(bool, PageStartSearch, (unsigned ticket, int purpose, int cellsPerRow, int rows, int toMove,
+                              int playouts, const signed char* owners, int count), {
+  return !!Module.page.startSearch({
+    ticket : ticket >>> 0, purpose : purpose, cellsPerRow : cellsPerRow, rows : rows,
+    toMove : toMove, playouts : playouts, owners : Array.from(HEAP8.subarray(owners, owners + count))
+  });
+});
+EM_JS(void, PageShowHint, (int cell), { Module.page.showHint(cell); });
 
 namespace vorn::web {
 
@@ -81,5 +92,14 @@ void PageWindow::SetIndicatorColor(Integer side, Color color) {
 }
 
 void PageWindow::MessageBox(const std::string& prompt) { PageMessageBox(prompt.c_str()); }
+
+bool PageWindow::StartSearch(const SearchRequest& request) {
+  const engine::Position& position = request.position;
+  return PageStartSearch(request.ticket, static_cast<int>(request.purpose), position.cellsPerRow,
+                         position.rows, position.toMove, request.playouts, position.owner.data(),
+                         static_cast<int>(position.owner.size()));
+}
+
+void PageWindow::ShowHint(Integer cell) { PageShowHint(cell); }
 
 }  // namespace vorn::web

@@ -11,6 +11,7 @@
 // stands, the fresh board after it.
 
 import type { BoardView } from "./board_view.js";
+import type { SearchRequest } from "./game.js";
 import type { MenuBar } from "./menu_bar.js";
 import type { MessageBox } from "./message_box.js";
 
@@ -21,6 +22,10 @@ export interface WindowParts {
   // Every message as it is shown, and the end of each event once all it drew is shown.
   announce(message: string): void;
   settled(): void;
+  // Sends a search to the worker; false when the page cannot, and the game searches at once.
+  search(request: SearchRequest): boolean;
+  // A hint was found: the page marks the cell and says so.
+  hint(cell: number): void;
 }
 
 export class PageWindow {
@@ -89,6 +94,19 @@ export class PageWindow {
 
   setIndicatorColor(side: number, color: number): void {
     this.apply((parts) => parts.board.setIndicator(side, color));
+  }
+
+  // While the worker searches for RED's reply the menus answer again; the board refuses
+  // input as long as the game awaits the reply (Session).
+  startSearch(request: SearchRequest): boolean {
+    const parts = this.parts;
+    if (parts === null || !parts.search(request)) return false;
+    if (request.purpose === 0) this.apply(() => { this.enabled = true; });
+    return true;
+  }
+
+  showHint(cell: number): void {
+    this.apply((parts) => parts.hint(cell));
   }
 
   messageBox(prompt: string): void {

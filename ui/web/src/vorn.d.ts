@@ -17,11 +17,24 @@ export interface VornModule {
   _vorn_place_beside(
     windowLeft: number, windowTop: number, windowWidth: number, windowHeight: number,
     boxWidth: number, boxHeight: number, screenWidth: number, screenHeight: number): number;
+  // The levels, the hint and the engine's searches (level_entry.cpp).
+  _vorn_level_facts(): number;
+  _vorn_set_level(level: number): number;
+  _vorn_level(): number;
+  _vorn_hint(): number;
+  _vorn_hint_available(): number;
+  _vorn_hinted_cell(): number;
+  _vorn_awaiting_reply(): number;
+  _vorn_search_done(ticket: number, purpose: number, cell: number): number;
+  // In the search worker's own instance.
+  _vorn_worker_position(cellsPerRow: number, rows: number, toMove: number): void;
+  _vorn_worker_stone(cell: number, owner: number): void;
+  _vorn_worker_search(playouts: number): number;
   UTF8ToString(pointer: number): string;
 }
 
 export interface VornModuleOptions {
-  page: PageWindow;
+  page?: PageWindow; // none in the search worker, which shows nothing
   locateFile?: (path: string) => string;
 }
 
