@@ -700,6 +700,19 @@ void StrongLevel(Player& player, HWND window) {
   // show by then.
   Sleep(3000);
   Check(StonesOf(player, 0) + StonesOf(player, 1) == 0, "no late stone on the new board");
+
+  // "Hint" rings a cell in dark blue until the next move.
+  auto ringPixels = [&] {
+    const std::vector<COLORREF> pixels = ClientPixels(window);
+    // A DIB's pixel reads 0x00RRGGBB: dark blue is 0x000080.
+    return std::count_if(pixels.begin(), pixels.end(),
+                         [](COLORREF pixel) { return (pixel & 0xFFFFFF) == 0x000080; });
+  };
+  Check(ringPixels() == 0, "no hint ring before a hint is asked for");
+  player.Deliver(WM_COMMAND, vorn::win32::kHintCommand, 0);
+  WaitFor([&] { return ringPixels() > 10; }, "the hint's ring over the board");
+  player.Release(1, 0, player.board().CellMiddleClient(1));
+  WaitFor([&] { return ringPixels() == 0; }, "the ring gone with the next move");
   player.Deliver(WM_COMMAND, vorn::win32::LevelCommandId(vorn::Level::Standard), 0);
 }
 

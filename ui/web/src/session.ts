@@ -131,6 +131,8 @@ export class Session {
     document.addEventListener("keydown", (event) => {
       if (event.key !== "h" && event.key !== "H") return;
       if (event.altKey || event.ctrlKey || event.metaKey) return;
+      // Not a key meant for About, a message or the help panel.
+      if (event.target instanceof Element && event.target.closest("dialog, #help") !== null) return;
       if (this.page.menubar.querySelector(".menu:not([hidden])") !== null) return;
       if (!this.window.accepting() || this.hintItem?.disabled !== false) return;
       event.preventDefault();
