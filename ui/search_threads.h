@@ -12,6 +12,7 @@
 // destroyed no answer is delivered any more, so none can reach a window that is gone.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -45,6 +46,7 @@ class SearchThreads {
   SearchThreads& operator=(const SearchThreads&) = delete;
 
   void Start(const SearchRequest& request) {
+    ++running_;
     std::thread([request, mailbox = mailbox_] {
       SearchAnswer answer{request.ticket, request.purpose, 0, {}};
       try {
@@ -52,10 +54,17 @@ class SearchThreads {
       } catch (const std::exception& error) {
         answer.error = error.what();
       }
-      const std::lock_guard lock(mailbox->mutex);
-      if (mailbox->deliver) mailbox->deliver(std::move(answer));
+      {
+        const std::lock_guard lock(mailbox->mutex);
+        if (mailbox->deliver) mailbox->deliver(std::move(answer));
+      }
+      --running_;
     }).detach();
   }
+
+  // The searches of every window still running, answered or not: for the tests, which wait
+  // for them to end.
+  static int Running() { return running_; }
 
   // No answer is delivered after this returns, not even one being delivered as it is called.
   void Close() {
@@ -70,6 +79,7 @@ class SearchThreads {
     Delivery deliver;
   };
   std::shared_ptr<Mailbox> mailbox_;
+  static inline std::atomic<int> running_{0};
 };
 
 }  // namespace vorn
