@@ -7,6 +7,7 @@
 // gives the answer back to the game. Commands go through the error boundary.
 #include <emscripten/emscripten.h>
 
+#include <exception>
 #include <string>
 
 #include "computer/levels.h"

@@ -3,8 +3,9 @@
 
 // The menu bar: "Vorn" and "Size" open menus of commands, "Help", "About" and "Exit" are
 // commands on the bar itself, with the captions, enabled states and check mark the game
-// sets. Alt and an underlined letter choose from the keyboard, as do the arrow keys, Enter
-// and Escape once a menu has the focus.
+// sets; the session adds the "Level" menu and "Hint", which are the page's own commands.
+// Alt and an underlined letter choose from the keyboard, as do the arrow keys, Enter and
+// Escape once a menu has the focus.
 
 import type { MenuItemFacts } from "./game.js";
 
