@@ -30,6 +30,7 @@ int RunMessageLoop(vorn::win32::Form1& form) {
   BOOL got = 0;
   while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
     if (form.HandleDialogMessage(message)) continue;
+    if (form.TranslateShortcut(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

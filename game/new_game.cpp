@@ -133,6 +133,21 @@ void NumberWalk(Integer start, Integer length, Integer& pair) {
 
 Integer RowCount() { return SquareBoard == Yes ? BoardSize : ToInteger(BoardSize - 1); }
 
+namespace {
+
+// A new board while the window searches for RED's reply in a worker (it answers its menus
+// meanwhile) ends the search: GREEN has the move again, and the indicator and the window
+// say so. A window that searches at once never gets here with a search under way.
+void EndReplySearch(WindowServices& window) {
+  if (ReplySearching == No) return;
+  ReplySearching = No;
+  window.SetIndicatorColor(1, BackColor);
+  window.SetIndicatorColor(0, PlayerColor[0]);
+  window.SetEnabled(true);
+}
+
+}  // namespace
+
 void NewGame(Integer size) {
   WindowServices& window = Window();
   window.SetCaption("VORN SIZE" + WithLeadingSpace(size));
@@ -153,7 +168,7 @@ void NewGame(Integer size) {
   FitWindow();
   ClearPosition();
   ++PositionVersion;  // whatever the engine was searching is stale now
-  ReplySearching = No;
+  EndReplySearch(window);
   if (SquareBoard == No) NumberMirrorPairs();
   window.Refresh();
   Observer().BoardBuilt();

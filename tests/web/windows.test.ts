@@ -20,12 +20,13 @@ test("the menu bar has the desktop program's captions, letters and states", asyn
   // Each entry as shown, with its underlined letter in brackets.
   const shown = await page.locator("#menubar button").evaluateAll((buttons) => buttons.map((button) =>
     Array.from(button.childNodes).map((node) => (node.nodeName === "U" ? `[${node.textContent}]` : node.textContent)).join("")));
-  assert.deepEqual(shown, ["[V]orn", "[E]nd Current Game", "[P]reset Board", "[S]tart Preset Game", "[S]ize",
-    "S[q]uare", "[I]ncrease", "[D]ecrease", "[H]elp", "[A]bout", "E[x]it"]);
+  assert.deepEqual(shown, ["[V]orn", "[E]nd Current Game", "[P]reset Board", "[S]tart Preset Game", "[H]int",
+    "[S]ize", "S[q]uare", "[I]ncrease", "[D]ecrease", "[L]evel", "[S]tandard", "S[t]rong", "[H]elp", "[A]bout",
+    "E[x]it"]);
   const states = await page.locator("#menubar button").evaluateAll((buttons) =>
     buttons.map((button) => `${(button as HTMLButtonElement).disabled ? "-" : "+"}${button.getAttribute("aria-checked") ?? ""}`));
-  assert.deepEqual(states, ["+", "+", "+", "-", "+", "+true", "+", "+", "+", "+", "+"],
-    "Start Preset Game off, Square checked, as the desktop starts");
+  assert.deepEqual(states, ["+", "+", "+", "-", "+", "+", "+true", "+", "+", "+", "+true", "+false", "+", "+", "+"],
+    "Start Preset Game off, Square and Standard checked, as the desktop starts");
   assert.deepEqual(errors, []);
   await page.context().close();
 });
@@ -180,7 +181,7 @@ test("About shows the version and credit text modally, closed by OK (focused) or
   assert.equal(Owners(await ReadCells(page, { size: 11, rows: 11 })), ".".repeat(121));
   assert.equal(await page.locator("#StartPreset").isDisabled(), true);
   assert.equal(await page.locator("#Squarex").getAttribute("aria-checked"), "true");
-  assert.equal(await page.locator("[role=menubar] > .menu-holder").count(), 5, "one menu bar, not two");
+  assert.equal(await page.locator("[role=menubar] > .menu-holder").count(), 6, "one menu bar, not two");
   assert.deepEqual(errors, []);
   await page.context().close();
 });

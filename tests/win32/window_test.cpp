@@ -36,6 +36,7 @@
 #include <thread>
 #include <vector>
 
+#include "ui/win32/level_menu.h"
 #include "ui/win32/menu_bar.h"
 
 namespace {
@@ -43,6 +44,8 @@ namespace {
 constexpr auto kTimeout = std::chrono::seconds(60);
 constexpr wchar_t kMainWindowClass[] = L"VornMainWindow";
 constexpr wchar_t kDialogClass[] = L"#32770";
+// Vorn, Size, Level, Help, About and Exit.
+constexpr int kBarEntries = 6;
 
 PROCESS_INFORMATION program{};
 
@@ -269,28 +272,42 @@ UINT CommandOf(const std::string& name) {
   Fail("no menu item " + name);
 }
 
-// The enabled words of the menu bar, as runs of dark pixels across its middle rows.
+// The enabled words of the menu bar, as runs of dark pixels across the middle rows of each of
+// its lines: on a narrow board the bar takes two.
 int EnabledBarWords(HWND window) {
   POINT client{0, 0};
   ClientToScreen(window, &client);
   RECT area{};
   GetClientRect(window, &area);
   const int dpi = static_cast<int>(GetDpiForWindow(window));
-  const int barHeight = GetSystemMetricsForDpi(SM_CYMENU, dpi);
+  const int lineHeight = GetSystemMetricsForDpi(SM_CYMENU, dpi);
+  // The bar fills what lies between the title bar and the client area.
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  RECT frame{};
+  AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)),
+                           static_cast<UINT>(dpi));
+  const int barHeight = client.y - (outer.top - frame.top);
+  const int lines = std::max(1, static_cast<int>(std::lround(barHeight / double(lineHeight))));
   // Letters of a word lie closer than this; words of the bar lie further apart.
   const int wordGap = MulDiv(8, dpi, 96);
   HDC screen = GetDC(nullptr);
   int words = 0;
-  int gap = wordGap;
-  for (int x = client.x; x < client.x + area.right; ++x) {
-    bool ink = false;
-    for (int y = client.y - barHeight + 2; y < client.y - 2 && !ink; ++y) {
-      const COLORREF pixel = GetPixel(screen, x, y);
-      // Dark: the text of an enabled entry; a greyed one is drawn in mid grey.
-      ink = std::max({GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)}) < 100;
+  for (int line = 0; line < lines; ++line) {
+    const int bottom = client.y - line * barHeight / lines;
+    const int top = client.y - (line + 1) * barHeight / lines;
+    int gap = wordGap;
+    for (int x = client.x; x < client.x + area.right; ++x) {
+      bool ink = false;
+      for (int y = top + 2; y < bottom - 2 && !ink; ++y) {
+        const COLORREF pixel = GetPixel(screen, x, y);
+        // Dark: the text of an enabled entry; a greyed one is drawn in mid grey.
+        ink = std::max({GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)}) < 100;
+      }
+      if (ink && gap >= wordGap) ++words;
+      gap = ink ? 0 : gap + 1;
     }
-    if (ink && gap >= wordGap) ++words;
-    gap = ink ? 0 : gap + 1;
   }
   ReleaseDC(nullptr, screen);
   return words;
@@ -454,7 +471,7 @@ class Player {
     Check(wrong.empty(), where + "every cell in its owner's colour" + wrong);
     // Of the menus, the bar shows whether "Size" is enabled, the fourth of the dump.
     const bool sizeEnabled = dump.menus.at(3) == 1;
-    Check((EnabledBarWords(window_) == 5) == sizeEnabled,
+    Check((EnabledBarWords(window_) == kBarEntries) == sizeEnabled,
           where + "the Size menu " + (sizeEnabled ? "enabled" : "greyed"));
     for (int side = 0; side < 2; ++side) {
       const std::string seen = ColorName(ScreenPixel(board_.IndicatorPixel(side)));
@@ -600,8 +617,8 @@ HWND StartProgram(const std::string& path) {
             outer.bottom - outer.top == std::lround(308 * scale),
         "outer size 486 x 308 pixels at a scale of " + std::to_string(scale));
   // The window may be found before it is first painted.
-  WaitFor([&] { return EnabledBarWords(window) == 5; },
-          "the menu bar's five entries, all enabled, at start",
+  WaitFor([&] { return EnabledBarWords(window) == kBarEntries; },
+          "the menu bar's six entries, all enabled, at start",
           [&] { return std::to_string(EnabledBarWords(window)) + " enabled"; });
   // A measure, not a check: from the start of the process to the board on the screen.
   Board board{window, GetDpiForWindow(window) / 96.0};
@@ -676,7 +693,55 @@ void FirstStone(Player& player, HWND window) {
   };
   WaitFor([&] { return redStones() == 1; }, "one RED stone, the computer's reply",
           [&] { return std::to_string(redStones()) + " RED stones"; });
-  Check(EnabledBarWords(window) == 4, "the Size menu is greyed during a game");
+  Check(EnabledBarWords(window) == kBarEntries - 1, "the Size menu is greyed during a game");
+}
+
+int StonesOf(Player& player, int owner) {
+  int count = 0;
+  for (int cell = 1; cell <= 121; ++cell) {
+    count += ScreenPixel(player.board().CellPixel(cell)) == OwnerColor(owner);
+  }
+  return count;
+}
+
+// At the Strong level RED's reply is searched for off the window's thread and comes back to
+// it; "End Current Game" sent right behind a click, perhaps while the search is still
+// running, leaves an empty board that no late stone reaches.
+void StrongLevel(Player& player, HWND window) {
+  player.Deliver(WM_COMMAND, vorn::win32::LevelCommandId(vorn::Level::Strong), 0);
+  const auto clicked = std::chrono::steady_clock::now();
+  player.Release(1, 0, player.board().CellMiddleClient(61));
+  WaitFor([&] { return StonesOf(player, 1) == 1; }, "RED's Strong reply on the board",
+          [&] { return std::to_string(StonesOf(player, 1)) + " RED stones"; });
+  const auto answered = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - clicked);
+  std::cout << "measure: a Strong reply on the screen " << answered.count()
+            << " ms after the click\n";
+  Check(IsWindowEnabled(window), "the window takes input again after the reply");
+
+  player.Release(1, 0, player.board().CellMiddleClient(1));
+  player.Menu("Restartx");
+  Check(IsWindowEnabled(window), "the window takes input after End Current Game");
+  WaitFor([&] { return ScreenPixel(player.board().IndicatorPixel(0)) == OwnerColor(0); },
+          "GREEN to move on the new board");
+  // The search of the cancelled reply ends within a second or two; any stone it left would
+  // show by then.
+  Sleep(3000);
+  Check(StonesOf(player, 0) + StonesOf(player, 1) == 0, "no late stone on the new board");
+
+  // "Hint" rings a cell in dark blue until the next move.
+  auto ringPixels = [&] {
+    const std::vector<COLORREF> pixels = ClientPixels(window);
+    // A DIB's pixel reads 0x00RRGGBB: dark blue is 0x000080.
+    return std::count_if(pixels.begin(), pixels.end(),
+                         [](COLORREF pixel) { return (pixel & 0xFFFFFF) == 0x000080; });
+  };
+  Check(ringPixels() == 0, "no hint ring before a hint is asked for");
+  player.Deliver(WM_COMMAND, vorn::win32::kHintCommand, 0);
+  WaitFor([&] { return ringPixels() > 10; }, "the hint's ring over the board");
+  player.Release(1, 0, player.board().CellMiddleClient(1));
+  WaitFor([&] { return ringPixels() == 0; }, "the ring gone with the next move");
+  player.Deliver(WM_COMMAND, vorn::win32::LevelCommandId(vorn::Level::Standard), 0);
 }
 
 // Only the release of a press made on the board acts: the release that ends a click made
@@ -774,6 +839,9 @@ int main(int argc, char* argv[]) {
               player.events[0].find("\\vorn.htm") != std::string::npos,
           "without a browser control or a viewer, Help says it cannot open vorn.htm");
     OpenAndCloseAbout(window, version);
+    player.Menu("Restartx");
+    StrongLevel(player, window);
+    player.Menu("Restartx");
     GrowsWithinTheWorkArea(player, window);
   }
   ExitProgram(window);

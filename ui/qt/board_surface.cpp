@@ -89,6 +89,17 @@ void BoardSurface::paintEvent(QPaintEvent*) {
     painter.setBrush(indicator.fill);
     painter.drawEllipse(indicator.rect);
   }
+  if (!hintMark_.isEmpty()) {
+    painter.setPen(QPen(kHintMarkColor, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(hintMark_);
+  }
+}
+
+void BoardSurface::setHintMark(const QRectF& rect) {
+  if (rect == hintMark_) return;
+  hintMark_ = rect;
+  update();
 }
 
 void BoardSurface::resizeEvent(QResizeEvent* event) {

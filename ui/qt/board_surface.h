@@ -36,6 +36,12 @@ class BoardSurface : public QWidget {
   void setIndicator(int side, const QRectF& rect, const QColor& fill);
   QColor indicatorColor(int side) const { return indicators_[side].fill; }
 
+  // The ring that marks the hinted cell, over the drawing and never in it; empty for none.
+  void setHintMark(const QRectF& rect);
+  QRectF hintMark() const { return hintMark_; }
+  // Dark blue, a colour of neither side, plain on an empty cell.
+  static constexpr QColor kHintMarkColor{0, 0, 128};
+
   // The drawing as it stands, at the surface's device pixel ratio.
   const QImage& image() const { return image_; }
 
@@ -69,4 +75,5 @@ class BoardSurface : public QWidget {
   QColor backColor_;  // the game sets it at start-up, before anything is drawn
   int drawWidth_ = 1;
   std::array<Indicator, 2> indicators_;
+  QRectF hintMark_;
 };

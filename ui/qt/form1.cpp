@@ -4,16 +4,20 @@
 // The main window.
 #include "ui/qt/form1.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
+#include <stdexcept>
 
+#include "computer/reply_search.h"
 #include "game/board_queries.h"
 #include "game/start_up.h"
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
+#include "play/hint.h"
 #include "play/mouse_input.h"
 #include "ui/qt/about_form.h"
 #include "ui/qt/board_surface.h"
@@ -44,7 +48,14 @@ vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent), searches_([this](vorn::SearchAnswer answer) {
+        // On the search's thread: the answer waits in this window's queue, and goes with the
+        // window if it closes first.
+        QMetaObject::invokeMethod(
+            this, [this, answer = std::move(answer)] { answerSearch(answer); },
+            Qt::QueuedConnection);
+      }) {
   setObjectName("Form1");
   // The size is the board's alone: the window can be minimised and closed, not maximised.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -57,6 +68,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 }
 
 Form1::~Form1() {
+  searches_.Close();  // no answer may be posted to a window being destroyed
   delete helpForm_;  // it has no owner, and a pending deferred delete may never run
   vorn::AttachWindow(nullptr);
 }
@@ -68,6 +80,7 @@ void Form1::buildMenus() {
   addCommand(vornMenu, MenuItem::Restartx);
   addCommand(vornMenu, MenuItem::Presetx);
   addCommand(vornMenu, MenuItem::StartPreset);
+  addHintCommand(vornMenu);
 
   sizeMenu_ = menuBar()->addMenu(vorn::MenuItemCaption(MenuItem::Sizex));
   const char* sizeName = vorn::MenuItemName(MenuItem::Sizex);
@@ -79,11 +92,43 @@ void Form1::buildMenus() {
   square->setChecked(true);
   addCommand(sizeMenu_, MenuItem::Increasex);
   addCommand(sizeMenu_, MenuItem::Decreasex);
+  buildLevelMenu();
 
   // "Help", "About" and "Exit" are commands on the menu bar itself.
   addBarCommand(MenuItem::Helpx, &Form1::Helpx_Click);
   addBarCommand(MenuItem::Aboutx, &Form1::Aboutx_Click);
   addBarCommand(MenuItem::Exitx, &Form1::Exitx_Click);
+}
+
+void Form1::buildLevelMenu() {
+  levelMenu_ = menuBar()->addMenu("&Level");
+  levelMenu_->setObjectName("Levelx");
+  auto* group = new QActionGroup(levelMenu_);
+  group->setExclusive(true);
+  for (const vorn::Level level : vorn::kLevels) {
+    QAction* action = levelMenu_->addAction(vorn::LevelCaption(level));
+    action->setObjectName(QStringLiteral("Level%1").arg(vorn::LevelName(level)));
+    action->setCheckable(true);
+    action->setChecked(level == vorn::ComputerLevel());
+    group->addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, level] { runGuarded([level] { vorn::SetComputerLevel(level); }); });
+  }
+}
+
+QAction* Form1::levelAction(vorn::Level level) const {
+  return levelMenu_->actions().value(static_cast<int>(level));
+}
+
+void Form1::addHintCommand(QMenu* vornMenu) {
+  hintAction_ = vornMenu->addAction("&Hint");
+  hintAction_->setObjectName("Hintx");
+  hintAction_->setShortcut(QKeySequence("H"));
+  hintAction_->setEnabled(false);  // until the game has started up
+  connect(hintAction_, &QAction::triggered, this, [this] { runGuarded(vorn::Hintx_Click); });
+  // The game's state can change without a command of this window (a message box answered),
+  // so the item is brought up to date when its menu opens too.
+  connect(vornMenu, &QMenu::aboutToShow, this, &Form1::followGame);
 }
 
 QAction* Form1::addCommand(QMenu* menu, vorn::MenuItem item) {
@@ -115,7 +160,7 @@ void Form1::buildControls() {
   setCentralWidget(surface_);
   surface_->onMouseRelease = [this](QMouseEvent* event) {
     const vorn::Integer button = ButtonCode(event->button());
-    if (button == 0) return;
+    if (button == 0 || vorn::AwaitingReply()) return;
     const QPointF at = event->position();
     runGuarded([&] {
       vorn::Form_MouseUp(button, ShiftMask(event->modifiers()),
@@ -230,7 +275,9 @@ void Form1::MessageBox(const std::string& prompt) {
 // --- The error boundary ----------------------------------------------------------------
 
 void Form1::runGuarded(const std::function<void()>& handler) {
-  if (vorn::RunGuarded(handler) != vorn::GuardOutcome::kStopped) return;
+  const vorn::GuardOutcome outcome = vorn::RunGuarded(handler);
+  if (!closed_) followGame();
+  if (outcome != vorn::GuardOutcome::kStopped) return;
   QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
                             Qt::QueuedConnection);
 }
@@ -275,4 +322,45 @@ void Form1::closeOtherWindows() {
   for (const QPointer<QWidget>& window : others) {
     if (window) window->close();
   }
+}
+
+// --- The engine's searches and the hint --------------------------------------------------
+
+// SwitchTurn has disabled the whole window for RED's turn; while the worker searches the
+// menus answer again (each item keeps the state the game gave it) and the board alone
+// refuses input.
+bool Form1::StartSearch(const vorn::SearchRequest& request) {
+  ++searchesRunning_;
+  searches_.Start(request);
+  if (request.purpose == vorn::SearchPurpose::Reply) {
+    setEnabled(true);
+    surface_->setEnabled(false);
+  }
+  return true;
+}
+
+void Form1::answerSearch(const vorn::SearchAnswer& answer) {
+  --searchesRunning_;
+  runGuarded([&answer] {
+    if (!answer.error.empty()) throw std::runtime_error(answer.error);
+    vorn::CompleteSearch(answer.ticket, answer.purpose, answer.cell);
+  });
+  emit searchAnswered();
+}
+
+void Form1::ShowHint(vorn::Integer /*cell*/) { followGame(); }
+
+void Form1::followGame() {
+  surface_->setEnabled(!vorn::AwaitingReply());
+  hintAction_->setEnabled(vorn::HintAvailable());
+  const vorn::Integer hinted = vorn::HintedCell();
+  if (hinted == 0) {
+    surface_->setHintMark(QRectF());
+  } else {
+    const vorn::TwipPoint middle = vorn::ClickBoxMiddle(hinted);
+    const QPointF centre(middle.x / vorn::TwipsX, middle.y / vorn::TwipsY);
+    const qreal radius = vorn::UnitY * 0.4;
+    surface_->setHintMark(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
+  }
+  if (QAction* level = levelAction(vorn::ComputerLevel())) level->setChecked(true);
 }

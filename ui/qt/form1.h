@@ -11,7 +11,9 @@
 #include <QPointer>
 #include <functional>
 
+#include "computer/levels.h"
 #include "game/window_services.h"
+#include "ui/search_threads.h"
 
 class QAction;
 class QMenu;
@@ -43,6 +45,8 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void SetMenuChecked(vorn::MenuItem item, bool checked) override;
   void SetIndicatorColor(vorn::Integer side, vorn::Color color) override;
   void MessageBox(const std::string& prompt) override;
+  bool StartSearch(const vorn::SearchRequest& request) override;
+  void ShowHint(vorn::Integer cell) override;
 
   BoardSurface* surface() const { return surface_; }
   QAction* menuAction(vorn::MenuItem item) const;
@@ -51,6 +55,15 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   // The help and About windows, while they are loaded.
   HelpForm* helpForm() const;
   AboutForm* aboutForm() const { return aboutForm_; }
+  // The "Level" menu's item of a level, and the "Hint" command.
+  QAction* levelAction(vorn::Level level) const;
+  QAction* hintAction() const { return hintAction_; }
+  // The engine's searches started in workers and not yet answered.
+  int searchesRunning() const { return searchesRunning_; }
+
+ signals:
+  // A worker's answer has been handed to the game (which drops it if it is stale).
+  void searchAnswered();
 
  public slots:
   void Helpx_Click();
@@ -65,6 +78,14 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
  private:
   void buildMenus();
   void buildControls();
+  // The "Level" menu, after "Size", and the "Hint" command at the end of the "Vorn" menu.
+  void buildLevelMenu();
+  void addHintCommand(QMenu* vornMenu);
+  // After every command, click and answer: the board takes input unless RED's reply is
+  // being searched for, "Hint" is enabled when a hint can be asked for, the mark of a hint
+  // shows while it holds and the level's check mark is on the level in force.
+  void followGame();
+  void answerSearch(const vorn::SearchAnswer& answer);
   // An item of the "Vorn" or "Size" menu, which runs the game's command of that name.
   QAction* addCommand(QMenu* menu, vorn::MenuItem item);
   void addBarCommand(vorn::MenuItem item, void (Form1::*command)());
@@ -83,4 +104,8 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   QPointer<HelpForm> helpForm_;   // a window of its own, deleted when it is closed
   AboutForm* aboutForm_ = nullptr;  // a child of this window, kept once loaded
   bool closed_ = false;
+  QMenu* levelMenu_ = nullptr;
+  QAction* hintAction_ = nullptr;
+  int searchesRunning_ = 0;
+  vorn::SearchThreads searches_;  // last, so that it closes before anything else goes
 };

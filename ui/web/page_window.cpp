@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "computer/reply_search.h"
 #include "ui/shared/front_end_rules.h"
 
 // The page's side of each call; `Module.page` is the object the script gave the module. An
@@ -47,6 +48,18 @@ VORN_PAGE_CALL(PageSetIndicatorColor, (int side, unsigned color),
                Module.page.setIndicatorColor(side, color));
 VORN_PAGE_CALL(PageMessageBox, (const char* prompt),
                Module.page.messageBox(UTF8ToString(prompt)));
+
+// The request as the page's worker takes it; the page's answer, whether it searches in a
+// worker, is kept in `Module.searchStarted`.
+VORN_PAGE_CALL(PageStartSearch, (unsigned ticket, int purpose, int cellsPerRow, int rows,
+                                 int toMove, int playouts, const signed char* owners, int count),
+               Module.searchStarted = !!Module.page.startSearch({
+                 ticket : ticket >>> 0, purpose : purpose, cellsPerRow : cellsPerRow,
+                 rows : rows, toMove : toMove, playouts : playouts,
+                 owners : Array.from(HEAP8.subarray(owners, owners + count))
+               }));
+EM_JS(bool, PageSearchStarted, (), { return !!Module.searchStarted; });
+VORN_PAGE_CALL(PageShowHint, (int cell), Module.page.showHint(cell));
 
 // The text of the script's last exception.
 EM_JS(void, PageFaultText, (char* buffer, int size),
@@ -119,5 +132,15 @@ void PageWindow::SetIndicatorColor(Integer side, Color color) {
 void PageWindow::MessageBox(const std::string& prompt) {
   Checked(PageMessageBox(prompt.c_str()));
 }
+
+bool PageWindow::StartSearch(const SearchRequest& request) {
+  const engine::Position& position = request.position;
+  Checked(PageStartSearch(request.ticket, static_cast<int>(request.purpose),
+                          position.cellsPerRow, position.rows, position.toMove, request.playouts,
+                          position.owner.data(), static_cast<int>(position.owner.size())));
+  return PageSearchStarted();
+}
+
+void PageWindow::ShowHint(Integer cell) { Checked(PageShowHint(cell)); }
 
 }  // namespace vorn::web

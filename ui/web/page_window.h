@@ -29,6 +29,11 @@ class PageWindow : public WindowServices {
   // Returns at once: the page shows the box and holds back what is drawn after it until
   // the box is closed, so the game goes on as if the box had been answered.
   void MessageBox(const std::string& prompt) override;
+  // The page searches in a Web Worker of its own, with its own instance of the game's module,
+  // and hands the answer back through vorn_search_done (level_entry.cpp); a page without
+  // workers leaves the search to the game.
+  bool StartSearch(const SearchRequest& request) override;
+  void ShowHint(Integer cell) override;
 };
 
 }  // namespace vorn::web

@@ -7,16 +7,21 @@
 #include <windowsx.h>
 
 #include <cmath>
+#include <memory>
+#include <stdexcept>
 
+#include "computer/reply_search.h"
 #include "display/window_placement.h"
 #include "game/board_queries.h"
 #include "game/start_up.h"
 #include "play/error_boundary.h"
 #include "play/game_commands.h"
+#include "play/hint.h"
 #include "play/mouse_input.h"
 #include "ui/shared/front_end_rules.h"
 #include "ui/win32/about_form.h"
 #include "ui/win32/help_form.h"
+#include "ui/win32/level_menu.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/resource.h"
 #include "ui/win32/text.h"
@@ -26,6 +31,8 @@ namespace vorn::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"VornMainWindow";
+// A search's answer from its worker; the message's LPARAM owns a SearchAnswer.
+constexpr UINT kSearchAnswered = WM_APP + 1;
 // The window is sized by the game alone: it can be minimised and closed, not resized.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
@@ -58,7 +65,14 @@ COLORREF ToColorRef(Color color) {
   return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
 }
 
-Form1::Form1(HINSTANCE instance) : instance_(instance) {
+Form1::Form1(HINSTANCE instance)
+    : instance_(instance), searches_([this](SearchAnswer answer) {
+        // On the search's thread: the answer waits in the window's queue.
+        auto posted = std::make_unique<SearchAnswer>(std::move(answer));
+        if (PostMessageW(window_, kSearchAnswered, 0, reinterpret_cast<LPARAM>(posted.get()))) {
+          posted.release();
+        }
+      }) {
   RegisterWindowClass(instance, WindowProcedure);
   window_ = CreateWindowExW(0, kWindowClass, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menus_.Handle(), instance,
@@ -67,12 +81,15 @@ Form1::Form1(HINSTANCE instance) : instance_(instance) {
   scale_ = GetDpiForWindow(window_) / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
   bitmap_.SetScale(scale_);
   FitBitmapToClient();
+  shortcuts_ = CreateHintAccelerator();
   AttachWindow(this);
   RunGuarded(Form_Load);
 }
 
 Form1::~Form1() {
+  searches_.Close();
   AttachWindow(nullptr);
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
@@ -86,6 +103,12 @@ bool Form1::HandleDialogMessage(MSG& message) {
 }
 
 void Form1::WindowCreated(HWND window) { window_ = window; }
+
+// Only keys meant for the main window itself: H typed into the help window stays there.
+bool Form1::TranslateShortcut(MSG& message) {
+  return window_ != nullptr && message.hwnd == window_ &&
+         TranslateAcceleratorW(window_, shortcuts_, &message) != 0;
+}
 
 void Form1::WindowDestroyed() { window_ = nullptr; }
 
@@ -106,7 +129,14 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
       FitBitmapToClient();
       return 0;
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && lParam == 0) OnCommand(LOWORD(wParam));
+      // 0 from a menu, 1 from an accelerator
+      if (HIWORD(wParam) <= 1 && lParam == 0) OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_INITMENUPOPUP:
+      FollowGame();  // the state may have changed without a command (a message answered)
+      return 0;
+    case kSearchAnswered:
+      OnSearchAnswered(lParam);
       return 0;
     // Only a release acts, and only that of a press on the board: the release that ends a
     // click on a menu or on another window meets the board by chance.
@@ -157,9 +187,22 @@ void Form1::PaintClient(HDC dc, const RECT& area) {
   }
   SelectObject(dc, oldPen);
   DeleteObject(pen);
+  if (hintShown_ != 0) {
+    // A ring over the drawing, never in it: dark blue, a colour of neither side.
+    HPEN ring = CreatePen(PS_SOLID, std::max(2, static_cast<int>(std::lround(2 * scale_))),
+                          RGB(0, 0, 128));
+    HGDIOBJ oldRingPen = SelectObject(dc, ring);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const RECT mark = HintMarkRect(hintShown_);
+    Ellipse(dc, mark.left, mark.top, mark.right, mark.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldRingPen);
+    DeleteObject(ring);
+  }
 }
 
 void Form1::OnCommand(UINT id) {
+  if (OnLevelOrHintCommand(id)) return;
   const std::optional<MenuItem> item = MenuItemOfCommand(id);
   if (!item || !menus_.Choosable(*item)) return;
   if (const MenuCommand command = GameMenuCommand(*item)) return RunGuarded(command);
@@ -175,6 +218,7 @@ void Form1::OnMouseRelease(Integer button, WPARAM keys, LPARAM position) {
   if (GetCapture() != window_) return;
   // The press is over once no button is held.
   if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+  if (AwaitingReply()) return;  // the board takes no input while RED thinks
   const Single x = ToTwipsX(GET_X_LPARAM(position));
   const Single y = ToTwipsY(GET_Y_LPARAM(position));
   RunGuarded([&] { Form_MouseUp(button, ShiftMask(keys), x, y); });
@@ -199,13 +243,21 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
 
 // Closing the main window ends the program, and every other window goes with it.
 void Form1::OnDestroy() {
+  searches_.Close();
+  // Answers already posted go with the window; what they own is freed here.
+  MSG pending{};
+  while (PeekMessageW(&pending, window_, kSearchAnswered, kSearchAnswered, PM_REMOVE)) {
+    delete reinterpret_cast<SearchAnswer*>(pending.lParam);
+  }
   helpForm_.reset();
   AttachWindow(nullptr);
   PostQuitMessage(exitStatus_);
 }
 
 void Form1::RunGuarded(const std::function<void()>& handler) {
-  if (vorn::RunGuarded(handler) != GuardOutcome::kStopped) return;
+  const GuardOutcome outcome = vorn::RunGuarded(handler);
+  if (window_ != nullptr) FollowGame();
+  if (outcome != GuardOutcome::kStopped) return;
   exitStatus_ = 1;
   PostMessageW(window_, WM_CLOSE, 0, 0);
 }
@@ -329,5 +381,65 @@ void Form1::Aboutx_Click() { ShowAboutForm(instance_, window_); }
 // "Exit" closes the main window, which closes the help window first and then ends the
 // program. Nothing is asked: the game keeps nothing worth saving.
 void Form1::Exitx_Click() { DestroyWindow(window_); }
+
+// --- Levels, the hint and the engine's searches ------------------------------------------
+
+bool Form1::OnLevelOrHintCommand(UINT id) {
+  if (id == kHintCommand) {
+    RunGuarded(Hintx_Click);  // which does nothing when no hint can be asked for
+    return true;
+  }
+  if (const std::optional<Level> level = LevelOfCommand(id)) {
+    RunGuarded([level] { SetComputerLevel(*level); });
+    return true;
+  }
+  return false;
+}
+
+// SwitchTurn has disabled the window for RED's turn; while the worker searches the menus
+// answer again (each item keeps the state the game gave it) and the board alone refuses
+// input (OnMouseRelease).
+bool Form1::StartSearch(const SearchRequest& request) {
+  searches_.Start(request);
+  if (request.purpose == SearchPurpose::Reply) EnableWindow(window_, TRUE);
+  return true;
+}
+
+void Form1::OnSearchAnswered(LPARAM posted) {
+  const std::unique_ptr<SearchAnswer> answer(reinterpret_cast<SearchAnswer*>(posted));
+  RunGuarded([&answer] {
+    if (!answer->error.empty()) throw std::runtime_error(answer->error);
+    CompleteSearch(answer->ticket, answer->purpose, answer->cell);
+  });
+}
+
+void Form1::ShowHint(Integer /*cell*/) { FollowGame(); }
+
+void Form1::FollowGame() {
+  ShowLevelAndHint(menus_.Handle(), ComputerLevel(), HintAvailable());
+  const Integer hinted = HintedCell();
+  if (hinted == hintShown_) return;
+  // The ring's pen reaches beyond its rectangle by half its width.
+  auto invalidateMark = [this](Integer cell) {
+    if (cell == 0) return;
+    RECT mark = HintMarkRect(cell);
+    const int pen = static_cast<int>(std::lround(2 * scale_)) + 1;
+    InflateRect(&mark, pen, pen);
+    InvalidateRect(window_, &mark, FALSE);
+  };
+  invalidateMark(hintShown_);
+  hintShown_ = hinted;
+  invalidateMark(hinted);
+}
+
+// Around the middle of the cell's click box, in device pixels, with room for the pen.
+RECT Form1::HintMarkRect(Integer cell) const {
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  const double x = middle.x / TwipsX * scale_;
+  const double y = middle.y / TwipsY * scale_;
+  const double radius = UnitY * 0.4 * scale_;
+  auto at = [](double value) { return static_cast<LONG>(std::lround(value)); };
+  return {at(x - radius), at(y - radius), at(x + radius) + 1, at(y + radius) + 1};
+}
 
 }  // namespace vorn::win32

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "game/window_services.h"
+#include "ui/search_threads.h"
 #include "ui/win32/board_bitmap.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/window_procedure.h"
@@ -40,6 +41,9 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   // Whether a message belongs to a dialog-like window of the program (the help window's
   // buttons take Tab and Enter), which has then handled it.
   bool HandleDialogMessage(MSG& message);
+  // Whether a message is a keyboard shortcut of the main window (H for "Hint"), which has
+  // then been sent to it as its command.
+  bool TranslateShortcut(MSG& message);
   // The status the program ends with: 0, or 1 once the game stopped on a fault.
   int ExitStatus() const { return exitStatus_; }
 
@@ -58,6 +62,8 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   void SetMenuChecked(MenuItem item, bool checked) override;
   void SetIndicatorColor(Integer side, Color color) override;
   void MessageBox(const std::string& prompt) override;
+  bool StartSearch(const SearchRequest& request) override;
+  void ShowHint(Integer cell) override;
 
   // The commands on the menu bar that are the window's own.
   void Helpx_Click();
@@ -74,6 +80,14 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   void OnMouseRelease(Integer button, WPARAM keys, LPARAM position);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   void OnDestroy();
+  // The level and hint commands, which are not items of the game's own menus.
+  bool OnLevelOrHintCommand(UINT id);
+  // A worker's answer, posted to the window's thread.
+  void OnSearchAnswered(LPARAM answer);
+  // After every command, click and answer: the level's radio mark, whether "Hint" can be
+  // chosen, and the hint's mark over the board.
+  void FollowGame();
+  RECT HintMarkRect(Integer cell) const;
   // Runs a handler behind the game's error boundary; ends the program when the game cannot
   // go on.
   void RunGuarded(const std::function<void()>& handler);
@@ -96,6 +110,10 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   std::array<COLORREF, 2> indicator_{};
   std::unique_ptr<HelpForm> helpForm_;
   int exitStatus_ = 0;
+  HACCEL shortcuts_ = nullptr;
+  Integer hintShown_ = 0;  // the cell the mark is drawn over, 0 for none
+  // Last, so that it closes before the rest of the window goes.
+  SearchThreads searches_;
 };
 
 // The game's 0xRRGGBB as a GDI colour.

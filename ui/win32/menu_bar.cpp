@@ -4,6 +4,7 @@
 // The menu bar.
 #include "ui/win32/menu_bar.h"
 
+#include "ui/win32/level_menu.h"
 #include "ui/win32/text.h"
 
 namespace vorn::win32 {
@@ -20,6 +21,7 @@ MenuBar::MenuBar() : bar_(CreateMenu()) {
   AddCommand(vornMenu, MenuItem::Restartx);
   AddCommand(vornMenu, MenuItem::Presetx);
   AddCommand(vornMenu, MenuItem::StartPreset);
+  AppendHintCommand(vornMenu);
 
   sizeMenu_ = CreatePopupMenu();
   AppendMenuW(bar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sizeMenu_),
@@ -28,6 +30,7 @@ MenuBar::MenuBar() : bar_(CreateMenu()) {
   AddCommand(sizeMenu_, MenuItem::Increasex);
   AddCommand(sizeMenu_, MenuItem::Decreasex);
   SetChecked(MenuItem::Squarex, true);
+  AppendLevelMenu(bar_);
 
   AddCommand(bar_, MenuItem::Helpx);
   AddCommand(bar_, MenuItem::Aboutx);

@@ -34,6 +34,23 @@ export interface GameFacts {
   menuItems: MenuItemFacts[];
 }
 
+export interface LevelFacts {
+  menuCaption: string;
+  hintCaption: string;
+  levels: { name: string; caption: string }[]; // in menu order
+}
+
+// A search the game asks the page for: a copy of the position and the engine's budget.
+export interface SearchRequest {
+  ticket: number;
+  purpose: number; // 0 RED's reply, 1 GREEN's hint
+  cellsPerRow: number;
+  rows: number;
+  toMove: number;
+  playouts: number;
+  owners: number[]; // cell 1 first: -1 empty, 0 GREEN, 1 RED
+}
+
 // A cell's click box in board pixels: [left, top, right, bottom].
 export type Box = [number, number, number, number];
 
@@ -120,6 +137,38 @@ export class Game {
   // One character a cell: "." empty, "G" GREEN, "R" RED.
   owners(): string {
     return this.text(this.module._vorn_owners());
+  }
+
+  levelFacts(): LevelFacts {
+    return JSON.parse(this.text(this.module._vorn_level_facts())) as LevelFacts;
+  }
+
+  setLevel(level: number): Outcome {
+    return this.module._vorn_set_level(level);
+  }
+
+  level(): number {
+    return this.module._vorn_level();
+  }
+
+  hint(): Outcome {
+    return this.module._vorn_hint();
+  }
+
+  hintAvailable(): boolean {
+    return this.module._vorn_hint_available() !== 0;
+  }
+
+  hintedCell(): number {
+    return this.module._vorn_hinted_cell();
+  }
+
+  awaitingReply(): boolean {
+    return this.module._vorn_awaiting_reply() !== 0;
+  }
+
+  searchDone(ticket: number, purpose: number, cell: number): Outcome {
+    return this.module._vorn_search_done(ticket, purpose, cell);
   }
 
   placeBeside(window: DOMRect, boxWidth: number, boxHeight: number, screenWidth: number,

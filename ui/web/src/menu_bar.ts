@@ -3,8 +3,9 @@
 
 // The menu bar: "Vorn" and "Size" open menus of commands, "Help", "About" and "Exit" are
 // commands on the bar itself, with the captions, enabled states and check mark the game
-// sets. Alt and an underlined letter choose from the keyboard, as do the arrow keys, Enter
-// and Escape once a menu has the focus.
+// sets; the session adds the "Level" menu and "Hint", which are the page's own commands.
+// Alt and an underlined letter choose from the keyboard, as do the arrow keys, Enter and
+// Escape once a menu has the focus.
 
 import type { MenuItemFacts } from "./game.js";
 
@@ -31,6 +32,8 @@ export class MenuBar {
   private readonly entries: Entry[] = []; // on the bar, in order
   private readonly items: HTMLButtonElement[] = []; // by MenuItem number
   private readonly mnemonics: string[] = [];
+  // The page's own commands (levels, hint), which are no items of the game's menus.
+  private readonly extras: { button: HTMLButtonElement; mnemonic: string; choose: () => void }[] = [];
   private open: Entry | null = null;
 
   constructor(
@@ -90,6 +93,33 @@ export class MenuBar {
     button.setAttribute("aria-checked", String(checked));
   }
 
+  // A menu of the page's own, placed right after the entry `after` on the bar, holding
+  // radio items (one checked at a time); choosing one runs `choose` with its place.
+  addRadioMenu(after: string, caption: string, name: string, items: { caption: string; name: string }[],
+               choose: (index: number) => void, signal: AbortSignal): HTMLButtonElement[] {
+    const entry = this.addEntry(caption, name, true);
+    entry.button.addEventListener("click", (event) => this.activate(entry, event.detail === 0), { signal });
+    const at = this.entries.findIndex((candidate) => candidate.button.id === after);
+    if (at >= 0) {
+      this.entries.splice(this.entries.indexOf(entry), 1);
+      this.entries.splice(at + 1, 0, entry);
+      this.entries[at]?.button.parentElement?.after(entry.button.parentElement ?? entry.button);
+    }
+    return items.map((item, index) => {
+      const button = this.addExtra(entry, item.caption, item.name, () => choose(index), signal);
+      button.setAttribute("role", "menuitemradio");
+      button.setAttribute("aria-checked", "false");
+      return button;
+    });
+  }
+
+  // A command of the page's own at the end of the menu of the entry `menuName`.
+  addCommand(menuName: string, caption: string, name: string, run: () => void,
+             signal: AbortSignal): HTMLButtonElement | null {
+    const entry = this.entries.find((candidate) => candidate.button.id === menuName);
+    return entry === undefined ? null : this.addExtra(entry, caption, name, run, signal);
+  }
+
   close(): void {
     if (this.open === null) return;
     this.open.menu?.setAttribute("hidden", "");
@@ -123,6 +153,25 @@ export class MenuBar {
     this.bar.append(holder);
     this.entries.push(entry);
     return entry;
+  }
+
+  private addExtra(entry: Entry, caption: string, name: string, run: () => void,
+                   signal: AbortSignal): HTMLButtonElement {
+    const { nodes, mnemonic } = CaptionNodes(caption);
+    const button = document.createElement("button");
+    button.type = "button";
+    button.id = name;
+    button.setAttribute("role", "menuitem");
+    button.tabIndex = -1;
+    button.append(...nodes);
+    const choose = () => {
+      this.close();
+      if (this.accepting() && !button.disabled) run();
+    };
+    button.addEventListener("click", choose, { signal });
+    entry.menu?.append(button);
+    this.extras.push({ button, mnemonic, choose });
+    return button;
   }
 
   private run(item: number): void {
@@ -203,8 +252,10 @@ export class MenuBar {
       default: {
         const item = this.items.findIndex(
           (button, index) => commands.includes(button) && this.mnemonics[index] === letter);
-        if (letter === "" || item < 0) return;
-        this.run(item);
+        const extra = this.extras.find(
+          (candidate) => commands.includes(candidate.button) && candidate.mnemonic === letter);
+        if (letter === "" || (item < 0 && extra === undefined)) return;
+        if (item >= 0) this.run(item); else extra?.choose();
       }
     }
     event.preventDefault();

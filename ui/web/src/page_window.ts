@@ -11,6 +11,7 @@
 // stands, the fresh board after it.
 
 import type { BoardView } from "./board_view.js";
+import type { SearchRequest } from "./game.js";
 import type { MenuBar } from "./menu_bar.js";
 import type { MessageBox } from "./message_box.js";
 import type { PageCallbacks } from "./vorn.js";
@@ -24,6 +25,10 @@ export interface WindowParts {
   settled(): void;
   // What was held back failed as it was applied, outside any call of the game.
   fault(error: unknown): void;
+  // Sends a search to the worker; false when the page cannot, and the game searches at once.
+  search(request: SearchRequest): boolean;
+  // A hint was found: the page marks the cell and says so.
+  hint(cell: number): void;
 }
 
 // An exception thrown here during a call of the game comes back to the game as its own
@@ -94,6 +99,19 @@ export class PageWindow implements PageCallbacks {
 
   setIndicatorColor(side: number, color: number): void {
     this.apply((parts) => parts.board.setIndicator(side, color));
+  }
+
+  // While the worker searches for RED's reply the menus answer again; the board refuses
+  // input as long as the game awaits the reply (Session).
+  startSearch(request: SearchRequest): boolean {
+    const parts = this.parts;
+    if (parts === null || !parts.search(request)) return false;
+    if (request.purpose === 0) this.apply(() => { this.enabled = true; });
+    return true;
+  }
+
+  showHint(cell: number): void {
+    this.apply((parts) => parts.hint(cell));
   }
 
   messageBox(prompt: string): void {

@@ -14,6 +14,9 @@ import type { GameFacts, HeldKeys } from "./game.js";
 import { MenuBar } from "./menu_bar.js";
 import { MessageBox } from "./message_box.js";
 import type { MouseRule } from "./message_box.js";
+import { Searcher } from "./searcher.js";
+import type { SearchAnswer } from "./search_worker.js";
+import type { SearchRequest } from "./game.js";
 import type { PageWindow } from "./page_window.js";
 import type { VornModule } from "./vorn.js";
 
@@ -43,6 +46,10 @@ export class Session {
   private readonly cells: CellGrid;
   private readonly help: HelpWindow;
   private readonly about: AboutWindow;
+  private readonly searcher: Searcher;
+  private readonly hintMark: HTMLElement;
+  private levelItems: HTMLButtonElement[] = [];
+  private hintItem: HTMLButtonElement | null = null;
   private stopped = false;
   private cellCount = -1;
   // Whether the page measures each board release to its drawing and to the painted frame
@@ -52,7 +59,7 @@ export class Session {
   constructor(
     private readonly page: PageElements,
     private readonly window: PageWindow,
-    module: VornModule,
+    private readonly module: VornModule,
     private readonly ended: (reason: string) => void,
   ) {
     const signal = this.abort.signal;
@@ -76,11 +83,20 @@ export class Session {
       signal);
     this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],
       page["about-version"], page["about-ok"] as HTMLButtonElement, this.facts, signal);
+    this.searcher = new Searcher((answer) => this.answer(answer), (request) => this.searchHere(request));
+    this.hintMark = document.createElement("div");
+    this.hintMark.className = "hint-mark";
+    this.hintMark.setAttribute("aria-hidden", "true");
+    this.hintMark.hidden = true;
+    page.board.append(this.hintMark);
+    this.addLevelAndHint(menus, signal);
     window.attach({
       board: this.board, menus, messages,
       announce: (message) => this.say(message),
       settled: () => this.settled(),
       fault: (error) => this.scriptFailed(error),
+      search: (request) => this.searcher.start(request),
+      hint: (cell) => this.showHint(cell),
     });
   }
 
@@ -89,7 +105,7 @@ export class Session {
   }
 
   private release(button: Button, keys: HeldKeys, x: number, y: number, at: number): void {
-    if (!this.window.accepting()) return;
+    if (!this.boardAccepting()) return;
     const begun = performance.now();
     this.run(() => this.game.mouseUp(button, keys, x, y));
     if (!this.measuring) return;
@@ -100,7 +116,77 @@ export class Session {
   }
 
   private input(call: () => Outcome): void {
-    if (this.window.accepting()) this.run(call);
+    if (this.boardAccepting()) this.run(call);
+  }
+
+  // The board takes no input while RED's reply is searched for; the menus do.
+  private boardAccepting(): boolean {
+    return this.window.accepting() && !this.game.awaitingReply();
+  }
+
+  // The "Level" menu after "Size", and "Hint" at the end of the "Vorn" menu, chosen by the
+  // key H too when no menu is open.
+  private addLevelAndHint(menus: MenuBar, signal: AbortSignal): void {
+    const facts = this.game.levelFacts();
+    this.levelItems = menus.addRadioMenu(this.sizeMenuName(), facts.menuCaption, "Levelx",
+      facts.levels.map((level) => ({ caption: level.caption, name: `Level${level.name}` })),
+      (level) => this.run(() => this.game.setLevel(level)), signal);
+    this.levelMenuFollows();
+    this.hintItem = menus.addCommand("Vornx", facts.hintCaption, "Hintx", () => this.askHint(), signal);
+    document.addEventListener("keydown", (event) => {
+      if (event.key !== "h" && event.key !== "H") return;
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      // Not a key meant for About, a message or the help panel.
+      if (event.target instanceof Element && event.target.closest("dialog, #help") !== null) return;
+      if (this.page.menubar.querySelector(".menu:not([hidden])") !== null) return;
+      if (!this.window.accepting() || this.hintItem?.disabled !== false) return;
+      event.preventDefault();
+      this.askHint();
+    }, { signal });
+  }
+
+  private sizeMenuName(): string {
+    return this.facts.menuItems.find((item) => item.place === "submenu")?.name ?? "Sizex";
+  }
+
+  private askHint(): void {
+    this.run(() => this.game.hint());
+  }
+
+  private showHint(cell: number): void {
+    this.followHint();
+    this.say(`Hint: ${this.cells.cellName(cell)}`);
+  }
+
+  // The mark over the hinted cell while the hint holds, and whether "Hint" can be chosen.
+  private followHint(): void {
+    if (this.hintItem !== null) this.hintItem.disabled = !this.game.hintAvailable();
+    const cell = this.game.hintedCell();
+    const box = cell > 0 ? this.game.board().boxes[cell - 1] : undefined;
+    this.hintMark.hidden = box === undefined;
+    if (box === undefined) return;
+    const [left, top, right, bottom] = box;
+    const radius = (bottom - top) * 0.4;
+    const x = (left + right) / 2;
+    const y = (top + bottom) / 2;
+    Object.assign(this.hintMark.style, {
+      left: `${x - radius}px`, top: `${y - radius}px`, width: `${2 * radius}px`, height: `${2 * radius}px`,
+    });
+  }
+
+  // A worker's answer, handed to the game like any other event.
+  private answer(answer: SearchAnswer): void {
+    this.run(() => this.game.searchDone(answer.ticket, answer.purpose, answer.cell));
+  }
+
+  // Where the worker failed: the same search in the page's own module.
+  private searchHere(request: SearchRequest): number {
+    const module = this.module;
+    module._vorn_worker_position(request.cellsPerRow, request.rows, request.toMove);
+    request.owners.forEach((owner, index) => {
+      if (owner >= 0) module._vorn_worker_stone(index + 1, owner);
+    });
+    return module._vorn_worker_search(request.playouts);
   }
 
   private command(item: number): void {
@@ -159,6 +245,8 @@ export class Session {
       this.end("Vorn stopped after an internal error.");
       return;
     }
+    this.followHint();
+    this.levelMenuFollows();
     const owners = this.game.owners();
     if (owners.length !== this.cellCount) {
       this.cellCount = owners.length;
@@ -167,6 +255,11 @@ export class Session {
     }
     const red = this.cells.updateOwners(owners).filter((cell) => owners[cell - 1] === "R");
     if (red.length > 0) this.say(`RED played ${red.map((cell) => this.cells.cellName(cell)).join("; ")}`);
+  }
+
+  private levelMenuFollows(): void {
+    const level = this.game.level();
+    this.levelItems.forEach((button, index) => button.setAttribute("aria-checked", String(index === level)));
   }
 
   private say(message: string): void {
@@ -178,6 +271,8 @@ export class Session {
     this.help.hide();
     this.about.hide();
     this.abort.abort();
+    this.searcher.stop();
+    this.hintMark.remove();
     this.window.attach(null);
     this.page.menubar.replaceChildren();
     this.page.cells.replaceChildren();

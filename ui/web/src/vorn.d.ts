@@ -26,6 +26,19 @@ export interface VornExports {
   _vorn_message_box_press(now: number, leftButton: number, onText: number): number;
   _vorn_message_box_release(leftButton: number, onText: number): number;
   _vorn_reached_through_anchor(address: number): number;
+  // The levels, the hint and the engine's searches (level_entry.cpp).
+  _vorn_level_facts(): number;
+  _vorn_set_level(level: number): number;
+  _vorn_level(): number;
+  _vorn_hint(): number;
+  _vorn_hint_available(): number;
+  _vorn_hinted_cell(): number;
+  _vorn_awaiting_reply(): number;
+  _vorn_search_done(ticket: number, purpose: number, cell: number): number;
+  // In the search worker's own instance.
+  _vorn_worker_position(cellsPerRow: number, rows: number, toMove: number): void;
+  _vorn_worker_stone(cell: number, owner: number): void;
+  _vorn_worker_search(playouts: number): number;
   _malloc(size: number): number;
   _free(pointer: number): void;
 }
@@ -54,10 +67,13 @@ export interface PageCallbacks {
   setMenuChecked(item: number, checked: boolean): void;
   setIndicatorColor(side: number, color: number): void;
   messageBox(prompt: string): void;
+  // A search for the page's worker; false when the page cannot search in a worker.
+  startSearch(request: SearchRequest): boolean;
+  showHint(cell: number): void;
 }
 
 export interface VornModuleOptions {
-  page: PageCallbacks;
+  page?: PageCallbacks; // none in the search worker, which shows nothing
   locateFile?: (path: string) => string;
 }
 
