@@ -73,7 +73,11 @@ class ModalShowing : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &dialog_ && event->type() == QEvent::Hide && !remapping_ && loop_ != nullptr) {
+    // Only a hide by the program ends the showing. When the window manager minimises the
+    // dialog with its main window, the hide is spontaneous and the dialog is still shown for
+    // Qt: a minimise is no answer.
+    if (watched == &dialog_ && event->type() == QEvent::Hide && !event->spontaneous() &&
+        !remapping_ && loop_ != nullptr) {
       loop_->quit();
     }
     if (innermost_ != this || !dialog_.isVisible()) return false;
