@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Minimising and restoring the main window while a message box is up,
+// Minimising and restoring the main window while a message box or the About window is up,
 // offscreen. A window manager minimises a window's transient dialogs with it, so both are
 // minimised and restored here, as it does.
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "game/state.h"
+#include "ui/qt/about_form.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/form1.h"
 #include "widget_support.h"
@@ -67,6 +68,37 @@ TEST_F(MinimiseTest, AMessageBoxOutlivesAMinimiseAndIsAnsweredOnlyByThePlayer) {
   form.findChild<QAction*>("Presetx")->trigger();  // "Place..." in a box
   EXPECT_TRUE(upAfterRestore);
   EXPECT_TRUE(boardStillBlocked);
+}
+
+// After a minimise and restore About had lost its modal showing and the keyboard, and each
+// cycle put it 20 pixels lower.
+TEST_F(MinimiseTest, AboutStaysModalInPlaceAndTakesTheKeysAfterARestore) {
+  Form1 form;
+  form.show();
+  bool returned = false;
+  bool modalAfterRestore = false;
+  bool active = false;
+  QPoint placed;
+  QPoint afterRestores;
+  QTimer::singleShot(0, &form, [&] {
+    AboutForm* about = form.aboutForm();
+    placed = about->pos();
+    MinimiseAndRestore(form, about, [&, about] {
+      MinimiseAndRestore(form, about, [&, about] {
+        modalAfterRestore = !returned;
+        afterRestores = about->pos();
+        active = QTest::qWaitFor([about] { return QApplication::activeWindow() == about; }, 5000);
+        if (active) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      });
+    });
+  });
+  form.Aboutx_Click();
+  returned = true;
+  QTest::qWait(50);  // the steps a premature return left pending
+  EXPECT_TRUE(modalAfterRestore);
+  EXPECT_TRUE(active);
+  EXPECT_EQ(afterRestores, placed);
+  EXPECT_FALSE(form.aboutForm()->isVisible());  // Enter closed it
 }
 
 }  // namespace
