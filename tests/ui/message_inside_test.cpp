@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 
@@ -58,8 +59,11 @@ TEST(MessageInsideTest, TheWinMessageStandsBelowTheBoardAndAClickNeverMapsItAgai
   bool clear = false;
   int mappings = -1;
   bool focused = false;
+  bool boardAndMenusOff = false;
   answerer.onShown = [&](QMessageBox* box) {
     if (!box->text().contains("WON")) return;
+    boardAndMenusOff = !form.surface()->isEnabled() && !form.menuBar()->isEnabled() &&
+                       box->button(QMessageBox::Ok)->isEnabled();
     inside = !box->isWindow() && box->window() == &form && form.rect().contains(box->geometry());
     clear = !box->geometry().intersects(board);
     MappingCounter counter(box);
@@ -79,6 +83,7 @@ TEST(MessageInsideTest, TheWinMessageStandsBelowTheBoardAndAClickNeverMapsItAgai
   EXPECT_TRUE(clear);
   EXPECT_EQ(mappings, 0);
   EXPECT_TRUE(focused);
+  EXPECT_TRUE(boardAndMenusOff);  // as the window is while the message stands
   EXPECT_EQ(CellOwner[1], -1);  // the clicks played nothing
   EXPECT_EQ(form.size(), windowSize);  // the strip goes with the message
 }

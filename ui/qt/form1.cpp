@@ -268,8 +268,14 @@ void Form1::showInside(QMessageBox& box) {
     applyOuterSize();
     box.move((width() - box.width()) / 2, boardBottom);
   });
-  setEnabled(true);  // a child is disabled with its window; the showing holds back the input
+  // A child is disabled with its window, and the box must take the player's answer: the
+  // window is enabled but for its menus and board.
+  setEnabled(true);
+  menuBar()->setEnabled(enabled);
+  surface_->setEnabled(enabled);
   vorn::ShowModal(box);
+  menuBar()->setEnabled(true);
+  surface_->setEnabled(true);
   setEnabled(enabled);
   messageRoom_ = QSize();
   applyOuterSize();
