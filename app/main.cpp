@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "app/window_system_start.h"
 #include "ui/qt/form1.h"
+#include "ui/qt/program_end.h"
 #include "ui/qt/program_identity.h"
 
 int main(int argc, char* argv[]) {
@@ -22,7 +23,11 @@ int main(int argc, char* argv[]) {
     application.emplace(argc, argv);
   }
   vorn::SetUpProgramIdentity();
-  Form1 window;
-  window.show();
-  return QApplication::exec();
+  int status = 0;
+  {
+    Form1 window;
+    window.show();
+    status = QApplication::exec();
+  }
+  return vorn::EndProgram(status);  // the windows go before the application
 }

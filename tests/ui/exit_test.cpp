@@ -17,6 +17,7 @@
 #include "ui/qt/about_form.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/help_form.h"
+#include "ui/qt/program_end.h"
 #include "widget_support.h"
 
 namespace vorn::testing {
@@ -124,6 +125,26 @@ TEST_F(ExitTest, ExitClosesTheHelpAndAboutWindowsAndEndsTheProgram) {
     EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
   }
   EXPECT_TRUE(questions_.texts.isEmpty());
+}
+
+// On Wayland the process now and then stayed after "Exit": the windows, the main one among
+// them, were still there when the application and its connection went. At the program's end
+// none is left, hidden or owned by another.
+TEST_F(ExitTest, AtTheProgramsEndNoWindowOutlivesTheEventLoop) {
+  QPointer<Form1> form = new Form1;
+  form->show();
+  LoadAbout(*form);
+  form->Helpx_Click();
+  const QPointer<QWidget> about = form->aboutForm();
+  const QPointer<QWidget> help = form->helpForm();
+  const QPointer<QWidget> hiddenStray = new QWidget;
+  ASSERT_EQ(RunEventLoop([&form] { form->Exitx_Click(); }), 0);
+  DestroyWindows();
+  EXPECT_TRUE(form.isNull());
+  EXPECT_TRUE(about.isNull());
+  EXPECT_TRUE(help.isNull());
+  EXPECT_TRUE(hiddenStray.isNull());
+  EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
 }
 
 TEST_F(ExitTest, CloseBoxOfTheMainWindowTakesTheOtherWindowsWithIt) {

@@ -148,7 +148,7 @@ test("About shows the version and credit text modally, closed by OK (focused) or
   await ChooseMenu(page, "Aboutx");
   assert.equal(await page.locator("#about-title").textContent(), "About VORN");
   assert.equal(await page.locator("#about-version").textContent(), `Version ${process.env["VORN_VERSION"]}`);
-  assert.match(await page.locator("#about-credit").textContent() ?? "", /^\n\nVorn .* by the Vorn developers\n/);
+  assert.match(await page.locator("#about-credit").textContent() ?? "", /^Vorn .* by the Vorn developers\n/);
   assert.equal(await page.evaluate(() => document.activeElement?.id), "about-ok");
   await page.keyboard.press("Enter");
   assert.equal(await about.isVisible(), false, "closed by the focused OK");

@@ -4,10 +4,12 @@
 // The main window.
 #include "ui/qt/form1.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <stdexcept>
@@ -25,6 +27,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/modal_showing.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/window_system.h"
 #include "ui/shared/front_end_rules.h"
 
 namespace {
@@ -45,6 +48,23 @@ vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
                              .ctrl = modifiers.testFlag(Qt::ControlModifier),
                              .alt = modifiers.testFlag(Qt::AltModifier)});
 }
+
+// Calls `follow` each time `watched` takes a new size.
+class SizeFollower : public QObject {
+ public:
+  SizeFollower(QWidget& watched, std::function<void()> follow) : follow_(std::move(follow)) {
+    watched.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) follow_();
+    return false;
+  }
+
+ private:
+  std::function<void()> follow_;
+};
 
 }  // namespace
 
@@ -193,7 +213,11 @@ void Form1::SetOuterSize(vorn::Single widthTwips, vorn::Single heightTwips) {
 void Form1::applyOuterSize() {
   if (requestedOuter_.isEmpty()) return;
   const QSize frame = frameGeometry().size() - geometry().size();
-  const QSize inner = (requestedOuter_ - frame).expandedTo(QSize(1, 1));
+  QSize inner = (requestedOuter_ - frame).expandedTo(QSize(1, 1));
+  if (!messageRoom_.isEmpty()) {
+    inner = QSize(qMax(inner.width(), messageRoom_.width()),
+                  inner.height() + messageRoom_.height());
+  }
   if (inner != size() || minimumSize() != inner) setFixedSize(inner);
   placeIndicators();
 }
@@ -269,7 +293,39 @@ void Form1::SetIndicatorColor(vorn::Integer side, vorn::Color color) {
 void Form1::MessageBox(const std::string& prompt) {
   if (closed_) return;
   vorn::GameMessageBox box(QString::fromStdString(prompt), this);
+  if (vorn::CanPlaceWindows()) {
+    vorn::ShowModal(box);
+  } else {
+    showInside(box);
+  }
+}
+
+// Where the program cannot place its windows (Wayland) the compositor put the box over the
+// board, mostly over the winning chain, and mapped it anew at each click that brought it back.
+// There the message stands inside the window instead, on a strip that the window grows below
+// the board for it; the title bar above it names the program.
+void Form1::showInside(QMessageBox& box) {
+  const bool enabled = isEnabled();
+  const int boardBottom = height();
+  box.setWindowFlags(Qt::Widget);
+  box.setAutoFillBackground(true);
+  box.setFocusProxy(box.button(QMessageBox::Ok));
+  const SizeFollower follower(box, [this, &box, boardBottom] {
+    messageRoom_ = box.size();
+    applyOuterSize();
+    box.move((width() - box.width()) / 2, boardBottom);
+  });
+  // A child is disabled with its window, and the box must take the player's answer: the
+  // window is enabled but for its menus and board.
+  setEnabled(true);
+  menuBar()->setEnabled(enabled);
+  surface_->setEnabled(enabled);
   vorn::ShowModal(box);
+  menuBar()->setEnabled(true);
+  surface_->setEnabled(true);
+  setEnabled(enabled);
+  messageRoom_ = QSize();
+  applyOuterSize();
 }
 
 // --- The error boundary ----------------------------------------------------------------

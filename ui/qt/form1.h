@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QMessageBox;
 class BoardSurface;
 class AboutForm;
 class HelpForm;
@@ -96,11 +97,14 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void placeIndicators();
   QRectF indicatorRect(int side) const;
   void closeOtherWindows();
+  // Shows a message box inside this window, below the board, until it is answered.
+  void showInside(QMessageBox& box);
 
   BoardSurface* surface_ = nullptr;
   QMenu* sizeMenu_ = nullptr;
   QAction* actions_[vorn::kMenuItemCount] = {};
   QSize requestedOuter_;
+  QSize messageRoom_;  // the strip below the board while a message stands inside the window
   QPointer<HelpForm> helpForm_;   // a window of its own, deleted when it is closed
   AboutForm* aboutForm_ = nullptr;  // a child of this window, kept once loaded
   bool closed_ = false;

@@ -64,7 +64,7 @@ void GameMessageBox::showEvent(QShowEvent* event) {
 // Before the box is on the screen its frame is unknown; the main window's is the best guess.
 void GameMessageBox::placeBesideWindow() {
   const QWidget* owner = parentWidget();
-  if (owner == nullptr || !owner->isVisible()) return;
+  if (owner == nullptr || !owner->isVisible() || !isWindow()) return;  // or shown inside it
   const QSize frame = owner->frameGeometry().size() - owner->size();
   const QRect screen = owner->screen()->availableGeometry();
   const QRect window = owner->frameGeometry();

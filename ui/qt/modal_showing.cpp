@@ -8,7 +8,8 @@
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
+
+#include "ui/qt/window_system.h"
 
 namespace vorn {
 
@@ -18,11 +19,6 @@ namespace {
 bool IsUserInput(const QEvent* event) {
   return event->isInputEvent() || event->type() == QEvent::Shortcut;
 }
-
-// Whether the window system lets the program raise its own window and give it the focus.
-// A Wayland client cannot (Qt has no activation token to offer the compositor), but a
-// window mapped anew comes up in front with the focus.
-bool CanActivateWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
 
 bool IsPress(const QEvent* event) {
   switch (event->type()) {
@@ -67,13 +63,18 @@ class ModalShowing : public QObject {
     dialog_.show();
     dialog_.raise();
     dialog_.activateWindow();
+    if (!dialog_.isWindow()) dialog_.setFocus();
     if (dialog_.isVisible()) loop.exec(QEventLoop::DialogExec);
     loop_ = nullptr;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &dialog_ && event->type() == QEvent::Hide && !remapping_ && loop_ != nullptr) {
+    // Only a hide by the program ends the showing. When the window manager minimises the
+    // dialog with its main window, the hide is spontaneous and the dialog is still shown for
+    // Qt: a minimise is no answer.
+    if (watched == &dialog_ && event->type() == QEvent::Hide && !event->spontaneous() &&
+        !remapping_ && loop_ != nullptr) {
       loop_->quit();
     }
     if (innermost_ != this || !dialog_.isVisible()) return false;
@@ -89,7 +90,14 @@ class ModalShowing : public QObject {
   }
 
  private:
+  // A dialog of its own is raised and activated or, where the program cannot do that, mapped
+  // anew, which brings it up in front with the focus. A dialog shown inside its window only
+  // takes the focus back.
   void BringDialogForward() {
+    if (!dialog_.isWindow()) {
+      dialog_.setFocus();
+      return;
+    }
     if (QApplication::activeWindow() == &dialog_ || remapping_) return;
     if (CanActivateWindows()) {
       dialog_.raise();

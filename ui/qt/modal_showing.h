@@ -16,7 +16,8 @@ class QDialog;
 namespace vorn {
 
 // Shows `dialog` and returns once it is hidden. The dialog is a window of its own whose
-// parent, if any, is the window it belongs to (it is then transient for that window).
+// parent, if any, is the window it belongs to (it is then transient for that window), or a
+// widget inside a window of the program, which then takes its input only.
 void ShowModal(QDialog& dialog);
 
 }  // namespace vorn

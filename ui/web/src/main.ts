@@ -80,7 +80,9 @@ function registerServiceWorker(): void {
 }
 
 async function main(): Promise<void> {
+  if (document.documentElement.dataset["refused"] !== undefined) return;  // page_guard.js
   element("starting").hidden = true;
+  document.body.dataset["state"] = "starting";
   if (!canRunWebAssembly()) {
     showNotice("Vorn cannot run in this browser: it needs WebAssembly, which this browser " +
       "does not offer or has turned off. Any current version of Chrome, Edge, Firefox or " +

@@ -85,13 +85,21 @@ export class AboutWindow {
     facts: { creditText: string; version: string },
     signal: AbortSignal,
   ) {
-    credit.textContent = facts.creditText;
+    // The desktop window's empty lines above the credits would only push them down here.
+    credit.textContent = facts.creditText.replace(/^(?:\r?\n)+/, "");
     version.textContent = `Version ${facts.version}`;
     const options = { signal };
     ok.addEventListener("click", () => this.hide(), options);
     // A press of any button in the credit text closes the window at once (its release acts
     // on nothing: the board takes only releases of presses made on it).
     credit.addEventListener("pointerdown", () => this.hide(), options);
+    // A click outside the window lands on the dialog's backdrop, which counts as the dialog.
+    dialog.addEventListener("click", (event) => {
+      const box = dialog.getBoundingClientRect();
+      const inside = event.clientX >= box.left && event.clientX < box.right &&
+        event.clientY >= box.top && event.clientY < box.bottom;
+      if (event.target === dialog && !inside) this.hide();
+    }, options);
   }
 
   show(): void {

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The end of the program.
+#include "ui/qt/program_end.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vorn {
+
+void DestroyWindows() {
+  // A window owned by another goes with its owner.
+  QList<QPointer<QWidget>> unowned;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->parentWidget() == nullptr) unowned << window;
+  }
+  for (const QPointer<QWidget>& window : unowned) delete window.data();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+int EndProgram(int status) {
+  DestroyWindows();
+  if (!QGuiApplication::platformName().startsWith("wayland")) return status;
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+}  // namespace vorn
