@@ -1,28 +1,78 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the page's script may call for the computer's levels, the hint and the engine's
-// searches: the page's menus choose a level and ask for a hint, and its Web Worker, running
-// an instance of this module of its own, searches a position the page hands it; the page
-// gives the answer back to the game. Commands go through the error boundary.
+// What the page's script may call for the computer's levels, the hint, the engine's
+// searches and the player's aids: the page's menus choose a level, ask for a hint and take
+// back a click, and its Web Worker, running an instance of this module of its own, searches
+// a position the page hands it; the page gives the answer back to the game. The page keeps
+// the settings and the saved game in the browser's storage as the texts made here, and
+// hands them back at its next start. Commands go through the error boundary.
 #include <emscripten/emscripten.h>
 
 #include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "computer/levels.h"
 #include "computer/reply_search.h"
 #include "engine/search.h"
+#include "game/board_queries.h"
 #include "play/error_boundary.h"
 #include "play/hint.h"
+#include "play/saved_game.h"
+#include "play/settings.h"
+#include "play/take_back.h"
 
 namespace {
 
 // The position the worker is handed, cell by cell, before it searches.
 vorn::engine::Position workerPosition;
 
+// What the last vorn_resume found: the stored Mark Last Move, and each fault of the stored
+// texts, in the words of ParseSettings and RestoreGame.
+struct Resumed {
+  bool markLastMove = false;
+  std::vector<std::string> settingsProblems;
+  std::string gameError;
+};
+Resumed resumed;
+
+std::string JsonText(const std::string& text) {
+  std::string json = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') json += '\\';
+    if (c == '\n') {
+      json += "\\n";
+    } else if (static_cast<unsigned char>(c) >= 0x20) {
+      json += c;
+    }
+  }
+  return json + "\"";
+}
+
+// The stored settings applied, then the stored game put back at its own level; a missing
+// text (null) stands for a first start, which changes nothing.
+void Resume(const char* settingsText, const char* gameText) {
+  resumed = {};
+  const vorn::Settings settings = settingsText == nullptr
+      ? vorn::Settings{}
+      : vorn::ParseSettings(settingsText, resumed.settingsProblems);
+  resumed.markLastMove = settings.markLastMove;
+  vorn::ApplyBoardSettings(settings);
+  std::string level = settings.level;
+  if (gameText != nullptr && !vorn::RestoreGame(gameText, level, resumed.gameError)) {
+    level = settings.level;
+  }
+  if (const std::optional<vorn::Level> found = vorn::FindLevel(level)) {
+    vorn::SetComputerLevel(*found);
+  }
+}
+
 std::string LevelFactsJson() {
-  std::string json = "{\"menuCaption\":\"&Level\",\"hintCaption\":\"&Hint\",\"levels\":[";
+  std::string json = "{\"menuCaption\":\"&Level\",\"hintCaption\":\"&Hint\"," 
+                     "\"takeBackCaption\":\"&Take Back\",\"markCaption\":\"&Mark Last Move\","
+                     "\"markColor\":" + std::to_string(vorn::kMarkDotColor) + ",\"levels\":[";
   for (const vorn::Level level : vorn::kLevels) {
     if (level != vorn::kLevels.front()) json += ",";
     json += std::string("{\"name\":\"") + vorn::LevelName(level) + "\",\"caption\":\"" +
@@ -57,6 +107,64 @@ EMSCRIPTEN_KEEPALIVE int vorn_level() { return static_cast<int>(vorn::ComputerLe
 EMSCRIPTEN_KEEPALIVE int vorn_hint() { return static_cast<int>(vorn::RunGuarded(vorn::Hintx_Click)); }
 EMSCRIPTEN_KEEPALIVE int vorn_hint_available() { return vorn::HintAvailable() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vorn_hinted_cell() { return vorn::HintedCell(); }
+
+// "Take Back", and whether it can be chosen now (not while RED's reply is searched for).
+EMSCRIPTEN_KEEPALIVE int vorn_take_back() {
+  return static_cast<int>(vorn::RunGuarded([] { vorn::TakeBack(); }));
+}
+EMSCRIPTEN_KEEPALIVE int vorn_can_take_back() { return vorn::CanTakeBack() ? 1 : 0; }
+
+// The dot that marks the last move, as "CELL X Y RADIUS" in pixels of the board's area;
+// empty when no stone is to be marked.
+EMSCRIPTEN_KEEPALIVE const char* vorn_mark_dot() {
+  static std::string dot;
+  dot.clear();
+  const vorn::Integer cell = vorn::LastMarkedCell();
+  if (cell == 0) return dot.c_str();
+  const vorn::MarkDot mark = vorn::MarkDotOf(cell);
+  const vorn::Single twipsX = vorn::GameTwipsPerPixelX();
+  const vorn::Single twipsY = vorn::GameTwipsPerPixelY();
+  dot = std::to_string(cell) + " " + std::to_string(mark.x / twipsX) + " " +
+        std::to_string(mark.y / twipsY) + " " + std::to_string(mark.radius / twipsX);
+  return dot.c_str();
+}
+
+// The texts the page stores: the settings that stand, with the page's Mark Last Move
+// (0 or 1), and the game that stands.
+EMSCRIPTEN_KEEPALIVE const char* vorn_settings_text(int markLastMove) {
+  static std::string text;
+  vorn::Settings settings;
+  settings.level = vorn::LevelName(vorn::ComputerLevel());
+  vorn::TakeBoardSettings(settings);
+  settings.markLastMove = markLastMove != 0;
+  text = vorn::FormatSettings(settings);
+  return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vorn_saved_game() {
+  static std::string text;
+  text = vorn::SaveGame(vorn::LevelName(vorn::ComputerLevel()));
+  return text.c_str();
+}
+
+// At start, after vorn_start: the stored settings and game (either null when the page has
+// none) put back; what was found is read with vorn_resumed. A stored text with a fault
+// leaves that setting at its default, or the fresh game of start-up.
+EMSCRIPTEN_KEEPALIVE int vorn_resume(const char* settings, const char* game) {
+  return static_cast<int>(vorn::RunGuarded([=] { Resume(settings, game); }));
+}
+
+// As JSON: {"markLastMove": bool, "settingsProblems": [text...], "gameError": text}.
+EMSCRIPTEN_KEEPALIVE const char* vorn_resumed() {
+  static std::string json;
+  json = std::string("{\"markLastMove\":") + (resumed.markLastMove ? "true" : "false") +
+         ",\"settingsProblems\":[";
+  for (std::size_t k = 0; k < resumed.settingsProblems.size(); ++k) {
+    json += (k == 0 ? "" : ",") + JsonText(resumed.settingsProblems[k]);
+  }
+  json += "],\"gameError\":" + JsonText(resumed.gameError) + "}";
+  return json.c_str();
+}
 
 // Whether RED's reply is being searched for: the board then takes no input.
 EMSCRIPTEN_KEEPALIVE int vorn_awaiting_reply() { return vorn::AwaitingReply() ? 1 : 0; }

@@ -18,6 +18,7 @@ export class CellGrid {
   private focusedCell = 1;
   private rows = 0;
   private size = 0;
+  private lastMove = 0; // the cell whose label says "last move"; 0 for none
 
   constructor(
     private readonly grid: HTMLElement,
@@ -79,10 +80,25 @@ export class CellGrid {
       const owner = owners[i] ?? ".";
       if (owner === this.owners[i]) continue;
       changed.push(i + 1);
-      this.cells[i]?.setAttribute("aria-label", `${this.cellName(i + 1)}, ${OwnerWord(owner)}`);
+      this.label(i + 1, owner);
     }
     this.owners = owners;
     return changed;
+  }
+
+  // The cell of the last move, marked on the board, is so named in its label too.
+  markLastMove(cell: number): void {
+    if (cell === this.lastMove) return;
+    const before = this.lastMove;
+    this.lastMove = cell;
+    for (const changed of [before, cell]) {
+      if (changed > 0 && changed <= this.owners.length) this.label(changed, this.owners[changed - 1] ?? ".");
+    }
+  }
+
+  private label(cell: number, owner: string): void {
+    const lastMove = cell === this.lastMove ? ", last move" : "";
+    this.cells[cell - 1]?.setAttribute("aria-label", `${this.cellName(cell)}, ${OwnerWord(owner)}${lastMove}`);
   }
 
   cellName(cell: number): string {

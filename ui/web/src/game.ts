@@ -37,7 +37,25 @@ export interface GameFacts {
 export interface LevelFacts {
   menuCaption: string;
   hintCaption: string;
+  takeBackCaption: string;
+  markCaption: string; // "Mark Last Move"
+  markColor: number; // the dot's
   levels: { name: string; caption: string }[]; // in menu order
+}
+
+// The last move's dot, in pixels of the board's area.
+export interface MarkDot {
+  cell: number;
+  x: number;
+  y: number;
+  radius: number;
+}
+
+// What the stored texts gave at start: the stored Mark Last Move and their faults.
+export interface Resumed {
+  markLastMove: boolean;
+  settingsProblems: string[];
+  gameError: string; // empty when the stored game was put back or there was none
 }
 
 // A search the game asks the page for: a copy of the position and the engine's budget.
@@ -167,6 +185,40 @@ export class Game {
     return this.module._vorn_awaiting_reply() !== 0;
   }
 
+  takeBack(): Outcome {
+    return this.module._vorn_take_back();
+  }
+
+  canTakeBack(): boolean {
+    return this.module._vorn_can_take_back() !== 0;
+  }
+
+  // The dot over the last move's cell; null when there is none to mark.
+  markDot(): MarkDot | null {
+    const text = this.text(this.module._vorn_mark_dot());
+    if (text === "") return null;
+    const [cell = 0, x = 0, y = 0, radius = 0] = text.split(" ").map(Number);
+    return { cell, x, y, radius };
+  }
+
+  settingsText(markLastMove: boolean): string {
+    return this.text(this.module._vorn_settings_text(Number(markLastMove)));
+  }
+
+  savedGame(): string {
+    return this.text(this.module._vorn_saved_game());
+  }
+
+  // Puts back the stored texts (null: none stored).
+  resume(settings: string | null, game: string | null): Outcome {
+    return this.withOptionalText(settings, (settingsPointer) =>
+      this.withOptionalText(game, (gamePointer) => this.module._vorn_resume(settingsPointer, gamePointer)));
+  }
+
+  resumed(): Resumed {
+    return JSON.parse(this.text(this.module._vorn_resumed())) as Resumed;
+  }
+
   searchDone(ticket: number, purpose: number, cell: number): Outcome {
     return this.module._vorn_search_done(ticket, purpose, cell);
   }
@@ -183,6 +235,10 @@ export class Game {
 
   private text(pointer: number): string {
     return this.module.UTF8ToString(pointer);
+  }
+
+  private withOptionalText<T>(text: string | null, call: (pointer: number) => T): T {
+    return text === null ? call(0) : this.withText(text, call);
   }
 
   // Calls `call` with `text` in the module's memory, as C's text.

@@ -3,7 +3,8 @@
 
 // The menu bar: "Vorn" and "Size" open menus of commands, "Help", "About" and "Exit" are
 // commands on the bar itself, with the captions, enabled states and check mark the game
-// sets; the session adds the "Level" menu and "Hint", which are the page's own commands.
+// sets; the session adds the "Level" menu, "Take Back", "Hint" and "Mark Last Move", which
+// are the page's own commands.
 // Alt and an underlined letter choose from the keyboard, as do the arrow keys, Enter and
 // Escape once a menu has the focus.
 
@@ -118,6 +119,15 @@ export class MenuBar {
              signal: AbortSignal): HTMLButtonElement | null {
     const entry = this.entries.find((candidate) => candidate.button.id === menuName);
     return entry === undefined ? null : this.addExtra(entry, caption, name, run, signal);
+  }
+
+  // A line at the end of the menu of the entry `menuName`, before the commands added next.
+  addSeparator(menuName: string): void {
+    const entry = this.entries.find((candidate) => candidate.button.id === menuName);
+    const line = document.createElement("div");
+    line.className = "separator";
+    line.setAttribute("role", "separator");
+    entry?.menu?.append(line);
   }
 
   close(): void {

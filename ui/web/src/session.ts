@@ -4,15 +4,18 @@
 // One session of Vorn on the page, from start-up to "Exit": the game in its module, the
 // page's window around it, and every input routed through the game's error boundary. A
 // failure of the page's own script in an event ends in the same boundary, so the page
-// recovers as the desktop does: a fresh board of the size that stood.
+// recovers as the desktop does: a fresh board of the size that stood. After every event the
+// settings and the game are kept in the browser's storage, and a new visit goes on with
+// them; "Exit" forgets them.
 
 import { AboutWindow, HelpWindow } from "./side_windows.js";
-import { BoardView } from "./board_view.js";
+import { BoardView, CssColor } from "./board_view.js";
 import { CellGrid } from "./cell_grid.js";
 import { Button, Game, Outcome } from "./game.js";
 import type { GameFacts, HeldKeys } from "./game.js";
 import { MenuBar } from "./menu_bar.js";
 import { MessageBox } from "./message_box.js";
+import { PageStore, kGameKey, kSettingsKey } from "./page_store.js";
 import type { MouseRule } from "./message_box.js";
 import { Searcher } from "./searcher.js";
 import type { SearchAnswer } from "./search_worker.js";
@@ -48,8 +51,14 @@ export class Session {
   private readonly about: AboutWindow;
   private readonly searcher: Searcher;
   private readonly hintMark: HTMLElement;
+  private readonly markDot: HTMLElement;
+  private readonly store = new PageStore();
   private levelItems: HTMLButtonElement[] = [];
   private hintItem: HTMLButtonElement | null = null;
+  private takeBackItem: HTMLButtonElement | null = null;
+  private markItem: HTMLButtonElement | null = null;
+  private markLastMove = false;
+  private keeping = false; // from the end of start-up on, each event is kept
   private stopped = false;
   private cellCount = -1;
   // Whether the page measures each board release to its drawing and to the painted frame
@@ -88,7 +97,11 @@ export class Session {
     this.hintMark.className = "hint-mark";
     this.hintMark.setAttribute("aria-hidden", "true");
     this.hintMark.hidden = true;
-    page.board.append(this.hintMark);
+    this.markDot = document.createElement("div");
+    this.markDot.className = "mark-dot";
+    this.markDot.setAttribute("aria-hidden", "true");
+    this.markDot.hidden = true;
+    page.board.append(this.hintMark, this.markDot);
     this.addLevelAndHint(menus, signal);
     window.attach({
       board: this.board, menus, messages,
@@ -100,8 +113,43 @@ export class Session {
     });
   }
 
+  // Start-up, then the settings and the game the storage kept, if any (a first visit has
+  // none and starts as ever).
   start(): void {
+    const settings = this.store.read(kSettingsKey);
+    const game = this.store.read(kGameKey);
     this.run(() => this.game.start());
+    if (settings !== null || game !== null) this.resume(settings, game);
+    this.keeping = true;
+    this.keep();
+  }
+
+  // A stored text the game refuses is said once, in one message; that setting keeps its
+  // default, and a refused game leaves the fresh board of start-up.
+  private resume(settings: string | null, game: string | null): void {
+    this.run(() => {
+      const outcome = this.game.resume(settings, game);
+      const found = this.game.resumed();
+      this.setMarkLastMove(found.markLastMove);
+      const faults: string[] = [];
+      if (found.settingsProblems.length > 0) {
+        faults.push("Some of the settings Vorn kept could not be used; they are back to their " +
+          `defaults:\n${found.settingsProblems.join("\n")}`);
+      }
+      if (found.gameError !== "") {
+        faults.push(`The game Vorn kept is damaged and cannot go on; a new game starts.\n(${found.gameError})`);
+      }
+      if (faults.length > 0) this.window.messageBox(faults.join("\n\n"));
+      return outcome;
+    });
+  }
+
+  // The settings and the game as they stand, kept for the next visit. A game waiting for
+  // RED's reply is kept once the reply is in: until then the game before the click stands.
+  private keep(): void {
+    if (!this.keeping || this.stopped) return;
+    this.store.write(kSettingsKey, this.game.settingsText(this.markLastMove));
+    if (!this.game.awaitingReply()) this.store.write(kGameKey, this.game.savedGame());
   }
 
   private release(button: Button, keys: HeldKeys, x: number, y: number, at: number): void {
@@ -124,25 +172,58 @@ export class Session {
     return this.window.accepting() && !this.game.awaitingReply();
   }
 
-  // The "Level" menu after "Size", and "Hint" at the end of the "Vorn" menu, chosen by the
-  // key H too when no menu is open.
+  // The "Level" menu after "Size", with "Mark Last Move" at its end after a line; "Take
+  // Back" and "Hint" at the end of the "Vorn" menu, chosen by Ctrl+Z and by the key H too
+  // when no menu is open.
   private addLevelAndHint(menus: MenuBar, signal: AbortSignal): void {
     const facts = this.game.levelFacts();
     this.levelItems = menus.addRadioMenu(this.sizeMenuName(), facts.menuCaption, "Levelx",
       facts.levels.map((level) => ({ caption: level.caption, name: `Level${level.name}` })),
       (level) => this.run(() => this.game.setLevel(level)), signal);
     this.levelMenuFollows();
+    menus.addSeparator("Levelx");
+    this.markItem = menus.addCommand("Levelx", facts.markCaption, "MarkLastMovex",
+      () => this.run(() => { this.setMarkLastMove(!this.markLastMove); return Outcome.Ran; }), signal);
+    this.markItem?.setAttribute("role", "menuitemcheckbox");
+    this.setMarkLastMove(false);
+    this.markDot.style.backgroundColor = CssColor(facts.markColor);
+    this.takeBackItem = menus.addCommand("Vornx", facts.takeBackCaption, "TakeBackx",
+      () => this.takeBack(), signal);
     this.hintItem = menus.addCommand("Vornx", facts.hintCaption, "Hintx", () => this.askHint(), signal);
     document.addEventListener("keydown", (event) => {
-      if (event.key !== "h" && event.key !== "H") return;
-      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      const hint = (event.key === "h" || event.key === "H") && !event.ctrlKey;
+      const takeBack = (event.key === "z" || event.key === "Z") && event.ctrlKey && !event.shiftKey;
+      if (!hint && !takeBack) return;
+      if (event.altKey || event.metaKey) return;
       // Not a key meant for About, a message or the help panel.
       if (event.target instanceof Element && event.target.closest("dialog, #help") !== null) return;
       if (this.page.menubar.querySelector(".menu:not([hidden])") !== null) return;
-      if (!this.window.accepting() || this.hintItem?.disabled !== false) return;
+      const item = hint ? this.hintItem : this.takeBackItem;
+      if (!this.window.accepting() || item?.disabled !== false) return;
       event.preventDefault();
-      this.askHint();
+      if (hint) this.askHint(); else this.takeBack();
     }, { signal });
+  }
+
+  private takeBack(): void {
+    this.run(() => this.game.takeBack());
+  }
+
+  private setMarkLastMove(on: boolean): void {
+    this.markLastMove = on;
+    this.markItem?.setAttribute("aria-checked", String(on));
+  }
+
+  // The dot over the last move while "Mark Last Move" is on, and the cell's label with it.
+  private followMark(): void {
+    const dot = this.markLastMove ? this.game.markDot() : null;
+    this.markDot.hidden = dot === null;
+    this.cells.markLastMove(dot?.cell ?? 0);
+    if (dot === null) return;
+    Object.assign(this.markDot.style, {
+      left: `${dot.x - dot.radius}px`, top: `${dot.y - dot.radius}px`,
+      width: `${2 * dot.radius}px`, height: `${2 * dot.radius}px`,
+    });
   }
 
   private sizeMenuName(): string {
@@ -215,6 +296,7 @@ export class Session {
     try {
       this.note(call());
       this.window.eventDone();
+      this.keep();
     } catch (error) {
       this.scriptFailed(error);
     }
@@ -228,6 +310,7 @@ export class Session {
     try {
       this.note(this.game.scriptFault(error));
       this.window.eventDone();
+      this.keep();
     } catch (again) {
       this.stopped = true;
       this.end(`Vorn stopped after an internal error: ${String(again)}`);
@@ -246,7 +329,9 @@ export class Session {
       return;
     }
     this.followHint();
+    this.followMark();
     this.levelMenuFollows();
+    if (this.takeBackItem !== null) this.takeBackItem.disabled = !this.game.canTakeBack();
     const owners = this.game.owners();
     if (owners.length !== this.cellCount) {
       this.cellCount = owners.length;
@@ -266,13 +351,18 @@ export class Session {
     this.page.live.textContent = message;
   }
 
-  // "Exit": every window of the session closes and the game is let go; nothing is kept.
+  // "Exit": every window of the session closes and the game is let go; nothing is kept, the
+  // stored settings and game neither.
   private end(reason: string): void {
+    this.keeping = false;
+    this.store.forget(kSettingsKey);
+    this.store.forget(kGameKey);
     this.help.hide();
     this.about.hide();
     this.abort.abort();
     this.searcher.stop();
     this.hintMark.remove();
+    this.markDot.remove();
     this.window.attach(null);
     this.page.menubar.replaceChildren();
     this.page.cells.replaceChildren();

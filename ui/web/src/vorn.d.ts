@@ -36,6 +36,14 @@ export interface VornExports {
   _vorn_hint_available(): number;
   _vorn_hinted_cell(): number;
   _vorn_awaiting_reply(): number;
+  // The player's aids: Take Back, the last move's mark, the stored settings and game.
+  _vorn_take_back(): number;
+  _vorn_can_take_back(): number;
+  _vorn_mark_dot(): number;
+  _vorn_settings_text(markLastMove: number): number;
+  _vorn_saved_game(): number;
+  _vorn_resume(settings: number, game: number): number;
+  _vorn_resumed(): number;
   _vorn_search_done(ticket: number, purpose: number, cell: number): number;
   // In the search worker's own instance.
   _vorn_worker_position(cellsPerRow: number, rows: number, toMove: number): void;
