@@ -18,7 +18,7 @@ after(async () => { await lab.close(); });
 const kShape = { size: 11, rows: 11 };
 
 async function Checked(page: Page): Promise<string[]> {
-  return page.locator("#Levelx ~ [role=menu] button").evaluateAll((buttons) =>
+  return page.locator("#Levelx ~ [role=menu] [role=menuitemradio]").evaluateAll((buttons) =>
     buttons.map((button) => `${button.textContent}=${button.getAttribute("aria-checked")}`));
 }
 

@@ -20,13 +20,13 @@ test("the menu bar has the desktop program's captions, letters and states", asyn
   // Each entry as shown, with its underlined letter in brackets.
   const shown = await page.locator("#menubar button").evaluateAll((buttons) => buttons.map((button) =>
     Array.from(button.childNodes).map((node) => (node.nodeName === "U" ? `[${node.textContent}]` : node.textContent)).join("")));
-  assert.deepEqual(shown, ["[V]orn", "[E]nd Current Game", "[P]reset Board", "[S]tart Preset Game", "[H]int",
-    "[S]ize", "S[q]uare", "[I]ncrease", "[D]ecrease", "[L]evel", "[S]tandard", "S[t]rong", "[H]elp", "[A]bout",
-    "E[x]it"]);
+  assert.deepEqual(shown, ["[V]orn", "[E]nd Current Game", "[P]reset Board", "[S]tart Preset Game",
+    "[T]ake Back", "[H]int", "[S]ize", "S[q]uare", "[I]ncrease", "[D]ecrease", "[L]evel", "[S]tandard",
+    "S[t]rong", "[M]ark Last Move", "[H]elp", "[A]bout", "E[x]it"]);
   const states = await page.locator("#menubar button").evaluateAll((buttons) =>
     buttons.map((button) => `${(button as HTMLButtonElement).disabled ? "-" : "+"}${button.getAttribute("aria-checked") ?? ""}`));
-  assert.deepEqual(states, ["+", "+", "+", "-", "+", "+", "+true", "+", "+", "+", "+true", "+false", "+", "+", "+"],
-    "Start Preset Game off, Square and Standard checked, as the desktop starts");
+  assert.deepEqual(states, ["+", "+", "+", "-", "-", "+", "+", "+true", "+", "+", "+", "+true", "+false", "+false",
+    "+", "+", "+"], "Start Preset Game and Take Back off, Square and Standard checked, as the desktop starts");
   assert.deepEqual(errors, []);
   await page.context().close();
 });
