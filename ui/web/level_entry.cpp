@@ -23,6 +23,7 @@
 #include "play/saved_game.h"
 #include "play/settings.h"
 #include "play/take_back.h"
+#include "ui/web/json_text.h"
 
 namespace {
 
@@ -37,19 +38,6 @@ struct Resumed {
   std::string gameError;
 };
 Resumed resumed;
-
-std::string JsonText(const std::string& text) {
-  std::string json = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') json += '\\';
-    if (c == '\n') {
-      json += "\\n";
-    } else if (static_cast<unsigned char>(c) >= 0x20) {
-      json += c;
-    }
-  }
-  return json + "\"";
-}
 
 // The stored settings applied, then the stored game put back at its own level; a missing
 // text (null) stands for a first start, which changes nothing.
@@ -70,7 +58,7 @@ void Resume(const char* settingsText, const char* gameText) {
 }
 
 std::string LevelFactsJson() {
-  std::string json = "{\"menuCaption\":\"&Level\",\"hintCaption\":\"&Hint\"," 
+  std::string json = "{\"menuCaption\":\"&Level\",\"hintCaption\":\"&Hint\","
                      "\"takeBackCaption\":\"&Take Back\",\"markCaption\":\"&Mark Last Move\","
                      "\"markColor\":" + std::to_string(vorn::kMarkDotColor) + ",\"levels\":[";
   for (const vorn::Level level : vorn::kLevels) {
@@ -160,9 +148,9 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_resumed() {
   json = std::string("{\"markLastMove\":") + (resumed.markLastMove ? "true" : "false") +
          ",\"settingsProblems\":[";
   for (std::size_t k = 0; k < resumed.settingsProblems.size(); ++k) {
-    json += (k == 0 ? "" : ",") + JsonText(resumed.settingsProblems[k]);
+    json += (k == 0 ? "" : ",") + vorn::web::JsonString(resumed.settingsProblems[k]);
   }
-  json += "],\"gameError\":" + JsonText(resumed.gameError) + "}";
+  json += "],\"gameError\":" + vorn::web::JsonString(resumed.gameError) + "}";
   return json.c_str();
 }
 

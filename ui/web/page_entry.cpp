@@ -23,9 +23,12 @@
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
 #include "ui/shared/front_end_rules.h"
+#include "ui/web/json_text.h"
 #include "ui/web/page_window.h"
 
 namespace {
+
+using vorn::web::JsonString;
 
 vorn::web::PageWindow pageWindow;
 // The message box that stands, at most one: it is modal.
@@ -34,21 +37,6 @@ vorn::MessageBoxMouse messageBoxMouse;
 // The outcome as the page reads it: 0 ran, 1 recovered from a fault, 2 stopped.
 int Guarded(const std::function<void()>& handler) {
   return static_cast<int>(vorn::RunGuarded(handler));
-}
-
-std::string JsonString(const std::string& text) {
-  std::string json = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"': json += "\\\""; break;
-      case '\\': json += "\\\\"; break;
-      case '\n': json += "\\n"; break;
-      case '\r': json += "\\r"; break;
-      case '\t': json += "\\t"; break;
-      default: json += c;
-    }
-  }
-  return json + "\"";
 }
 
 // Where an item stands: in the "Vorn" menu, the "Size" submenu itself, in it, or on the
