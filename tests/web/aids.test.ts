@@ -163,11 +163,14 @@ test("a damaged stored game and a bad setting are said once; a fresh board; no s
   });
   const blocked = await refusing.newPage();
   const blockedErrors: string[] = [];
+  const warnings: string[] = [];
   blocked.on("pageerror", (error) => blockedErrors.push(String(error)));
+  blocked.on("console", (message) => { if (message.type() === "warning") warnings.push(message.text()); });
   await blocked.goto(`${lab.site.url}?double-click-ms=0`);
   await blocked.waitForSelector("body[data-state=playing]");
   await Play(blocked, kShape, 61);
   await WaitForRed(blocked, kShape, 1);
   assert.deepEqual(blockedErrors, []);
+  assert.equal(warnings.filter((text) => text.includes("cannot keep the settings")).length, 1, "said once, to the console");
   await refusing.close();
 });
