@@ -6,7 +6,7 @@
 // failure of the page's own script in an event ends in the same boundary, so the page
 // recovers as the desktop does: a fresh board of the size that stood. After every event the
 // settings and the game are kept in the browser's storage, and a new visit goes on with
-// them; "Exit" forgets them.
+// them; "Exit" ends the game, so it forgets the game and keeps the settings.
 
 import { AboutWindow, HelpWindow } from "./side_windows.js";
 import { BoardView, CssColor } from "./board_view.js";
@@ -351,11 +351,10 @@ export class Session {
     this.page.live.textContent = message;
   }
 
-  // "Exit": every window of the session closes and the game is let go; nothing is kept, the
-  // stored settings and game neither.
+  // "Exit": every window of the session closes and the game is let go, the stored one too;
+  // the settings last, as they do on the desktop.
   private end(reason: string): void {
     this.keeping = false;
-    this.store.forget(kSettingsKey);
     this.store.forget(kGameKey);
     this.help.hide();
     this.about.hide();
