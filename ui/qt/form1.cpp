@@ -430,7 +430,7 @@ void Form1::runGuarded(const std::function<void()>& handler) {
   const vorn::GuardOutcome outcome = vorn::RunGuarded(handler);
   if (!closed_) {
     followGame();
-    keepSession();
+    if (outcome != vorn::GuardOutcome::kStopped) keepSession();
   }
   if (outcome != vorn::GuardOutcome::kStopped) return;
   QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
