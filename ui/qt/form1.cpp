@@ -547,9 +547,11 @@ void Form1::resumeSession() {
   std::vector<std::string> problems;
   std::string level;
   runGuarded([&] { problems = vorn::storage::ResumeSession(settings_, level); });
+  // The game goes on at its own level, which the settings then keep.
   if (const std::optional<vorn::Level> found = vorn::FindLevel(level)) {
     vorn::SetComputerLevel(*found);
   }
+  settings_.level = vorn::LevelName(vorn::ComputerLevel());
   keepingSession_ = true;
   followGame();
   if (problems.empty()) return;
