@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Random mouse releases and menu choices (take-backs among them) on the real main window, message boxes answered as
-// a user would. Nothing may crash, the position must stay sound, and in the end the picture
-// must agree with the position. The seed is 1 unless VORN_FUZZ_SEED sets another, and is
-// printed, so a run can be repeated.
+// Random mouse releases and menu choices (take-backs among them) on the real main window,
+// message boxes answered as a user would. Nothing may crash, the position must stay sound,
+// and in the end the picture must agree with the position. The seed is 1 unless
+// VORN_FUZZ_SEED sets another, and is printed, so a run can be repeated.
 #include <gtest/gtest.h>
 
 #include <QAction>
