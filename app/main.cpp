@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
   int status = 0;
   {
     Form1 window;
+    window.resumeSession();  // the player's settings and the game left at the last run
     window.show();
     status = QApplication::exec();
   }

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Random mouse releases and menu choices on the real main window, message boxes answered as
-// a user would. Nothing may crash, the position must stay sound, and in the end the picture
-// must agree with the position. The seed is 1 unless VORN_FUZZ_SEED sets another, and is
-// printed, so a run can be repeated.
+// Random mouse releases and menu choices (take-backs among them) on the real main window,
+// message boxes answered as a user would. Nothing may crash, the position must stay sound,
+// and in the end the picture must agree with the position. The seed is 1 unless
+// VORN_FUZZ_SEED sets another, and is printed, so a run can be repeated.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -44,8 +44,8 @@ class GuiFuzz {
     // "Decrease" twice: more of the games are played on small boards, where they end sooner.
     static const Item items[] = {{"Restartx", false},  {"Presetx", false},  {"StartPreset", false},
                                  {"Squarex", true},    {"Increasex", true}, {"Decreasex", true},
-                                 {"Decreasex", true}};
-    const auto [name, inSizeMenu] = items[Pick(0, 6)];
+                                 {"Decreasex", true},  {"TakeBackx", false}};
+    const auto [name, inSizeMenu] = items[Pick(0, 7)];
     QAction* action = form_.findChild<QAction*>(name);
     const bool reachable = action->isEnabled() && form_.isEnabled() &&
                            (!inSizeMenu || form_.findChild<QMenu*>("Sizex")->isEnabled());

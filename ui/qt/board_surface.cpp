@@ -89,11 +89,42 @@ void BoardSurface::paintEvent(QPaintEvent*) {
     painter.setBrush(indicator.fill);
     painter.drawEllipse(indicator.rect);
   }
+  if (!moveMark_.isEmpty()) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(moveMarkColor_);
+    painter.drawEllipse(moveMark_);
+  }
   if (!hintMark_.isEmpty()) {
     painter.setPen(QPen(kHintMarkColor, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(hintMark_);
   }
+  paintKeyFocus(painter);
+}
+
+// White under black dashes, so that the frame shows on either side's stones and on an
+// empty cell alike.
+void BoardSurface::paintKeyFocus(QPainter& painter) const {
+  if (keyFocus_.isEmpty()) return;
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::white, 2));
+  painter.drawRect(keyFocus_);
+  painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+  painter.drawRect(keyFocus_);
+}
+
+void BoardSurface::setMoveMark(const QRectF& rect, const QColor& color) {
+  if (rect == moveMark_ && color == moveMarkColor_) return;
+  moveMark_ = rect;
+  moveMarkColor_ = color;
+  update();
+}
+
+void BoardSurface::setKeyFocus(const QRectF& rect) {
+  if (rect == keyFocus_) return;
+  keyFocus_ = rect;
+  update();
 }
 
 void BoardSurface::setHintMark(const QRectF& rect) {

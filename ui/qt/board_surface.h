@@ -3,7 +3,8 @@
 
 // The main window's persistent drawing surface: what the game draws stays in an off-screen
 // image until the surface is cleared, and is copied to the screen on every paint. The turn
-// indicator shapes sit on top of it, like controls placed over a drawing.
+// indicator shapes sit on top of it, like controls placed over a drawing, and so do the
+// marks of the front end's own (the hint, the last move, the keyboard's cell).
 #pragma once
 
 #include <QColor>
@@ -15,6 +16,8 @@
 #include <vector>
 
 #include "ui/shared/front_end_rules.h"
+
+class QPainter;
 
 class BoardSurface : public QWidget {
   Q_OBJECT
@@ -41,6 +44,13 @@ class BoardSurface : public QWidget {
   QRectF hintMark() const { return hintMark_; }
   // Dark blue, a colour of neither side, plain on an empty cell.
   static constexpr QColor kHintMarkColor{0, 0, 128};
+  // The dot over the last stone the computer placed, filled with `color`; empty for none.
+  void setMoveMark(const QRectF& rect, const QColor& color);
+  QRectF moveMark() const { return moveMark_; }
+  // The frame of the cell the keyboard plays, over the drawing; empty while the keyboard
+  // has not been used on the board.
+  void setKeyFocus(const QRectF& rect);
+  QRectF keyFocus() const { return keyFocus_; }
 
   // The drawing as it stands, at the surface's device pixel ratio.
   const QImage& image() const { return image_; }
@@ -67,6 +77,7 @@ class BoardSurface : public QWidget {
 
   void ensureImage();
   void renderDrawn(QImage& image, const Drawn& drawn) const;
+  void paintKeyFocus(QPainter& painter) const;
 
   QImage image_;
   // Everything drawn since the last clear, so the image can be rebuilt crisp at a new size
@@ -76,4 +87,7 @@ class BoardSurface : public QWidget {
   int drawWidth_ = 1;
   std::array<Indicator, 2> indicators_;
   QRectF hintMark_;
+  QRectF moveMark_;
+  QColor moveMarkColor_;
+  QRectF keyFocus_;
 };

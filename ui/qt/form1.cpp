@@ -8,11 +8,14 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "computer/reply_search.h"
 #include "game/board_queries.h"
@@ -21,7 +24,10 @@
 #include "play/game_commands.h"
 #include "play/hint.h"
 #include "play/mouse_input.h"
+#include "play/take_back.h"
+#include "storage/user_files.h"
 #include "ui/qt/about_form.h"
+#include "ui/qt/board_keys.h"
 #include "ui/qt/board_surface.h"
 #include "ui/qt/help_form.h"
 #include "ui/qt/message_box.h"
@@ -41,6 +47,21 @@ vorn::Integer ButtonCode(Qt::MouseButton button) {
     case Qt::MiddleButton: return vorn::kMiddleButton;
     default: return 0;
   }
+}
+
+// A rectangle of `width` x `height` pixels centred on `centre`.
+QRectF Around(QPointF centre, qreal width, qreal height) {
+  return QRectF(centre - QPointF(width / 2, height / 2), QSizeF(width, height));
+}
+
+QPointF InPixels(vorn::Single x, vorn::Single y) {
+  return QPointF(x / vorn::GameTwipsPerPixelX(), y / vorn::GameTwipsPerPixelY());
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
 }
 
 vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
@@ -100,6 +121,7 @@ void Form1::buildMenus() {
   addCommand(vornMenu, MenuItem::Restartx);
   addCommand(vornMenu, MenuItem::Presetx);
   addCommand(vornMenu, MenuItem::StartPreset);
+  addTakeBackCommand(vornMenu);
   addHintCommand(vornMenu);
 
   sizeMenu_ = menuBar()->addMenu(vorn::MenuItemCaption(MenuItem::Sizex));
@@ -131,9 +153,41 @@ void Form1::buildLevelMenu() {
     action->setCheckable(true);
     action->setChecked(level == vorn::ComputerLevel());
     group->addAction(action);
-    connect(action, &QAction::triggered, this,
-            [this, level] { runGuarded([level] { vorn::SetComputerLevel(level); }); });
+    connect(action, &QAction::triggered, this, [this, level] {
+      runGuarded([level] { vorn::SetComputerLevel(level); });
+      settings_.level = vorn::LevelName(vorn::ComputerLevel());
+      storeSettings();
+    });
   }
+  addMarkLastMoveItem();
+}
+
+// The dot is the window's own drawing over the board: choosing the item changes nothing in
+// the game.
+void Form1::addMarkLastMoveItem() {
+  levelMenu_->addSeparator();
+  markLastMoveAction_ = levelMenu_->addAction("&Mark Last Move");
+  markLastMoveAction_->setObjectName("MarkLastMovex");
+  markLastMoveAction_->setCheckable(true);
+  markLastMoveAction_->setChecked(settings_.markLastMove);
+  connect(markLastMoveAction_, &QAction::triggered, this, [this](bool checked) {
+    settings_.markLastMove = checked;
+    storeSettings();
+    showMarks();
+  });
+}
+
+// Taking back while a message box waits would change the game under an event that has not
+// ended; the item is disabled then (MessageBox), and refuses even a late trigger.
+void Form1::addTakeBackCommand(QMenu* vornMenu) {
+  takeBackAction_ = vornMenu->addAction("&Take Back");
+  takeBackAction_->setObjectName("TakeBackx");
+  takeBackAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  takeBackAction_->setEnabled(false);  // until a click has placed stones
+  connect(takeBackAction_, &QAction::triggered, this, [this] {
+    if (messagesWaiting_ > 0) return;
+    runGuarded([] { vorn::TakeBack(); });
+  });
 }
 
 QAction* Form1::levelAction(vorn::Level level) const {
@@ -180,14 +234,53 @@ void Form1::buildControls() {
   setCentralWidget(surface_);
   surface_->onMouseRelease = [this](QMouseEvent* event) {
     const vorn::Integer button = ButtonCode(event->button());
-    if (button == 0 || vorn::AwaitingReply()) return;
+    if (button == 0) return;
+    keyFocusShown_ = false;  // the mouse plays: the board looks as it does without keys
     const QPointF at = event->position();
-    runGuarded([&] {
-      vorn::Form_MouseUp(button, ShiftMask(event->modifiers()),
-                         static_cast<vorn::Single>(at.x()) * vorn::GameTwipsPerPixelX(),
-                         static_cast<vorn::Single>(at.y()) * vorn::GameTwipsPerPixelY());
-    });
+    releaseOnBoard(button, ShiftMask(event->modifiers()),
+                   static_cast<vorn::Single>(at.x()) * vorn::GameTwipsPerPixelX(),
+                   static_cast<vorn::Single>(at.y()) * vorn::GameTwipsPerPixelY());
   };
+}
+
+void Form1::releaseOnBoard(vorn::Integer button, vorn::Integer shift, vorn::Single x,
+                           vorn::Single y) {
+  if (vorn::AwaitingReply()) {
+    showMarks();
+    return;
+  }
+  runGuarded([=] { vorn::Form_MouseUp(button, shift, x, y); });
+}
+
+// The keys play where the frame stands, as a release in the middle of that cell's click box
+// would. Enter and Space first show the frame when it is hidden, so that no stone goes on a
+// cell the player has not seen; the Menu key needs no cell for the computer's opening.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (keyFocus_ > vorn::CellsOnBoard()) keyFocus_ = 1;
+  const vorn::BoardKey key = vorn::ReadBoardKey(event->key(), event->modifiers(), keyFocus_,
+                                                vorn::CellsPerRow(), vorn::RowsOfBoard());
+  switch (key.act) {
+    case vorn::BoardKeyAct::kNone:
+      QMainWindow::keyPressEvent(event);
+      return;
+    case vorn::BoardKeyAct::kMove:
+      keyFocus_ = key.cell;
+      break;
+    case vorn::BoardKeyAct::kLeftClick:
+      if (keyFocusShown_ && !event->isAutoRepeat()) playFromKeyboard(vorn::kLeftButton);
+      break;
+    case vorn::BoardKeyAct::kRightClick:
+      if (!event->isAutoRepeat()) playFromKeyboard(vorn::kRightButton);
+      break;
+  }
+  event->accept();
+  keyFocusShown_ = true;
+  showMarks();
+}
+
+void Form1::playFromKeyboard(vorn::Integer button) {
+  const vorn::TwipPoint middle = vorn::ClickBoxMiddle(keyFocus_);
+  releaseOnBoard(button, 0, middle.x, middle.y);
 }
 
 QAction* Form1::menuAction(vorn::MenuItem item) const { return actions_[int(item)]; }
@@ -293,11 +386,14 @@ void Form1::SetIndicatorColor(vorn::Integer side, vorn::Color color) {
 void Form1::MessageBox(const std::string& prompt) {
   if (closed_) return;
   vorn::GameMessageBox box(QString::fromStdString(prompt), this);
+  ++messagesWaiting_;
+  takeBackAction_->setEnabled(false);
   if (vorn::CanPlaceWindows()) {
     vorn::ShowModal(box);
   } else {
     showInside(box);
   }
+  --messagesWaiting_;
 }
 
 // Where the program cannot place its windows (Wayland) the compositor put the box over the
@@ -332,7 +428,10 @@ void Form1::showInside(QMessageBox& box) {
 
 void Form1::runGuarded(const std::function<void()>& handler) {
   const vorn::GuardOutcome outcome = vorn::RunGuarded(handler);
-  if (!closed_) followGame();
+  if (!closed_) {
+    followGame();
+    if (outcome != vorn::GuardOutcome::kStopped) keepSession();
+  }
   if (outcome != vorn::GuardOutcome::kStopped) return;
   QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
                             Qt::QueuedConnection);
@@ -409,14 +508,81 @@ void Form1::ShowHint(vorn::Integer /*cell*/) { followGame(); }
 void Form1::followGame() {
   surface_->setEnabled(!vorn::AwaitingReply());
   hintAction_->setEnabled(vorn::HintAvailable());
+  takeBackAction_->setEnabled(messagesWaiting_ == 0 && vorn::CanTakeBack());
+  showMarks();
+  if (QAction* level = levelAction(vorn::ComputerLevel())) level->setChecked(true);
+  markLastMoveAction_->setChecked(settings_.markLastMove);
+}
+
+void Form1::showMarks() {
   const vorn::Integer hinted = vorn::HintedCell();
   if (hinted == 0) {
     surface_->setHintMark(QRectF());
   } else {
     const vorn::TwipPoint middle = vorn::ClickBoxMiddle(hinted);
-    const QPointF centre(middle.x / vorn::TwipsX, middle.y / vorn::TwipsY);
-    const qreal radius = vorn::UnitY * 0.4;
-    surface_->setHintMark(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
+    const qreal diameter = vorn::UnitY * 0.8;
+    surface_->setHintMark(Around(InPixels(middle.x, middle.y), diameter, diameter));
   }
-  if (QAction* level = levelAction(vorn::ComputerLevel())) level->setChecked(true);
+  const vorn::Integer marked = settings_.markLastMove ? vorn::LastMarkedCell() : 0;
+  if (marked == 0) {
+    surface_->setMoveMark(QRectF(), QColor());
+  } else {
+    const vorn::MarkDot dot = vorn::MarkDotOf(marked);
+    const QPointF radius = InPixels(dot.radius, dot.radius);
+    surface_->setMoveMark(Around(InPixels(dot.x, dot.y), 2 * radius.x(), 2 * radius.y()),
+                          ToQColor(vorn::kMarkDotColor));
+  }
+  if (keyFocus_ > vorn::CellsOnBoard()) keyFocus_ = 1;
+  if (!keyFocusShown_) {
+    surface_->setKeyFocus(QRectF());
+  } else {
+    const vorn::TwipBox box = vorn::ClickBox(keyFocus_);
+    surface_->setKeyFocus(QRectF(InPixels(box.left, box.top), InPixels(box.right, box.bottom)));
+  }
+}
+
+// --- The player's files ----------------------------------------------------------------
+
+void Form1::resumeSession() {
+  std::vector<std::string> problems;
+  std::string level;
+  runGuarded([&] { problems = vorn::storage::ResumeSession(settings_, level); });
+  // The game goes on at its own level, which the settings then keep.
+  if (const std::optional<vorn::Level> found = vorn::FindLevel(level)) {
+    vorn::SetComputerLevel(*found);
+  }
+  settings_.level = vorn::LevelName(vorn::ComputerLevel());
+  keepingSession_ = true;
+  followGame();
+  if (problems.empty()) return;
+  // What was refused is said once: the files are written again at once without it.
+  storeSettings();
+  keepSession();
+  showLater(Lines(problems));
+}
+
+void Form1::keepSession() {
+  // RED's reply is being searched for: the game is saved once it has come.
+  if (!keepingSession_ || closed_ || vorn::AwaitingReply()) return;
+  reportFiles(vorn::storage::KeepSession(settings_, vorn::LevelName(vorn::ComputerLevel())));
+}
+
+void Form1::storeSettings() {
+  if (!keepingSession_) return;
+  std::string error;
+  if (!vorn::storage::StoreSettings(settings_, error)) reportFiles(error);
+}
+
+void Form1::reportFiles(const std::string& problem) {
+  if (problem.empty() || filesTroubleShown_) return;
+  filesTroubleShown_ = true;
+  showLater(problem);
+}
+
+// Outside any event of the game, once the event loop runs and the window stands.
+void Form1::showLater(const std::string& text) {
+  QTimer::singleShot(0, this, [this, text] {
+    MessageBox(text);
+    followGame();
+  });
 }

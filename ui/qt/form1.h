@@ -13,6 +13,7 @@
 
 #include "computer/levels.h"
 #include "game/window_services.h"
+#include "play/settings.h"
 #include "ui/search_threads.h"
 
 class QAction;
@@ -29,6 +30,12 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   // Builds the window and runs the game's start-up on it.
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
+
+  // From now on the window keeps the player's files: the stored settings and the saved game
+  // are put back now (what could not be read is said once, when the event loop runs), the
+  // game is saved after every event and the settings whenever they change. The program
+  // calls it once after building the window; a window without it touches no file.
+  void resumeSession();
 
   // Window services.
   void SetCaption(const std::string& caption) override;
@@ -59,6 +66,11 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   // The "Level" menu's item of a level, and the "Hint" command.
   QAction* levelAction(vorn::Level level) const;
   QAction* hintAction() const { return hintAction_; }
+  // "Take Back" in the "Vorn" menu, and "Mark Last Move" at the end of the "Level" menu.
+  QAction* takeBackAction() const { return takeBackAction_; }
+  QAction* markLastMoveAction() const { return markLastMoveAction_; }
+  // The cell the keyboard plays, or 0 while its frame is not shown.
+  vorn::Integer keyFocusCell() const { return keyFocusShown_ ? keyFocus_ : 0; }
   // The engine's searches started in workers and not yet answered.
   int searchesRunning() const { return searchesRunning_; }
 
@@ -75,6 +87,7 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildMenus();
@@ -82,9 +95,22 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   // The "Level" menu, after "Size", and the "Hint" command at the end of the "Vorn" menu.
   void buildLevelMenu();
   void addHintCommand(QMenu* vornMenu);
+  void addTakeBackCommand(QMenu* vornMenu);
+  void addMarkLastMoveItem();
+  // A button release on the board at (x, y) twips, from the mouse or the keyboard.
+  void releaseOnBoard(vorn::Integer button, vorn::Integer shift, vorn::Single x, vorn::Single y);
+  void playFromKeyboard(vorn::Integer button);
+  // The marks the window draws over the board, read from the game.
+  void showMarks();
+  // After an event, with the session kept: the game saved, and the settings if need be.
+  void keepSession();
+  void storeSettings();
+  // Says a problem with the player's files once.
+  void reportFiles(const std::string& problems);
+  void showLater(const std::string& text);
   // After every command, click and answer: the board takes input unless RED's reply is
-  // being searched for, "Hint" is enabled when a hint can be asked for, the mark of a hint
-  // shows while it holds and the level's check mark is on the level in force.
+  // being searched for, "Hint" and "Take Back" are enabled when they can act, the marks over
+  // the board show what holds and the level's check mark is on the level in force.
   void followGame();
   void answerSearch(const vorn::SearchAnswer& answer);
   // An item of the "Vorn" or "Size" menu, which runs the game's command of that name.
@@ -111,5 +137,13 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   QMenu* levelMenu_ = nullptr;
   QAction* hintAction_ = nullptr;
   int searchesRunning_ = 0;
+  QAction* takeBackAction_ = nullptr;
+  QAction* markLastMoveAction_ = nullptr;
+  int messagesWaiting_ = 0;  // message boxes standing, nested in each other
+  vorn::Integer keyFocus_ = 1;
+  bool keyFocusShown_ = false;
+  bool keepingSession_ = false;
+  vorn::Settings settings_;
+  bool filesTroubleShown_ = false;  // a file that could not be written is said once a run
   vorn::SearchThreads searches_;  // last, so that it closes before anything else goes
 };
