@@ -3,7 +3,7 @@
 
 // The board for the keyboard and screen readers: one focusable cell over each cell's click
 // box, labelled with its row, column and owner. The arrow keys (and Home, End) move among
-// them, Enter or Space plays the focused cell, the menu key right-clicks it.
+// them, Enter or Space plays the focused cell, the menu key (or Shift+F10) right-clicks it.
 
 import { Button } from "./game.js";
 import type { BoardFacts } from "./game.js";
@@ -94,7 +94,9 @@ export class CellGrid {
     const size = this.size;
     let row = Math.floor((this.focusedCell - 1) / size);
     let column = (this.focusedCell - 1) % size;
-    switch (event.key) {
+    // Shift+F10 is the menu key of keyboards without one.
+    const key = event.key === "F10" && event.shiftKey ? "ContextMenu" : event.key;
+    switch (key) {
       case "ArrowLeft": column = Math.max(0, column - 1); break;
       case "ArrowRight": column = Math.min(size - 1, column + 1); break;
       case "ArrowUp": row = Math.max(0, row - 1); break;

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Vorn developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page for players without a mouse, and for screen readers: how to right-click by
+// finger or key, what the cells say, where the focus goes, and what the browser's Back and a
+// reload do to a game.
+
+import assert from "node:assert/strict";
+import { after, before, test } from "node:test";
+import type { Page } from "playwright-core";
+import { CellMiddle, ChooseMenu, OpenLab, OpenVorn, Owners, PagePoint, ReadCells } from "./harness";
+import type { Lab } from "./harness";
+
+let lab: Lab;
+before(async () => { lab = await OpenLab(); });
+after(async () => { await lab.close(); });
+
+const kStart = { size: 11, rows: 11 };
+
+// The colour the screen shows at a point of the page, as "r,g,b".
+async function ColourAt(page: Page, x: number, y: number): Promise<string> {
+  const shot = await page.screenshot({ clip: { x, y, width: 1, height: 1 } });
+  const reader = await page.context().newPage();
+  const colour = await reader.evaluate(async (png) => {
+    const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+    const image = await createImageBitmap(new Blob([bytes], { type: "image/png" }));
+    const canvas = new OffscreenCanvas(1, 1);
+    const context = canvas.getContext("2d");
+    if (context === null) throw new Error("no canvas context");
+    context.drawImage(image, 0, 0);
+    return Array.from(context.getImageData(0, 0, 1, 1).data.slice(0, 3)).join(",");
+  }, shot.toString("base64"));
+  await reader.close();
+  return colour;
+}
+
+test("without a mouse: Shift+F10 right-clicks, a long press shows its frame, and the preset message says how", async () => {
+  const { page, errors } = await OpenVorn(lab, { hasTouch: true });
+  // The frame of a long press shows over the board's drawing.
+  const frame = await page.locator("#board-frame").boundingBox();
+  assert.ok(frame !== null);
+  const edge = { x: frame.x + 1, y: frame.y + frame.height / 2 };
+  assert.equal(await ColourAt(page, edge.x, edge.y), "192,192,192", "no frame before the press");
+  const middle = CellMiddle(kStart, 5);
+  const at = await PagePoint(page, middle.x, middle.y);
+  const touch = await page.context().newCDPSession(page);
+  await touch.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [{ x: at.x, y: at.y }] });
+  await page.waitForSelector("#board[data-press=long]");
+  assert.equal(await ColourAt(page, edge.x, edge.y), "0,0,128", "the frame, dark blue");
+  await touch.send("Input.dispatchTouchEvent", { type: "touchCancel", touchPoints: [] });
+
+  // Preset Board's message: the game's text, and the page's own line for a finger.
+  await ChooseMenu(page, "Presetx");
+  assert.equal(await page.locator("#message-text").textContent(), "left-click to set GREEN, right-click for RED");
+  assert.match(await page.locator("#message-hint").innerText(), /long press.*Menu key or Shift\+F10/s);
+  await page.locator("#message-ok").click();
+  await ChooseMenu(page, "Restartx");
+
+  // Shift+F10 on a cell of a fresh board is the plain right click: the computer opens.
+  await page.locator("#cells [role=gridcell]").first().focus();
+  await page.keyboard.press("Shift+F10");
+  assert.equal(Owners(await ReadCells(page, kStart))[59], "R", "RED opens in the middle");
+  assert.deepEqual(errors, []);
+  await page.context().close();
+
+  // A player who has used only the mouse is not told.
+  const mouse = await OpenVorn(lab);
+  await ChooseMenu(mouse.page, "Presetx");
+  assert.equal(await mouse.page.locator("#message").isVisible(), true);
+  assert.equal(await mouse.page.locator("#message-hint").isVisible(), false);
+  await mouse.page.context().close();
+});
