@@ -8,7 +8,7 @@
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
 import type { Page } from "playwright-core";
-import { CellMiddle, ChooseMenu, OpenLab, OpenVorn, Owners, PagePoint, ReadCells } from "./harness";
+import { CellMiddle, ChooseMenu, GamePlayer, OpenLab, OpenVorn, Owners, PagePoint, ReadCells, ReadGame } from "./harness";
 import type { Lab } from "./harness";
 
 let lab: Lab;
@@ -69,4 +69,62 @@ test("without a mouse: Shift+F10 right-clicks, a long press shows its frame, and
   assert.equal(await mouse.page.locator("#message").isVisible(), true);
   assert.equal(await mouse.page.locator("#message-hint").isVisible(), false);
   await mouse.page.context().close();
+});
+
+test("a screen reader plays by click, hears RED's winning stone and the chain, and the focus stays useful", async () => {
+  const { page, errors } = await OpenVorn(lab);
+  const focused = () => page.evaluate(() => document.activeElement?.getAttribute("aria-label") ?? document.activeElement?.id);
+  assert.equal(await page.getByRole("heading", { level: 1, name: "Vorn" }).count(), 1);
+  assert.equal(await page.locator("#cells [role=row]").first().getAttribute("aria-label"), "row 1");
+
+  // RED's winning reply to a cell activated as assistive tools do, by a bare click.
+  const game = ReadGame("red_wins_non_square");
+  await new GamePlayer(page).play(game.script.slice(0, -2));
+  const winning = Number((game.script[game.script.length - 2] ?? "").split(" ")[3]);
+  const name = (cell: number) => `row ${Math.floor((cell - 1) / 6) + 1}, column ${((cell - 1) % 6) + 1}`;
+  await page.locator(`#cells [aria-label="${name(winning)}, empty"]`).evaluate((cell) => (cell as HTMLElement).click());
+  assert.equal(await page.locator("#message-text").textContent(), "RED WON - click here to continue");
+  const chain = [4, 11, 18, 24, 30];
+  const said = await page.locator("#live").textContent() ?? "";
+  const redStone = /^RED played (row \d, column \d)\. /.exec(said)?.[1] ?? "";
+  assert.ok(chain.map(name).includes(redStone), `RED's winning stone is said: ${said}`);
+  assert.ok(said.endsWith(`RED WON - click here to continue. Winning chain: ${chain.map(name).join("; ")}`), said);
+  for (const cell of chain) {
+    assert.equal(await page.locator(`#cells [aria-label="${name(cell)}, RED stone, winning chain"]`).count(), 1);
+  }
+  assert.equal(await page.locator(`#cells [aria-label="${name(winning)}, GREEN stone"]`).count(), 1);
+  await page.keyboard.press("Enter");
+  assert.equal(await page.locator("#live").textContent(), "", "nothing left to hear on the fresh board");
+  assert.equal(await focused(), `${name(winning)}, empty`, "back on the cell played");
+
+  // After a menu command, by key or by mouse, the board has the focus; Help takes it and
+  // Escape gives it back.
+  await page.keyboard.press("Alt+V");
+  await page.keyboard.press("E");
+  assert.equal(await focused(), `${name(winning)}, empty`);
+  await ChooseMenu(page, "Restartx");
+  assert.equal(await focused(), `${name(winning)}, empty`);
+  await ChooseMenu(page, "Helpx");
+  assert.equal(await focused(), "help-frame");
+  await page.frameLocator("#help-frame").locator("h1").waitFor();
+  await page.keyboard.press("Escape");
+  assert.equal(await page.locator("#help").isVisible(), false);
+  assert.equal(await focused(), `${name(winning)}, empty`);
+  assert.deepEqual(errors, []);
+  await page.context().close();
+});
+
+test("in forced colours the turn indicator keeps its colour and the focused cell its frame", async () => {
+  const { page, errors } = await OpenVorn(lab);
+  await page.emulateMedia({ forcedColors: "active" });
+  await page.keyboard.press("Tab");
+  await page.keyboard.press("Tab");
+  const looks = await page.evaluate(() => {
+    const indicator = getComputedStyle(document.querySelector(".indicator") as Element).backgroundColor;
+    const cell = getComputedStyle(document.activeElement as Element);
+    return { indicator, outline: cell.outlineStyle, width: cell.outlineWidth };
+  });
+  assert.deepEqual(looks, { indicator: "rgb(0, 128, 0)", outline: "solid", width: "3px" });
+  assert.deepEqual(errors, []);
+  await page.context().close();
 });

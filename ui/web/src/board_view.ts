@@ -113,6 +113,20 @@ export class BoardView {
     this.erase();
   }
 
+  // The middle of each hatched cell drawn since the last clear (a winning chain), in board
+  // pixels.
+  hatchedMiddles(): Array<{ x: number; y: number }> {
+    return this.drawn.filter((polygon) => polygon.style !== 0).map(({ points }) => {
+      let x = 0;
+      let y = 0;
+      for (let v = 0; v < 6; ++v) {
+        x += (points[2 * v] ?? 0) / 6;
+        y += (points[2 * v + 1] ?? 0) / 6;
+      }
+      return { x, y };
+    });
+  }
+
   setIndicator(side: number, color: number): void {
     const indicator = this.indicators[side];
     if (indicator !== undefined) indicator.style.backgroundColor = CssColor(color);

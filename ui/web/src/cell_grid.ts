@@ -9,11 +9,12 @@ import { Button } from "./game.js";
 import type { BoardFacts } from "./game.js";
 
 function OwnerWord(owner: string): string {
-  return owner === "G" ? "GREEN" : owner === "R" ? "RED" : "empty";
+  return owner === "G" ? "GREEN stone" : owner === "R" ? "RED stone" : "empty";
 }
 
 export class CellGrid {
   private cells: HTMLElement[] = [];
+  private boxes: BoardFacts["boxes"] = [];
   private owners = "";
   private focusedCell = 1;
   private rows = 0;
@@ -32,6 +33,26 @@ export class CellGrid {
       const index = this.cells.indexOf(event.target as HTMLElement);
       if (index >= 0) this.focusedCell = index + 1;
     }, options);
+    // A screen reader's activation is a click on the cell with no pointer before it (a
+    // pointer's own clicks land on the canvas beneath: the cells take none).
+    grid.addEventListener("click", (event) => {
+      const index = this.cells.indexOf(event.target as HTMLElement);
+      if (index < 0) return;
+      this.focusCell(index + 1);
+      this.playCell(Button.Left, index + 1);
+    }, options);
+  }
+
+  // The focus on the board, on the cell that had it last.
+  focus(): void {
+    this.cells[this.focusedCell - 1]?.focus();
+  }
+
+  // The cell whose click box holds (x, y) pixels of the board's area; 0 for none.
+  cellAt(x: number, y: number): number {
+    const index = this.boxes.findIndex(([left, top, right, bottom]) =>
+      x >= left && x < right && y >= top && y < bottom);
+    return index + 1;
   }
 
   // Lays the cells out anew for a board of another size or shape.
@@ -41,12 +62,15 @@ export class CellGrid {
     this.cells = [];
     this.size = board.size;
     this.rows = board.rows;
+    this.boxes = board.boxes;
     this.grid.setAttribute("aria-label", `Board, ${board.size} cells a row, ${board.rows} rows`);
     this.grid.setAttribute("aria-rowcount", String(board.rows));
     this.grid.setAttribute("aria-colcount", String(board.size));
     for (let r = 0; r < board.rows; ++r) {
       const row = document.createElement("div");
       row.setAttribute("role", "row");
+      // Named short: a row is not read out as all its cells' names.
+      row.setAttribute("aria-label", `row ${r + 1}`);
       for (let c = 0; c < board.size; ++c) {
         const cell = document.createElement("div");
         const box = board.boxes[r * board.size + c] ?? [0, 0, 0, 0];
@@ -72,14 +96,16 @@ export class CellGrid {
     }
   }
 
-  // Labels the cells whose owner changed; returns the cells that changed.
-  updateOwners(owners: string): number[] {
+  // Labels the cells with their owners and, while a win is announced, the winning chain;
+  // returns the cells whose owner changed.
+  updateOwners(owners: string, chain: number[] = []): number[] {
     const changed: number[] = [];
     for (let i = 0; i < this.cells.length; ++i) {
       const owner = owners[i] ?? ".";
-      if (owner === this.owners[i]) continue;
-      changed.push(i + 1);
-      this.cells[i]?.setAttribute("aria-label", `${this.cellName(i + 1)}, ${OwnerWord(owner)}`);
+      if (owner !== this.owners[i]) changed.push(i + 1);
+      const inChain = chain.includes(i + 1) ? ", winning chain" : "";
+      const label = `${this.cellName(i + 1)}, ${OwnerWord(owner)}${inChain}`;
+      if (this.cells[i]?.getAttribute("aria-label") !== label) this.cells[i]?.setAttribute("aria-label", label);
     }
     this.owners = owners;
     return changed;

@@ -41,6 +41,8 @@ export class MessageBox {
     private readonly ok: HTMLButtonElement,
     private readonly placement: Placement,
     private readonly mouse: MouseRule,
+    // Where the focus goes on closing when what had it before is gone (a closed menu's item).
+    private readonly home: () => void,
     signal: AbortSignal,
   ) {
     const options = { signal };
@@ -104,7 +106,12 @@ export class MessageBox {
     if (onClose === null) return;
     this.onClose = null;
     this.dialog.close();
-    if (this.returnFocus?.isConnected === true) this.returnFocus.focus();
+    const back = this.returnFocus;
+    if (back !== null && back !== document.body && back.isConnected && back.getClientRects().length > 0) {
+      back.focus();
+    } else {
+      this.home();
+    }
     onClose();
   }
 }

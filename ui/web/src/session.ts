@@ -76,11 +76,11 @@ export class Session {
       page["message-ok"] as HTMLButtonElement, {
         place: (width, height) => this.game.placeBeside(page["board-frame"].getBoundingClientRect(),
           width, height, document.documentElement.clientWidth, document.documentElement.clientHeight),
-      }, this.messageBoxMouse(), signal);
+      }, this.messageBoxMouse(), () => this.cells.focus(), signal);
     this.help = new HelpWindow(page.help, page["help-frame"] as HTMLIFrameElement, page["board-frame"],
       page["help-back"] as HTMLButtonElement, page["help-forward"] as HTMLButtonElement,
       page["help-exit"] as HTMLButtonElement, (address) => this.game.reachedThroughAnchor(address),
-      signal);
+      () => this.cells.focus(), signal);
     this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],
       page["about-version"], page["about-ok"] as HTMLButtonElement, this.facts, signal);
     this.searcher = new Searcher((answer) => this.answer(answer), (request) => this.searchHere(request));
@@ -90,9 +90,17 @@ export class Session {
     this.hintMark.hidden = true;
     page.board.append(this.hintMark);
     this.addLevelAndHint(menus, signal);
+    // After a menu command (the menu bar's own listeners run first) the focus goes to the
+    // board, not to the item of a menu now closed.
+    const focusBoardAfterMenu = () => {
+      const focused = document.activeElement;
+      if (focused !== null && focused.closest("#menubar .menu[hidden]") !== null) this.cells.focus();
+    };
+    page.menubar.addEventListener("click", focusBoardAfterMenu, { signal });
+    document.addEventListener("keydown", focusBoardAfterMenu, { signal });
     window.attach({
       board: this.board, menus, messages,
-      announce: (message) => this.say(message),
+      announce: (message) => this.messageShown(message),
       settled: () => this.settled(),
       fault: (error) => this.scriptFailed(error),
       search: (request) => this.searcher.start(request),
@@ -253,8 +261,31 @@ export class Session {
       this.cells.rebuild(this.game.board(), owners);
       return;
     }
-    const red = this.cells.updateOwners(owners).filter((cell) => owners[cell - 1] === "R");
-    if (red.length > 0) this.say(`RED played ${red.map((cell) => this.cells.cellName(cell)).join("; ")}`);
+    const changed = this.cells.updateOwners(owners);
+    const red = changed.filter((cell) => owners[cell - 1] === "R");
+    if (red.length > 0) this.say(this.redPlayed(red));
+    else if (changed.length > 0 && !/[GR]/.test(owners)) this.say(""); // a fresh board
+  }
+
+  // A message stands over the board it speaks of (at a win, the winning position with its
+  // chain hatched): the cells follow that board, and RED's last stone is said with it.
+  private messageShown(message: string): void {
+    const owners = this.game.owners();
+    if (owners.length !== this.cellCount) {
+      this.say(message);
+      return;
+    }
+    const chain = this.board.hatchedMiddles().map(({ x, y }) => this.cells.cellAt(x, y))
+      .filter((cell) => cell > 0).sort((a, b) => a - b); // read from the top
+    const red = this.cells.updateOwners(owners, chain).filter((cell) => owners[cell - 1] === "R");
+    const said = [message];
+    if (red.length > 0) said.unshift(this.redPlayed(red));
+    if (chain.length > 0) said.push(`Winning chain: ${chain.map((cell) => this.cells.cellName(cell)).join("; ")}`);
+    this.say(said.join(". "));
+  }
+
+  private redPlayed(cells: number[]): string {
+    return `RED played ${cells.map((cell) => this.cells.cellName(cell)).join("; ")}`;
   }
 
   private levelMenuFollows(): void {

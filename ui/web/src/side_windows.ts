@@ -23,23 +23,40 @@ export class HelpWindow {
     exit: HTMLButtonElement,
     // The game's rule for "Back" and "Forward": whether they act on the page at an address.
     private readonly reachedThroughAnchor: (address: string) => boolean,
+    // Where the focus goes when the panel closes with the focus in it.
+    private readonly home: () => void,
     signal: AbortSignal,
   ) {
     const options = { signal };
     back.addEventListener("click", () => this.step((history) => history.back()), options);
     forward.addEventListener("click", () => this.step((history) => history.forward()), options);
     exit.addEventListener("click", () => this.hide(), options);
+    panel.addEventListener("keydown", (event) => this.onKey(event), options);
+    // The page in the frame is the site's own: Escape there closes the panel too.
+    frame.addEventListener("load", () => {
+      this.frame.contentDocument?.addEventListener("keydown", (event) => this.onKey(event), options);
+    }, options);
   }
 
-  // Every showing starts from the top of the page.
+  // Every showing starts from the top of the page, with the focus in it for reading.
   show(): void {
     this.panel.hidden = false;
     this.placeBesideBoard();
     this.frame.src = new URL(kHelpPage, document.baseURI).href;
+    this.frame.focus();
   }
 
   hide(): void {
+    if (this.panel.hidden) return;
+    const hadFocus = this.panel.contains(document.activeElement);
     this.panel.hidden = true;
+    if (hadFocus) this.home();
+  }
+
+  private onKey(event: KeyboardEvent): void {
+    if (event.key !== "Escape") return;
+    event.preventDefault();
+    this.hide();
   }
 
   // Right of the board when the viewport has room for the page to be read there; else at
