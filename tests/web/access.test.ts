@@ -128,3 +128,43 @@ test("in forced colours the turn indicator keeps its colour and the focused cell
   assert.deepEqual(errors, []);
   await page.context().close();
 });
+
+test("the browser's Back leaves the page, not the help page's links, and a game under way is not lost unasked", async () => {
+  const { page, errors } = await OpenVorn(lab);
+  const entries = () => page.evaluate(() => history.length);
+  const before = await entries();
+  await ChooseMenu(page, "Helpx");
+  const frame = page.frameLocator("#help-frame");
+  await frame.locator("a[href='#mouse']").first().click();
+  await frame.locator("a[href='#contents']").first().click();
+  await page.locator("#help-back").click();
+  await page.waitForFunction(() =>
+    (document.getElementById("help-frame") as HTMLIFrameElement).contentWindow?.location.hash === "#mouse");
+  await page.locator("#help-exit").click();
+  await ChooseMenu(page, "Helpx");
+  await frame.locator("h1").waitFor();
+  assert.equal(await entries(), before, "no step of the help page in the browser's history");
+
+  // A stone on the board: leaving asks first; declined, the game stays.
+  const middle = CellMiddle(kStart, 60);
+  const at = await PagePoint(page, middle.x, middle.y);
+  await page.mouse.click(at.x, at.y);
+  const asked = Promise.race([
+    new Promise<string>((resolve) => {
+      page.once("dialog", (dialog) => { resolve(dialog.type()); void dialog.dismiss(); });
+    }),
+    new Promise<string>((resolve) => page.once("close", () => resolve("closed unasked"))),
+  ]);
+  await page.close({ runBeforeUnload: true });
+  assert.equal(await asked, "beforeunload");
+  assert.equal(page.isClosed(), false);
+  assert.equal(Owners(await ReadCells(page, kStart))[59], "G");
+  // A fresh board has nothing to lose.
+  await ChooseMenu(page, "Restartx");
+  const closed = new Promise<void>((resolve) => page.once("close", () => resolve()));
+  page.once("dialog", (dialog) => { void dialog.dismiss(); });
+  await page.close({ runBeforeUnload: true });
+  await closed;
+  assert.deepEqual(errors, []);
+  await page.context().close();
+});

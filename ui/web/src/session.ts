@@ -97,6 +97,12 @@ export class Session {
       if (focused !== null && focused.closest("#menubar .menu[hidden]") !== null) this.cells.focus();
     };
     page.menubar.addEventListener("click", focusBoardAfterMenu, { signal });
+    // The browser's Back or a reload would end a game under way without a word: it asks.
+    globalThis.addEventListener("beforeunload", (event) => {
+      if (!/[GR]/.test(this.game.owners())) return;
+      event.preventDefault();
+      event.returnValue = ""; // for browsers that ask only when this is set
+    }, { signal });
     document.addEventListener("keydown", focusBoardAfterMenu, { signal });
     window.attach({
       board: this.board, menus, messages,
