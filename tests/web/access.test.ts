@@ -168,3 +168,29 @@ test("the browser's Back leaves the page, not the help page's links, and a game 
   assert.deepEqual(errors, []);
   await page.context().close();
 });
+
+test("on a touch screen the board grows for fingers and may be zoomed; taps land on the cells aimed at", async () => {
+  for (const viewport of [{ width: 1024, height: 768 }, { width: 844, height: 390 }]) {
+    const { page, errors } = await OpenVorn(lab, { viewport, deviceScaleFactor: 2, hasTouch: true, isMobile: true });
+    const frame = await page.locator("#board-frame").boundingBox();
+    assert.ok(frame !== null);
+    // The click box of a cell is 27 x 14 pixels of the board's area (twips over 15).
+    const boxHeight = (frame.height / 308) * 14;
+    const where = `${viewport.width} x ${viewport.height}`;
+    if (viewport.width === 1024) assert.ok(boxHeight >= 24, `${where}: ${boxHeight} pixels high`);
+    else assert.ok(frame.height > 308, `${where}: grown into the free space`);
+    assert.equal(await page.locator("#board").evaluate((board) => getComputedStyle(board).touchAction),
+      "manipulation", `${where}: the page can be zoomed`);
+    // Zoomed in by the player: taps still land on the cells aimed at.
+    const zoom = await page.context().newCDPSession(page);
+    await zoom.send("Emulation.setPageScaleFactor", { pageScaleFactor: 2 });
+    for (const cell of [1, 61, 121]) {
+      const middle = CellMiddle(kStart, cell);
+      const at = await PagePoint(page, middle.x, middle.y);
+      await page.touchscreen.tap(at.x, at.y);
+      assert.equal(Owners(await ReadCells(page, kStart))[cell - 1], "G", `${where}: a tap on cell ${cell}`);
+    }
+    assert.deepEqual(errors, []);
+    await page.context().close();
+  }
+});
