@@ -105,7 +105,8 @@ export class CellGrid {
       if (owner !== this.owners[i]) changed.push(i + 1);
       const inChain = chain.includes(i + 1) ? ", winning chain" : "";
       const label = `${this.cellName(i + 1)}, ${OwnerWord(owner)}${inChain}`;
-      if (this.cells[i]?.getAttribute("aria-label") !== label) this.cells[i]?.setAttribute("aria-label", label);
+      const cell = this.cells[i];
+      if (cell !== undefined && cell.getAttribute("aria-label") !== label) cell.setAttribute("aria-label", label);
     }
     this.owners = owners;
     return changed;

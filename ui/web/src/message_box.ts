@@ -107,7 +107,8 @@ export class MessageBox {
     this.onClose = null;
     this.dialog.close();
     const back = this.returnFocus;
-    if (back !== null && back !== document.body && back.isConnected && back.getClientRects().length > 0) {
+    const shown = back !== null && back.isConnected && back.getClientRects().length > 0;
+    if (back !== null && back !== document.body && shown) {
       back.focus();
     } else {
       this.home();

@@ -93,8 +93,8 @@ export class Session {
     // After a menu command (the menu bar's own listeners run first) the focus goes to the
     // board, not to the item of a menu now closed.
     const focusBoardAfterMenu = () => {
-      const focused = document.activeElement;
-      if (focused !== null && focused.closest("#menubar .menu[hidden]") !== null) this.cells.focus();
+      const inClosedMenu = document.activeElement?.closest("#menubar .menu[hidden]") ?? null;
+      if (inClosedMenu !== null) this.cells.focus();
     };
     page.menubar.addEventListener("click", focusBoardAfterMenu, { signal });
     // The browser's Back or a reload would end a game under way without a word: it asks.
@@ -286,7 +286,8 @@ export class Session {
     const red = this.cells.updateOwners(owners, chain).filter((cell) => owners[cell - 1] === "R");
     const said = [message];
     if (red.length > 0) said.unshift(this.redPlayed(red));
-    if (chain.length > 0) said.push(`Winning chain: ${chain.map((cell) => this.cells.cellName(cell)).join("; ")}`);
+    const names = chain.map((cell) => this.cells.cellName(cell));
+    if (chain.length > 0) said.push(`Winning chain: ${names.join("; ")}`);
     this.say(said.join(". "));
   }
 

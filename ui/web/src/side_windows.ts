@@ -6,7 +6,8 @@
 // was reached through a link to an anchor, and "Exit" that hides it; the board stays
 // usable meanwhile. The panel keeps its own list of the addresses shown and moves the frame
 // by replacing its address: the frame's steps never land in the browser's history, where
-// they would make the browser's Back step through the help page instead of leaving Vorn. About is modal and shows the version and the credit text.
+// they would make the browser's Back step through the help page instead of leaving Vorn.
+// About is modal and shows the version and the credit text.
 
 const kHelpPage = "vorn.htm";
 // The help panel's gap to the board and the edge, the least width worth reading in and the
