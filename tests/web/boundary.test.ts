@@ -61,10 +61,10 @@ test("a throw of the page's script goes back to a fresh board of the size before
 
   // In an event of the page's own: the help window failing to open its page.
   await page.evaluate(() => {
-    const src = Object.getOwnPropertyDescriptor(HTMLIFrameElement.prototype, "src");
-    Object.defineProperty(HTMLIFrameElement.prototype, "src", {
-      ...src,
-      set(_value: string) { throw new Error("no help page"); },
+    const frame = Object.getOwnPropertyDescriptor(HTMLIFrameElement.prototype, "contentWindow");
+    Object.defineProperty(HTMLIFrameElement.prototype, "contentWindow", {
+      ...frame,
+      get() { throw new Error("no help page"); },
     });
   });
   await ClickBoard(page, 1, 0, middle.x, middle.y);

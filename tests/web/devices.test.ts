@@ -101,9 +101,9 @@ test("the keyboard plays the board, and a screen reader hears each cell and RED'
   const red = owners.indexOf("R") + 1;
   assert.ok(red > 0 && owners.lastIndexOf("R") + 1 === red, "RED replied once");
   const redName = `row ${Math.floor((red - 1) / 11) + 1}, column ${((red - 1) % 11) + 1}`;
-  assert.equal(await focused(), "row 6, column 5, GREEN");
+  assert.equal(await focused(), "row 6, column 5, GREEN stone");
   assert.equal(await page.locator("#live").textContent(), `RED played ${redName}`);
-  assert.equal(await page.locator(`#cells [aria-label="${redName}, RED"]`).count(), 1);
+  assert.equal(await page.locator(`#cells [aria-label="${redName}, RED stone"]`).count(), 1);
   await page.keyboard.press("Space"); // an occupied cell: nothing happens
   assert.equal(Owners(await ReadCells(page, kStart)), owners);
 

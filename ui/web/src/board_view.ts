@@ -4,7 +4,8 @@
 // The board's area of the page: the canvas that is the window's persistent drawing
 // surface, the turn indicator over it, and the mouse and touch input on it. The
 // area is as large as the game sizes its window, in CSS pixels, and shrinks to fit a small
-// viewport; the canvas always has one pixel per device pixel, so outlines stay crisp.
+// viewport; on a touch screen it grows into the free space too, so cells are large enough
+// for a finger. The canvas always has one pixel per device pixel, so outlines stay crisp.
 
 import { Button, kNoKeys } from "./game.js";
 import type { GameFacts, HeldKeys } from "./game.js";
@@ -25,6 +26,8 @@ interface DrawnPolygon {
 const kLongPressMs = 500;
 // A finger that moves further than this, in CSS pixels, is not pressing long.
 const kLongPressSlop = 12;
+// Where the main pointer is a finger, the board may grow up to this many times its size.
+const kLargestTouchScale = 4;
 // The hatch patterns' spacing, in board pixels.
 const kHatchStep = 8;
 
@@ -113,19 +116,34 @@ export class BoardView {
     this.erase();
   }
 
+  // The middle of each hatched cell drawn since the last clear (a winning chain), in board
+  // pixels.
+  hatchedMiddles(): Array<{ x: number; y: number }> {
+    return this.drawn.filter((polygon) => polygon.style !== 0).map(({ points }) => {
+      let x = 0;
+      let y = 0;
+      for (let v = 0; v < 6; ++v) {
+        x += (points[2 * v] ?? 0) / 6;
+        y += (points[2 * v + 1] ?? 0) / 6;
+      }
+      return { x, y };
+    });
+  }
+
   setIndicator(side: number, color: number): void {
     const indicator = this.indicators[side];
     if (indicator !== undefined) indicator.style.backgroundColor = CssColor(color);
   }
 
-  // Fits the area into the space the page leaves it, never larger than the game sized it,
-  // and draws everything again at the new resolution.
+  // Fits the area into the space the page leaves it, never larger than the game sized it
+  // but on a touch screen, and draws everything again at the new resolution.
   fit(): void {
     const space = this.frame.parentElement ?? this.frame;
     const style = getComputedStyle(space);
     const spaceWidth = space.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     const spaceHeight = window.innerHeight - space.getBoundingClientRect().top - parseFloat(style.paddingBottom);
-    this.scale = Math.min(1, spaceWidth / this.width, Math.max(spaceHeight, 1) / this.height);
+    const largest = matchMedia("(pointer: coarse)").matches ? kLargestTouchScale : 1;
+    this.scale = Math.min(largest, spaceWidth / this.width, Math.max(spaceHeight, 1) / this.height);
     if (!(this.scale > 0)) this.scale = 1;
     this.frame.style.width = `${this.width * this.scale}px`;
     this.frame.style.height = `${this.height * this.scale}px`;

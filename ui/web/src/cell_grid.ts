@@ -3,17 +3,18 @@
 
 // The board for the keyboard and screen readers: one focusable cell over each cell's click
 // box, labelled with its row, column and owner. The arrow keys (and Home, End) move among
-// them, Enter or Space plays the focused cell, the menu key right-clicks it.
+// them, Enter or Space plays the focused cell, the menu key (or Shift+F10) right-clicks it.
 
 import { Button } from "./game.js";
 import type { BoardFacts } from "./game.js";
 
 function OwnerWord(owner: string): string {
-  return owner === "G" ? "GREEN" : owner === "R" ? "RED" : "empty";
+  return owner === "G" ? "GREEN stone" : owner === "R" ? "RED stone" : "empty";
 }
 
 export class CellGrid {
   private cells: HTMLElement[] = [];
+  private boxes: BoardFacts["boxes"] = [];
   private owners = "";
   private focusedCell = 1;
   private rows = 0;
@@ -33,6 +34,26 @@ export class CellGrid {
       const index = this.cells.indexOf(event.target as HTMLElement);
       if (index >= 0) this.focusedCell = index + 1;
     }, options);
+    // A screen reader's activation is a click on the cell with no pointer before it (a
+    // pointer's own clicks land on the canvas beneath: the cells take none).
+    grid.addEventListener("click", (event) => {
+      const index = this.cells.indexOf(event.target as HTMLElement);
+      if (index < 0) return;
+      this.focusCell(index + 1);
+      this.playCell(Button.Left, index + 1);
+    }, options);
+  }
+
+  // The focus on the board, on the cell that had it last.
+  focus(): void {
+    this.cells[this.focusedCell - 1]?.focus();
+  }
+
+  // The cell whose click box holds (x, y) pixels of the board's area; 0 for none.
+  cellAt(x: number, y: number): number {
+    const index = this.boxes.findIndex(([left, top, right, bottom]) =>
+      x >= left && x < right && y >= top && y < bottom);
+    return index + 1;
   }
 
   // Lays the cells out anew for a board of another size or shape.
@@ -42,12 +63,15 @@ export class CellGrid {
     this.cells = [];
     this.size = board.size;
     this.rows = board.rows;
+    this.boxes = board.boxes;
     this.grid.setAttribute("aria-label", `Board, ${board.size} cells a row, ${board.rows} rows`);
     this.grid.setAttribute("aria-rowcount", String(board.rows));
     this.grid.setAttribute("aria-colcount", String(board.size));
     for (let r = 0; r < board.rows; ++r) {
       const row = document.createElement("div");
       row.setAttribute("role", "row");
+      // Named short: a row is not read out as all its cells' names.
+      row.setAttribute("aria-label", `row ${r + 1}`);
       for (let c = 0; c < board.size; ++c) {
         const cell = document.createElement("div");
         const box = board.boxes[r * board.size + c] ?? [0, 0, 0, 0];
@@ -73,14 +97,14 @@ export class CellGrid {
     }
   }
 
-  // Labels the cells whose owner changed; returns the cells that changed.
-  updateOwners(owners: string): number[] {
+  // Labels the cells with their owners and, while a win is announced, the winning chain;
+  // returns the cells whose owner changed.
+  updateOwners(owners: string, chain: number[] = []): number[] {
     const changed: number[] = [];
     for (let i = 0; i < this.cells.length; ++i) {
       const owner = owners[i] ?? ".";
-      if (owner === this.owners[i]) continue;
-      changed.push(i + 1);
-      this.label(i + 1, owner);
+      if (owner !== this.owners[i]) changed.push(i + 1);
+      this.label(i + 1, owner, chain.includes(i + 1));
     }
     this.owners = owners;
     return changed;
@@ -96,9 +120,14 @@ export class CellGrid {
     }
   }
 
-  private label(cell: number, owner: string): void {
+  private label(cell: number, owner: string, inChain = false): void {
+    const chainWords = inChain ? ", winning chain" : "";
     const lastMove = cell === this.lastMove ? ", last move" : "";
-    this.cells[cell - 1]?.setAttribute("aria-label", `${this.cellName(cell)}, ${OwnerWord(owner)}${lastMove}`);
+    const text = `${this.cellName(cell)}, ${OwnerWord(owner)}${chainWords}${lastMove}`;
+    const element = this.cells[cell - 1];
+    if (element !== undefined && element.getAttribute("aria-label") !== text) {
+      element.setAttribute("aria-label", text);
+    }
   }
 
   cellName(cell: number): string {
@@ -110,7 +139,9 @@ export class CellGrid {
     const size = this.size;
     let row = Math.floor((this.focusedCell - 1) / size);
     let column = (this.focusedCell - 1) % size;
-    switch (event.key) {
+    // Shift+F10 is the menu key of keyboards without one.
+    const key = event.key === "F10" && event.shiftKey ? "ContextMenu" : event.key;
+    switch (key) {
       case "ArrowLeft": column = Math.max(0, column - 1); break;
       case "ArrowRight": column = Math.min(size - 1, column + 1); break;
       case "ArrowUp": row = Math.max(0, row - 1); break;

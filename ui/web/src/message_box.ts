@@ -7,7 +7,9 @@
 // (MessageBoxMouse): presses within the double-click interval after the box was shown are
 // ignored, with their releases, since the box may have come up under the second click of a
 // double click; a press and release of the left button on the text close it. A key held
-// down is not taken as an answer either.
+// down is not taken as an answer either. Where the game's text asks for a right click, a
+// line of the page's own says how to give one without a mouse, to players who have used a
+// finger or the keyboard here.
 
 import { BoxMouse } from "./game.js";
 
@@ -23,7 +25,11 @@ export interface MouseRule {
   release(leftButton: boolean, onText: boolean): BoxMouse;
 }
 
+// The game's word for the right click, in the texts that ask for one.
+const kAsksForRightClick = /right-click/i;
+
 export class MessageBox {
+  private readonly hint: HTMLElement | null;
   private onClose: (() => void) | null = null;
   private returnFocus: HTMLElement | null = null;
   // Whether the click that ends the press under way is the rule's to swallow.
@@ -35,10 +41,14 @@ export class MessageBox {
     private readonly ok: HTMLButtonElement,
     private readonly placement: Placement,
     private readonly mouse: MouseRule,
+    // Where the focus goes on closing when what had it before is gone (a closed menu's item).
+    private readonly home: () => void,
     signal: AbortSignal,
   ) {
     const options = { signal };
     const capture = { signal, capture: true };
+    this.hint = dialog.querySelector<HTMLElement>("#message-hint");
+    NoteInputWithoutMouse(signal);
     ok.addEventListener("click", () => this.close(), options);
     // The rule sees each press and release before any part of the box does; a click it
     // ignored never reaches OK. A click made by a key (detail 0) is no mouse's.
@@ -75,6 +85,7 @@ export class MessageBox {
     this.onClose = onClose;
     this.returnFocus = document.activeElement instanceof HTMLElement ? document.activeElement : null;
     this.text.textContent = message;
+    if (this.hint !== null) this.hint.hidden = !kAsksForRightClick.test(message);
     this.dialog.style.left = "0px";
     this.dialog.style.top = "0px";
     this.dialog.showModal();
@@ -95,7 +106,23 @@ export class MessageBox {
     if (onClose === null) return;
     this.onClose = null;
     this.dialog.close();
-    if (this.returnFocus?.isConnected === true) this.returnFocus.focus();
+    const back = this.returnFocus;
+    const shown = back !== null && back.isConnected && back.getClientRects().length > 0;
+    if (back !== null && back !== document.body && shown) {
+      back.focus();
+    } else {
+      this.home();
+    }
     onClose();
   }
+}
+
+// Marks the page (body[data-input]) once a finger, a pen or a key has been used on it.
+function NoteInputWithoutMouse(signal: AbortSignal): void {
+  const note = (kind: string) => { document.body.dataset["input"] = kind; };
+  const options = { signal, capture: true };
+  document.addEventListener("pointerdown", (event) => {
+    if (event.pointerType !== "mouse") note("touch");
+  }, options);
+  document.addEventListener("keydown", () => note("keys"), options);
 }

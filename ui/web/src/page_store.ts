@@ -22,11 +22,14 @@ export class PageStore {
     }
   }
 
-  write(key: string, text: string): void {
+  // True when the text is kept.
+  write(key: string, text: string): boolean {
     try {
       window.localStorage.setItem(key, text);
+      return true;
     } catch (error) {
       this.warn(error);
+      return false;
     }
   }
 

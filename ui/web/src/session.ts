@@ -59,6 +59,7 @@ export class Session {
   private markItem: HTMLButtonElement | null = null;
   private markLastMove = false;
   private keeping = false; // from the end of start-up on, each event is kept
+  private gameKept = false; // whether the game on the board is in the browser's storage
   private stopped = false;
   private cellCount = -1;
   // Whether the page measures each board release to its drawing and to the painted frame
@@ -85,11 +86,11 @@ export class Session {
       page["message-ok"] as HTMLButtonElement, {
         place: (width, height) => this.game.placeBeside(page["board-frame"].getBoundingClientRect(),
           width, height, document.documentElement.clientWidth, document.documentElement.clientHeight),
-      }, this.messageBoxMouse(), signal);
+      }, this.messageBoxMouse(), () => this.cells.focus(), signal);
     this.help = new HelpWindow(page.help, page["help-frame"] as HTMLIFrameElement, page["board-frame"],
       page["help-back"] as HTMLButtonElement, page["help-forward"] as HTMLButtonElement,
       page["help-exit"] as HTMLButtonElement, (address) => this.game.reachedThroughAnchor(address),
-      signal);
+      () => this.cells.focus(), signal);
     this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],
       page["about-version"], page["about-ok"] as HTMLButtonElement, this.facts, signal);
     this.searcher = new Searcher((answer) => this.answer(answer), (request) => this.searchHere(request));
@@ -103,9 +104,25 @@ export class Session {
     this.markDot.hidden = true;
     page.board.append(this.hintMark, this.markDot);
     this.addLevelAndHint(menus, signal);
+    // After a menu command (the menu bar's own listeners run first) the focus goes to the
+    // board, not to the item of a menu now closed.
+    const focusBoardAfterMenu = () => {
+      const inClosedMenu = document.activeElement?.closest("#menubar .menu[hidden]") ?? null;
+      if (inClosedMenu !== null) this.cells.focus();
+    };
+    page.menubar.addEventListener("click", focusBoardAfterMenu, { signal });
+    // The browser's Back or a reload would end a game under way without a word: it asks.
+    globalThis.addEventListener("beforeunload", (event) => {
+      // Only a game that a reload would lose: none kept, or a reply still being searched for.
+      if (!/[GR]/.test(this.game.owners())) return;
+      if (this.gameKept && !this.game.awaitingReply()) return;
+      event.preventDefault();
+      event.returnValue = ""; // for browsers that ask only when this is set
+    }, { signal });
+    document.addEventListener("keydown", focusBoardAfterMenu, { signal });
     window.attach({
       board: this.board, menus, messages,
-      announce: (message) => this.say(message),
+      announce: (message) => this.messageShown(message),
       settled: () => this.settled(),
       fault: (error) => this.scriptFailed(error),
       search: (request) => this.searcher.start(request),
@@ -149,7 +166,7 @@ export class Session {
   private keep(): void {
     if (!this.keeping || this.stopped) return;
     this.store.write(kSettingsKey, this.game.settingsText(this.markLastMove));
-    if (!this.game.awaitingReply()) this.store.write(kGameKey, this.game.savedGame());
+    if (!this.game.awaitingReply()) this.gameKept = this.store.write(kGameKey, this.game.savedGame());
   }
 
   private release(button: Button, keys: HeldKeys, x: number, y: number, at: number): void {
@@ -338,8 +355,32 @@ export class Session {
       this.cells.rebuild(this.game.board(), owners);
       return;
     }
-    const red = this.cells.updateOwners(owners).filter((cell) => owners[cell - 1] === "R");
-    if (red.length > 0) this.say(`RED played ${red.map((cell) => this.cells.cellName(cell)).join("; ")}`);
+    const changed = this.cells.updateOwners(owners);
+    const red = changed.filter((cell) => owners[cell - 1] === "R");
+    if (red.length > 0) this.say(this.redPlayed(red));
+    else if (changed.length > 0 && !/[GR]/.test(owners)) this.say(""); // a fresh board
+  }
+
+  // A message stands over the board it speaks of (at a win, the winning position with its
+  // chain hatched): the cells follow that board, and RED's last stone is said with it.
+  private messageShown(message: string): void {
+    const owners = this.game.owners();
+    if (owners.length !== this.cellCount) {
+      this.say(message);
+      return;
+    }
+    const chain = this.board.hatchedMiddles().map(({ x, y }) => this.cells.cellAt(x, y))
+      .filter((cell) => cell > 0).sort((a, b) => a - b); // read from the top
+    const red = this.cells.updateOwners(owners, chain).filter((cell) => owners[cell - 1] === "R");
+    const said = [message];
+    if (red.length > 0) said.unshift(this.redPlayed(red));
+    const names = chain.map((cell) => this.cells.cellName(cell));
+    if (chain.length > 0) said.push(`Winning chain: ${names.join("; ")}`);
+    this.say(said.join(". "));
+  }
+
+  private redPlayed(cells: number[]): string {
+    return `RED played ${cells.map((cell) => this.cells.cellName(cell)).join("; ")}`;
   }
 
   private levelMenuFollows(): void {

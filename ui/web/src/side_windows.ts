@@ -4,7 +4,10 @@
 // The help window and the About window. Help shows the help page "vorn.htm" beside the
 // board, with "Back" and "Forward" that step through its history only while the page shown
 // was reached through a link to an anchor, and "Exit" that hides it; the board stays
-// usable meanwhile. About is modal and shows the version and the credit text.
+// usable meanwhile. The panel keeps its own list of the addresses shown and moves the frame
+// by replacing its address: the frame's steps never land in the browser's history, where
+// they would make the browser's Back step through the help page instead of leaving Vorn.
+// About is modal and shows the version and the credit text.
 
 const kHelpPage = "vorn.htm";
 // The help panel's gap to the board and the edge, the least width worth reading in and the
@@ -14,6 +17,9 @@ const kReadableWidth = 320;
 const kWidestPanel = 560;
 
 export class HelpWindow {
+  private shown: string[] = [];
+  private at = 0;
+
   constructor(
     private readonly panel: HTMLElement,
     private readonly frame: HTMLIFrameElement,
@@ -23,23 +29,45 @@ export class HelpWindow {
     exit: HTMLButtonElement,
     // The game's rule for "Back" and "Forward": whether they act on the page at an address.
     private readonly reachedThroughAnchor: (address: string) => boolean,
+    // Where the focus goes when the panel closes with the focus in it.
+    private readonly home: () => void,
     signal: AbortSignal,
   ) {
     const options = { signal };
-    back.addEventListener("click", () => this.step((history) => history.back()), options);
-    forward.addEventListener("click", () => this.step((history) => history.forward()), options);
+    back.addEventListener("click", () => this.step(-1), options);
+    forward.addEventListener("click", () => this.step(1), options);
     exit.addEventListener("click", () => this.hide(), options);
+    panel.addEventListener("keydown", (event) => this.onKey(event), options);
+    // The page in the frame is the site's own: Escape there closes the panel too.
+    frame.addEventListener("load", () => {
+      const page = this.frame.contentDocument;
+      page?.addEventListener("keydown", (event) => this.onKey(event), options);
+      page?.addEventListener("click", (event) => this.followLink(event), options);
+    }, options);
   }
 
-  // Every showing starts from the top of the page.
+  // Every showing starts from the top of the page, with the focus in it for reading.
   show(): void {
     this.panel.hidden = false;
     this.placeBesideBoard();
-    this.frame.src = new URL(kHelpPage, document.baseURI).href;
+    const address = new URL(kHelpPage, document.baseURI).href;
+    this.shown = [address];
+    this.at = 0;
+    this.navigate(address);
+    this.frame.focus();
   }
 
   hide(): void {
+    if (this.panel.hidden) return;
+    const hadFocus = this.panel.contains(document.activeElement);
     this.panel.hidden = true;
+    if (hadFocus) this.home();
+  }
+
+  private onKey(event: KeyboardEvent): void {
+    if (event.key !== "Escape") return;
+    event.preventDefault();
+    this.hide();
   }
 
   // Right of the board when the viewport has room for the page to be read there; else at
@@ -64,15 +92,39 @@ export class HelpWindow {
     }
   }
 
-  // Any failure, such as no history in that direction, leaves the page as it is.
-  private step(move: (history: History) => void): void {
+  // One step back (-1) or forward (1) through the addresses shown; none where the list ends.
+  private step(direction: number): void {
     if (!this.reachedThroughAnchor(this.location())) return;
-    try {
-      const history = this.frame.contentWindow?.history;
-      if (history !== undefined) move(history);
-    } catch {
-      // nothing to step to
+    const address = this.shown[this.at + direction];
+    if (address === undefined) return;
+    this.at += direction;
+    this.navigate(address);
+  }
+
+  // A link of the help page followed in place of the browser, so it adds to the panel's list
+  // only. Links that open elsewhere, or with a key held, are the browser's.
+  private followLink(event: MouseEvent): void {
+    // The frame's elements are of its own window's classes: no instanceof of this one's.
+    const target = event.target as Element | null;
+    const link = typeof target?.closest === "function" ? target.closest("a[href]") : null;
+    if (link === null || event.defaultPrevented || event.button !== 0) return;
+    if (event.ctrlKey || event.shiftKey || event.metaKey || event.altKey) return;
+    const opensIn = link.getAttribute("target");
+    if (opensIn !== null && opensIn !== "" && opensIn !== "_self") return;
+    const address = (link as HTMLAnchorElement).href;
+    event.preventDefault();
+    this.shown = [...this.shown.slice(0, this.at + 1), address];
+    this.at = this.shown.length - 1;
+    this.navigate(address);
+  }
+
+  private navigate(address: string): void {
+    const shown = this.frame.contentWindow;
+    if (shown === null) {
+      this.frame.src = address;
+      return;
     }
+    shown.location.replace(address);
   }
 }
 
