@@ -93,7 +93,7 @@ test("Mark Last Move: off at first, then a white dot over RED's last stone, name
   assert.ok(Math.abs(dot.x - middle.x) < 1.5 && Math.abs(dot.y - middle.y) < 1.5, `dot ${JSON.stringify(dot)} on ${red}`);
   assert.equal(dot.width, 8);
   assert.equal(dot.color, "rgb(255, 255, 255)");
-  assert.match(await page.locator("#cells .cell").nth(red - 1).getAttribute("aria-label") ?? "", /, RED, last move$/);
+  assert.match(await page.locator("#cells .cell").nth(red - 1).getAttribute("aria-label") ?? "", /, RED stone, last move$/);
   // Taken back, there is no last move to mark.
   await ChooseMenu(page, "TakeBackx");
   assert.equal(await page.locator(".mark-dot").isVisible(), false);

@@ -142,7 +142,7 @@ test("Help shows vorn.htm beside a usable board; Back and Forward act only on a 
   await page.context().close();
 });
 
-test("About shows the version and credit text modally, closed by OK (focused) or a press in the text; Exit ends the session and a new one starts fresh", async () => {
+test("About shows the version and credit text modally, closed by OK (focused) or a press in the text; Exit ends the session and a new one starts with a fresh board", async () => {
   const { page, errors } = await OpenVorn(lab);
   const about = page.locator("#about");
   await ChooseMenu(page, "Aboutx");
@@ -166,7 +166,8 @@ test("About shows the version and credit text modally, closed by OK (focused) or
   await page.mouse.up({ button: "right" });
   assert.equal(Owners(await ReadCells(page, { size: 11, rows: 11 })), ".".repeat(121));
 
-  // Exit mid-game, with Help open: everything closes, nothing is kept.
+  // Exit mid-game, with Help open: everything closes and the game ends; the settings (the
+  // size chosen) last.
   await ChooseMenu(page, "Decreasex");
   await ChooseMenu(page, "Helpx");
   const middle = CellMiddle({ size: 10, rows: 10 }, 45);
@@ -177,8 +178,8 @@ test("About shows the version and credit text modally, closed by OK (focused) or
   assert.equal(await page.locator("#app").isVisible(), false);
   await page.locator("#new-session").click();
   await page.waitForSelector("body[data-state=playing]");
-  assert.equal(await page.title(), "VORN SIZE 11");
-  assert.equal(Owners(await ReadCells(page, { size: 11, rows: 11 })), ".".repeat(121));
+  assert.equal(await page.title(), "VORN SIZE 10");
+  assert.equal(Owners(await ReadCells(page, { size: 10, rows: 10 })), ".".repeat(100));
   assert.equal(await page.locator("#StartPreset").isDisabled(), true);
   assert.equal(await page.locator("#Squarex").getAttribute("aria-checked"), "true");
   assert.equal(await page.locator("[role=menubar] > .menu-holder").count(), 6, "one menu bar, not two");
