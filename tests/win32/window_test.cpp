@@ -19,6 +19,12 @@
 // hatched beneath it; boxes are closed in turn by a click on their text, Enter, Space and
 // Escape. Each program ends by Exit, with status 0.
 //
+// The player's aids: Take Back puts back the board's very pixels, the dot of Mark Last Move
+// stands on RED's last stone only while it is on, the keyboard moves a focus cell and plays
+// it, and the settings and the game survive a restart. The program's settings and saved game
+// go to a folder of the test's own (APPDATA and LOCALAPPDATA, which the program inherits),
+// emptied before each fresh start.
+//
 // Every wait is for a condition, with a generous time-out. A failure names what was
 // expected and what the window showed, and ends the program under test.
 #include <windows.h>
@@ -28,6 +34,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -335,12 +342,21 @@ void RealClickAt(POINT at) {
   SendInput(3, click, sizeof(INPUT));
 }
 
-void RealKey(WORD key) {
-  INPUT stroke[2] = {};
-  stroke[0].type = stroke[1].type = INPUT_KEYBOARD;
-  stroke[0].ki.wVk = stroke[1].ki.wVk = key;
-  stroke[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, stroke, sizeof(INPUT));
+// A key pressed and released, with `held` (0 for none) held down around it.
+void RealKey(WORD key, WORD held = 0) {
+  std::vector<INPUT> strokes;
+  auto stroke = [&](WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    strokes.push_back(input);
+  };
+  if (held != 0) stroke(held, 0);
+  stroke(key, 0);
+  stroke(key, KEYEVENTF_KEYUP);
+  if (held != 0) stroke(held, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
 }
 
 // --- Recorded games -----------------------------------------------------------------------
@@ -603,12 +619,37 @@ DWORD ProgramStatus() {
   return status;
 }
 
-HWND StartProgram(const std::string& path) {
-  const auto started = std::chrono::steady_clock::now();
+// The folder that stands for the player's own: the program finds its settings and saved
+// game through APPDATA and LOCALAPPDATA, set here for every program the test starts.
+std::filesystem::path PlayerFolder() {
+  return std::filesystem::current_path() / "window-test-player";
+}
+
+void UseOwnPlayerFolders() {
+  SetEnvironmentVariableW(L"APPDATA", (PlayerFolder() / "Roaming").c_str());
+  SetEnvironmentVariableW(L"LOCALAPPDATA", (PlayerFolder() / "Local").c_str());
+}
+
+// A start as the first ever: no settings, no saved game.
+void ForgetPlayerFiles() {
+  std::error_code error;
+  std::filesystem::remove_all(PlayerFolder(), error);
+  if (error) Fail("cannot empty " + PlayerFolder().string() + ": " + error.message());
+}
+
+HWND OpenMainWindow(const std::string& path) {
   Launch(path, "");
   HWND window = nullptr;
   WaitFor([&] { return (window = FindProgramWindow(kMainWindowClass, nullptr)) != nullptr; },
           "the main window");
+  return window;
+}
+
+// A first start, checked as the program opens.
+HWND StartProgram(const std::string& path) {
+  ForgetPlayerFiles();
+  const auto started = std::chrono::steady_clock::now();
+  HWND window = OpenMainWindow(path);
   Check(TextOf(window) == L"VORN SIZE 11", "caption VORN SIZE 11");
   const double scale = GetDpiForWindow(window) / 96.0;
   RECT outer{};
@@ -783,6 +824,124 @@ void OpenAndCloseAbout(HWND window, const std::string& version) {
   Check(IsWindowEnabled(window), "the main window takes input again");
 }
 
+// --- The player's aids ----------------------------------------------------------------------
+
+std::size_t PixelsOf(HWND window, COLORREF dibColor) {
+  const std::vector<COLORREF> pixels = ClientPixels(window);
+  return static_cast<std::size_t>(std::count_if(
+      pixels.begin(), pixels.end(),
+      [dibColor](COLORREF pixel) { return (pixel & 0xFFFFFF) == dibColor; }));
+}
+
+// A cell's owner, read beside the cell's middle, where the last move's dot stands.
+int OwnerSeen(const Board& board, int cell) {
+  const COLORREF pixel = ScreenPixel(board.CellPixel(cell, 4, 7));
+  for (int owner : {0, 1}) {
+    if (pixel == OwnerColor(owner)) return owner;
+  }
+  return -1;
+}
+
+std::vector<int> CellsOf(const Board& board, int owner) {
+  std::vector<int> cells;
+  for (int cell = 1; cell <= board.size * board.size; ++cell) {
+    if (OwnerSeen(board, cell) == owner) cells.push_back(cell);
+  }
+  return cells;
+}
+
+bool DotOn(const Board& board, int cell) {
+  return ScreenPixel(board.CellPixel(cell)) == RGB(255, 255, 255);
+}
+
+// The dot of Mark Last Move over RED's last stone, only while it is on; Take Back puts back
+// the picture of the click before, dot and all, and then the empty board's.
+void TakeBackAndMarkLastMove(Player& player, HWND window) {
+  const Board& board = player.board();
+  player.Menu("Restartx");
+  const std::vector<COLORREF> empty = ClientPixels(window);
+  player.Release(1, 0, board.CellMiddleClient(61));
+  const std::vector<int> red = CellsOf(board, 1);
+  Check(red.size() == 1, "RED's reply to cell 61");
+  const int firstReply = red[0];
+  Check(!DotOn(board, firstReply), "no dot over RED's stone while Mark Last Move is off");
+  player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
+  WaitFor([&] { return DotOn(board, firstReply); }, "Mark Last Move's dot over RED's stone");
+  const std::vector<COLORREF> afterFirst = ClientPixels(window);
+
+  const int second = firstReply == 1 ? 2 : 1;
+  player.Release(1, 0, board.CellMiddleClient(second));
+  std::vector<int> replies = CellsOf(board, 1);
+  std::erase(replies, firstReply);
+  Check(replies.size() == 1 && DotOn(board, replies[0]) && !DotOn(board, firstReply),
+        "the dot moves to RED's next stone");
+  player.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
+  WaitFor([&] { return ClientPixels(window) == afterFirst; },
+          "Take Back puts back the picture before the click, the dot over RED's stone before");
+  player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
+  WaitFor([&] { return !DotOn(board, firstReply) && OwnerSeen(board, firstReply) == 1; },
+          "no dot once Mark Last Move is off again");
+  player.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
+  WaitFor([&] { return ClientPixels(window) == empty; },
+          "Take Back again puts back the empty board's picture");
+}
+
+// No focus cell until the first arrow key, which shows it on cell 1; Right and Down move it
+// to cell 13, Enter plays it as a click, and Ctrl+Z takes the play back.
+void KeyboardPlay(Player& player, HWND window) {
+  const Board& board = player.board();
+  player.Menu("Restartx");
+  constexpr COLORREF kFocusYellow = 0xFFFF00;
+  Check(PixelsOf(window, kFocusYellow) == 0, "no focus cell before an arrow key");
+  SetForegroundWindow(window);
+  WaitFor([&] { return GetForegroundWindow() == window; }, "the main window in front");
+  RealKey(VK_RIGHT);
+  WaitFor([&] { return PixelsOf(window, kFocusYellow) > 20; },
+          "the focus cell shows at the first arrow key", [&] {
+            // A window disabled for RED's turn loses the keyboard's focus.
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+            return std::string("the keyboard's focus ") +
+                   (thread.hwndFocus == window ? "on" : "not on") + " the main window";
+          });
+  RealKey(VK_RIGHT);
+  RealKey(VK_DOWN);
+  RealKey(VK_RETURN);
+  WaitFor([&] { return OwnerSeen(board, 13) == 0 && CellsOf(board, 1).size() == 1; },
+          "Right, Down and Enter play cell 13, and RED replies");
+  RealKey('Z', VK_CONTROL);
+  WaitFor([&] { return CellsOf(board, 0).empty() && CellsOf(board, 1).empty(); },
+          "Ctrl+Z takes the play back");
+}
+
+// The settings and the game survive a restart: a board of 12 with Mark Last Move on and a
+// stone each, shown again as it was left, and still in play; and what could be taken back
+// still can.
+void SurvivesRestart(const std::string& vorn) {
+  HWND window = StartProgram(vorn);
+  Player player(window);
+  player.Menu("Increasex");
+  player.board().size = 12;
+  player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
+  const std::vector<COLORREF> empty = ClientPixels(window);
+  player.Release(1, 0, player.board().CellMiddleClient(40));
+  Check(CellsOf(player.board(), 1).size() == 1, "a stone each on the board of 12");
+  const std::vector<COLORREF> left = ClientPixels(window);
+  ExitProgram(window);
+
+  window = OpenMainWindow(vorn);
+  Check(TextOf(window) == L"VORN SIZE 12", "the board of 12 again after a restart");
+  WaitFor([&] { return ClientPixels(window) == left; },
+          "the same stones and Mark Last Move's dot after a restart");
+  WaitFor([&] { return EnabledBarWords(window) == kBarEntries - 1; },
+          "the game goes on: the Size menu greyed");
+  Player again(window);
+  again.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
+  WaitFor([&] { return ClientPixels(window) == empty; }, "Take Back after the restart");
+  ExitProgram(window);
+}
+
 // A window grown from its top left corner near the bottom right of the screen ended with
 // most of the largest board and its close box off the screen: it stays in the work area.
 void GrowsWithinTheWorkArea(Player& player, HWND window) {
@@ -812,6 +971,7 @@ int main(int argc, char* argv[]) {
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   const std::string vorn = argv[1];
   const std::string version = argv[2];
+  UseOwnPlayerFolders();
 
   CheckCommandLine(vorn, "--version", "vorn " + version, 0);
   CheckCommandLine(vorn, "--help", "Usage: vorn [--help] [--version]", 0);
@@ -841,10 +1001,13 @@ int main(int argc, char* argv[]) {
     OpenAndCloseAbout(window, version);
     player.Menu("Restartx");
     StrongLevel(player, window);
+    TakeBackAndMarkLastMove(player, window);
+    KeyboardPlay(player, window);
     player.Menu("Restartx");
     GrowsWithinTheWorkArea(player, window);
   }
   ExitProgram(window);
+  SurvivesRestart(vorn);
 
   // Each recorded game on a freshly started program, as it was recorded.
   for (int game = 3; game + 1 < argc; game += 2) {
