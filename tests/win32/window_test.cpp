@@ -796,7 +796,9 @@ void StrayReleasePlaysNothing(Player& player) {
   Check(ScreenPixel(player.board().CellPixel(1)) != OwnerColor(0),
         "a release without a press on the board plays nothing");
   player.Release(1, 0, player.board().CellMiddleClient(2));
-  Check(ScreenPixel(player.board().CellPixel(2)) == OwnerColor(0), "a click plays cell 2");
+  WaitFor([&] { return ScreenPixel(player.board().CellPixel(2)) == OwnerColor(0); },
+          "a click plays cell 2",
+          [&] { return ColorName(ScreenPixel(player.board().CellPixel(2))); });
 }
 
 // About: modal over the disabled main window, with the version; Escape closes it.
@@ -887,7 +889,8 @@ void TakeBackAndMarkLastMove(Player& player, HWND window) {
 }
 
 // No focus cell until the first arrow key, which shows it on cell 1; Right and Down move it
-// to cell 13, Enter plays it as a click, and Ctrl+Z takes the play back.
+// to cell 13, Enter plays it as a click, and Ctrl+Z takes the play back; the menu key and
+// Shift+F10 right-click the cell.
 void KeyboardPlay(Player& player, HWND window) {
   const Board& board = player.board();
   player.Menu("Restartx");
@@ -910,9 +913,17 @@ void KeyboardPlay(Player& player, HWND window) {
   RealKey(VK_RETURN);
   WaitFor([&] { return OwnerSeen(board, 13) == 0 && CellsOf(board, 1).size() == 1; },
           "Right, Down and Enter play cell 13, and RED replies");
+  auto emptyBoard = [&] { return CellsOf(board, 0).empty() && CellsOf(board, 1).empty(); };
+  auto redOpened = [&] { return CellsOf(board, 0).empty() && CellsOf(board, 1).size() == 1; };
   RealKey('Z', VK_CONTROL);
-  WaitFor([&] { return CellsOf(board, 0).empty() && CellsOf(board, 1).empty(); },
-          "Ctrl+Z takes the play back");
+  WaitFor(emptyBoard, "Ctrl+Z takes the play back");
+  // The menu key and Shift+F10 do what a plain right click does: the computer opens.
+  RealKey(VK_APPS);
+  WaitFor(redOpened, "the menu key: the computer's opening");
+  RealKey('Z', VK_CONTROL);
+  WaitFor(emptyBoard, "Ctrl+Z takes the opening back");
+  RealKey(VK_F10, VK_SHIFT);
+  WaitFor(redOpened, "Shift+F10: the computer's opening");
 }
 
 // The settings and the game survive a restart: a board of 12 with Mark Last Move on and a
@@ -939,6 +950,42 @@ void SurvivesRestart(const std::string& vorn) {
   Player again(window);
   again.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
   WaitFor([&] { return ClientPixels(window) == empty; }, "Take Back after the restart");
+  ExitProgram(window);
+}
+
+void WriteFile(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// A bad setting and a damaged saved game: told in one box as the window opens, each named,
+// and the good setting kept; the next start tells nothing.
+void RefusesBadStoredFiles(const std::string& vorn) {
+  ForgetPlayerFiles();
+  WriteFile(PlayerFolder() / "Roaming" / "Vorn" / "vorn.conf",
+            "[Vorn]\nBoardSize=99\nSquareBoard=0\n");
+  WriteFile(PlayerFolder() / "Local" / "Vorn" / "saved-game.txt", "Vorn saved game 1\nlevel\n");
+  HWND window = OpenMainWindow(vorn);
+  HWND box = nullptr;
+  WaitFor([&] { return (box = MessageBoxWindow()) != nullptr; }, "a box about the files");
+  const std::string told = Narrow(TextOf(MessageText(box)));
+  Check(told.find("vorn.conf: line 2: BoardSize \"99\" is not a whole number") !=
+                std::string::npos &&
+            told.find("saved-game.txt: the saved game is damaged") != std::string::npos,
+        "the box names the bad setting and the damaged game (" + told + ")");
+  SetForegroundWindow(box);
+  RealKey(VK_RETURN);
+  WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, "the box to close");
+  Check(TextOf(window) == L"VORN SIZE 11", "the board of the default size, one row short (" +
+                                               Narrow(TextOf(window)) + ")");
+  ExitProgram(window);
+
+  window = OpenMainWindow(vorn);
+  Board board{window, GetDpiForWindow(window) / 96.0};
+  WaitFor([&] { return ScreenPixel(board.CellPixel(1, 0, 7)) == RGB(0, 0, 0); },
+          "the board painted at the next start");
+  Sleep(1000);  // time enough for a box to show
+  Check(MessageBoxWindow() == nullptr, "and nothing is told again");
   ExitProgram(window);
 }
 
@@ -1008,6 +1055,7 @@ int main(int argc, char* argv[]) {
   }
   ExitProgram(window);
   SurvivesRestart(vorn);
+  RefusesBadStoredFiles(vorn);
 
   // Each recorded game on a freshly started program, as it was recorded.
   for (int game = 3; game + 1 < argc; game += 2) {
