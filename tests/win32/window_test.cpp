@@ -863,8 +863,9 @@ void TakeBackAndMarkLastMove(Player& player, HWND window) {
   player.Menu("Restartx");
   const std::vector<COLORREF> empty = ClientPixels(window);
   player.Release(1, 0, board.CellMiddleClient(61));
-  const std::vector<int> red = CellsOf(board, 1);
-  Check(red.size() == 1, "RED's reply to cell 61");
+  // The screen may show a picture a moment after the program drew it.
+  std::vector<int> red;
+  WaitFor([&] { return (red = CellsOf(board, 1)).size() == 1; }, "RED's reply to cell 61");
   const int firstReply = red[0];
   Check(!DotOn(board, firstReply), "no dot over RED's stone while Mark Last Move is off");
   player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
@@ -873,10 +874,13 @@ void TakeBackAndMarkLastMove(Player& player, HWND window) {
 
   const int second = firstReply == 1 ? 2 : 1;
   player.Release(1, 0, board.CellMiddleClient(second));
-  std::vector<int> replies = CellsOf(board, 1);
-  std::erase(replies, firstReply);
-  Check(replies.size() == 1 && DotOn(board, replies[0]) && !DotOn(board, firstReply),
-        "the dot moves to RED's next stone");
+  WaitFor(
+      [&] {
+        std::vector<int> replies = CellsOf(board, 1);
+        std::erase(replies, firstReply);
+        return replies.size() == 1 && DotOn(board, replies[0]) && !DotOn(board, firstReply);
+      },
+      "the dot moves to RED's next stone");
   player.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
   WaitFor([&] { return ClientPixels(window) == afterFirst; },
           "Take Back puts back the picture before the click, the dot over RED's stone before");
@@ -937,7 +941,8 @@ void SurvivesRestart(const std::string& vorn) {
   player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
   const std::vector<COLORREF> empty = ClientPixels(window);
   player.Release(1, 0, player.board().CellMiddleClient(40));
-  Check(CellsOf(player.board(), 1).size() == 1, "a stone each on the board of 12");
+  WaitFor([&] { return CellsOf(player.board(), 1).size() == 1; },
+          "a stone each on the board of 12");
   const std::vector<COLORREF> left = ClientPixels(window);
   ExitProgram(window);
 

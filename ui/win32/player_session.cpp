@@ -31,7 +31,10 @@ std::string PlayerSession::Resume() {
   if (storage::StoreSettings(settings_, error)) {
     storage::StoreGame(LevelName(ComputerLevel()), error);
   }
-  add(Told(error));
+  // A folder the environment does not name is told once, not again as a failed write.
+  if (const std::string failed = Told(error); told.find(failed) == std::string::npos) {
+    add(failed);
+  }
   return told;
 }
 
