@@ -19,6 +19,12 @@
 // hatched beneath it; boxes are closed in turn by a click on their text, Enter, Space and
 // Escape. Each program ends by Exit, with status 0.
 //
+// The player's aids: Take Back puts back the board's very pixels, the dot of Mark Last Move
+// stands on RED's last stone only while it is on, the keyboard moves a focus cell and plays
+// it, and the settings and the game survive a restart. The program's settings and saved game
+// go to a folder of the test's own (APPDATA and LOCALAPPDATA, which the program inherits),
+// emptied before each fresh start.
+//
 // Every wait is for a condition, with a generous time-out. A failure names what was
 // expected and what the window showed, and ends the program under test.
 #include <windows.h>
@@ -28,6 +34,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -335,12 +342,21 @@ void RealClickAt(POINT at) {
   SendInput(3, click, sizeof(INPUT));
 }
 
-void RealKey(WORD key) {
-  INPUT stroke[2] = {};
-  stroke[0].type = stroke[1].type = INPUT_KEYBOARD;
-  stroke[0].ki.wVk = stroke[1].ki.wVk = key;
-  stroke[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, stroke, sizeof(INPUT));
+// A key pressed and released, with `held` (0 for none) held down around it.
+void RealKey(WORD key, WORD held = 0) {
+  std::vector<INPUT> strokes;
+  auto stroke = [&](WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    strokes.push_back(input);
+  };
+  if (held != 0) stroke(held, 0);
+  stroke(key, 0);
+  stroke(key, KEYEVENTF_KEYUP);
+  if (held != 0) stroke(held, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
 }
 
 // --- Recorded games -----------------------------------------------------------------------
@@ -603,12 +619,37 @@ DWORD ProgramStatus() {
   return status;
 }
 
-HWND StartProgram(const std::string& path) {
-  const auto started = std::chrono::steady_clock::now();
+// The folder that stands for the player's own: the program finds its settings and saved
+// game through APPDATA and LOCALAPPDATA, set here for every program the test starts.
+std::filesystem::path PlayerFolder() {
+  return std::filesystem::current_path() / "window-test-player";
+}
+
+void UseOwnPlayerFolders() {
+  SetEnvironmentVariableW(L"APPDATA", (PlayerFolder() / "Roaming").c_str());
+  SetEnvironmentVariableW(L"LOCALAPPDATA", (PlayerFolder() / "Local").c_str());
+}
+
+// A start as the first ever: no settings, no saved game.
+void ForgetPlayerFiles() {
+  std::error_code error;
+  std::filesystem::remove_all(PlayerFolder(), error);
+  if (error) Fail("cannot empty " + PlayerFolder().string() + ": " + error.message());
+}
+
+HWND OpenMainWindow(const std::string& path) {
   Launch(path, "");
   HWND window = nullptr;
   WaitFor([&] { return (window = FindProgramWindow(kMainWindowClass, nullptr)) != nullptr; },
           "the main window");
+  return window;
+}
+
+// A first start, checked as the program opens.
+HWND StartProgram(const std::string& path) {
+  ForgetPlayerFiles();
+  const auto started = std::chrono::steady_clock::now();
+  HWND window = OpenMainWindow(path);
   Check(TextOf(window) == L"VORN SIZE 11", "caption VORN SIZE 11");
   const double scale = GetDpiForWindow(window) / 96.0;
   RECT outer{};
@@ -755,7 +796,9 @@ void StrayReleasePlaysNothing(Player& player) {
   Check(ScreenPixel(player.board().CellPixel(1)) != OwnerColor(0),
         "a release without a press on the board plays nothing");
   player.Release(1, 0, player.board().CellMiddleClient(2));
-  Check(ScreenPixel(player.board().CellPixel(2)) == OwnerColor(0), "a click plays cell 2");
+  WaitFor([&] { return ScreenPixel(player.board().CellPixel(2)) == OwnerColor(0); },
+          "a click plays cell 2",
+          [&] { return ColorName(ScreenPixel(player.board().CellPixel(2))); });
 }
 
 // About: modal over the disabled main window, with the version; Escape closes it.
@@ -781,6 +824,174 @@ void OpenAndCloseAbout(HWND window, const std::string& version) {
   about.join();
   Check(!IsWindow(aboutBox) || !IsWindowVisible(aboutBox), "About closes on Escape");
   Check(IsWindowEnabled(window), "the main window takes input again");
+}
+
+// --- The player's aids ----------------------------------------------------------------------
+
+std::size_t PixelsOf(HWND window, COLORREF dibColor) {
+  const std::vector<COLORREF> pixels = ClientPixels(window);
+  return static_cast<std::size_t>(std::count_if(
+      pixels.begin(), pixels.end(),
+      [dibColor](COLORREF pixel) { return (pixel & 0xFFFFFF) == dibColor; }));
+}
+
+// A cell's owner, read beside the cell's middle, where the last move's dot stands.
+int OwnerSeen(const Board& board, int cell) {
+  const COLORREF pixel = ScreenPixel(board.CellPixel(cell, 4, 7));
+  for (int owner : {0, 1}) {
+    if (pixel == OwnerColor(owner)) return owner;
+  }
+  return -1;
+}
+
+std::vector<int> CellsOf(const Board& board, int owner) {
+  std::vector<int> cells;
+  for (int cell = 1; cell <= board.size * board.size; ++cell) {
+    if (OwnerSeen(board, cell) == owner) cells.push_back(cell);
+  }
+  return cells;
+}
+
+bool DotOn(const Board& board, int cell) {
+  return ScreenPixel(board.CellPixel(cell)) == RGB(255, 255, 255);
+}
+
+// The dot of Mark Last Move over RED's last stone, only while it is on; Take Back puts back
+// the picture of the click before, dot and all, and then the empty board's.
+void TakeBackAndMarkLastMove(Player& player, HWND window) {
+  const Board& board = player.board();
+  player.Menu("Restartx");
+  const std::vector<COLORREF> empty = ClientPixels(window);
+  player.Release(1, 0, board.CellMiddleClient(61));
+  // The screen may show a picture a moment after the program drew it.
+  std::vector<int> red;
+  WaitFor([&] { return (red = CellsOf(board, 1)).size() == 1; }, "RED's reply to cell 61");
+  const int firstReply = red[0];
+  Check(!DotOn(board, firstReply), "no dot over RED's stone while Mark Last Move is off");
+  player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
+  WaitFor([&] { return DotOn(board, firstReply); }, "Mark Last Move's dot over RED's stone");
+  const std::vector<COLORREF> afterFirst = ClientPixels(window);
+
+  const int second = firstReply == 1 ? 2 : 1;
+  player.Release(1, 0, board.CellMiddleClient(second));
+  WaitFor(
+      [&] {
+        std::vector<int> replies = CellsOf(board, 1);
+        std::erase(replies, firstReply);
+        return replies.size() == 1 && DotOn(board, replies[0]) && !DotOn(board, firstReply);
+      },
+      "the dot moves to RED's next stone");
+  player.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
+  WaitFor([&] { return ClientPixels(window) == afterFirst; },
+          "Take Back puts back the picture before the click, the dot over RED's stone before");
+  player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
+  WaitFor([&] { return !DotOn(board, firstReply) && OwnerSeen(board, firstReply) == 1; },
+          "no dot once Mark Last Move is off again");
+  player.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
+  WaitFor([&] { return ClientPixels(window) == empty; },
+          "Take Back again puts back the empty board's picture");
+}
+
+// No focus cell until the first arrow key, which shows it on cell 1; Right and Down move it
+// to cell 13, Enter plays it as a click, and Ctrl+Z takes the play back; the menu key and
+// Shift+F10 right-click the cell.
+void KeyboardPlay(Player& player, HWND window) {
+  const Board& board = player.board();
+  player.Menu("Restartx");
+  constexpr COLORREF kFocusYellow = 0xFFFF00;
+  Check(PixelsOf(window, kFocusYellow) == 0, "no focus cell before an arrow key");
+  SetForegroundWindow(window);
+  WaitFor([&] { return GetForegroundWindow() == window; }, "the main window in front");
+  RealKey(VK_RIGHT);
+  WaitFor([&] { return PixelsOf(window, kFocusYellow) > 20; },
+          "the focus cell shows at the first arrow key", [&] {
+            // A window disabled for RED's turn loses the keyboard's focus.
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+            return std::string("the keyboard's focus ") +
+                   (thread.hwndFocus == window ? "on" : "not on") + " the main window";
+          });
+  RealKey(VK_RIGHT);
+  RealKey(VK_DOWN);
+  RealKey(VK_RETURN);
+  WaitFor([&] { return OwnerSeen(board, 13) == 0 && CellsOf(board, 1).size() == 1; },
+          "Right, Down and Enter play cell 13, and RED replies");
+  auto emptyBoard = [&] { return CellsOf(board, 0).empty() && CellsOf(board, 1).empty(); };
+  auto redOpened = [&] { return CellsOf(board, 0).empty() && CellsOf(board, 1).size() == 1; };
+  RealKey('Z', VK_CONTROL);
+  WaitFor(emptyBoard, "Ctrl+Z takes the play back");
+  // The menu key and Shift+F10 do what a plain right click does: the computer opens.
+  RealKey(VK_APPS);
+  WaitFor(redOpened, "the menu key: the computer's opening");
+  RealKey('Z', VK_CONTROL);
+  WaitFor(emptyBoard, "Ctrl+Z takes the opening back");
+  RealKey(VK_F10, VK_SHIFT);
+  WaitFor(redOpened, "Shift+F10: the computer's opening");
+}
+
+// The settings and the game survive a restart: a board of 12 with Mark Last Move on and a
+// stone each, shown again as it was left, and still in play; and what could be taken back
+// still can.
+void SurvivesRestart(const std::string& vorn) {
+  HWND window = StartProgram(vorn);
+  Player player(window);
+  player.Menu("Increasex");
+  player.board().size = 12;
+  player.Deliver(WM_COMMAND, vorn::win32::kMarkLastMoveCommand, 0);
+  const std::vector<COLORREF> empty = ClientPixels(window);
+  player.Release(1, 0, player.board().CellMiddleClient(40));
+  WaitFor([&] { return CellsOf(player.board(), 1).size() == 1; },
+          "a stone each on the board of 12");
+  const std::vector<COLORREF> left = ClientPixels(window);
+  ExitProgram(window);
+
+  window = OpenMainWindow(vorn);
+  Check(TextOf(window) == L"VORN SIZE 12", "the board of 12 again after a restart");
+  WaitFor([&] { return ClientPixels(window) == left; },
+          "the same stones and Mark Last Move's dot after a restart");
+  WaitFor([&] { return EnabledBarWords(window) == kBarEntries - 1; },
+          "the game goes on: the Size menu greyed");
+  Player again(window);
+  again.Deliver(WM_COMMAND, vorn::win32::kTakeBackCommand, 0);
+  WaitFor([&] { return ClientPixels(window) == empty; }, "Take Back after the restart");
+  ExitProgram(window);
+}
+
+void WriteFile(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// A bad setting and a damaged saved game: told in one box as the window opens, each named,
+// and the good setting kept; the next start tells nothing.
+void RefusesBadStoredFiles(const std::string& vorn) {
+  ForgetPlayerFiles();
+  WriteFile(PlayerFolder() / "Roaming" / "Vorn" / "vorn.conf",
+            "[Vorn]\nBoardSize=99\nSquareBoard=0\n");
+  WriteFile(PlayerFolder() / "Local" / "Vorn" / "saved-game.txt", "Vorn saved game 1\nlevel\n");
+  HWND window = OpenMainWindow(vorn);
+  HWND box = nullptr;
+  WaitFor([&] { return (box = MessageBoxWindow()) != nullptr; }, "a box about the files");
+  const std::string told = Narrow(TextOf(MessageText(box)));
+  Check(told.find("vorn.conf: line 2: BoardSize \"99\" is not a whole number") !=
+                std::string::npos &&
+            told.find("saved-game.txt: the saved game is damaged") != std::string::npos,
+        "the box names the bad setting and the damaged game (" + told + ")");
+  SetForegroundWindow(box);
+  RealKey(VK_RETURN);
+  WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, "the box to close");
+  Check(TextOf(window) == L"VORN SIZE 11", "the board of the default size, one row short (" +
+                                               Narrow(TextOf(window)) + ")");
+  ExitProgram(window);
+
+  window = OpenMainWindow(vorn);
+  Board board{window, GetDpiForWindow(window) / 96.0};
+  WaitFor([&] { return ScreenPixel(board.CellPixel(1, 0, 7)) == RGB(0, 0, 0); },
+          "the board painted at the next start");
+  Sleep(1000);  // time enough for a box to show
+  Check(MessageBoxWindow() == nullptr, "and nothing is told again");
+  ExitProgram(window);
 }
 
 // A window grown from its top left corner near the bottom right of the screen ended with
@@ -812,6 +1023,7 @@ int main(int argc, char* argv[]) {
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   const std::string vorn = argv[1];
   const std::string version = argv[2];
+  UseOwnPlayerFolders();
 
   CheckCommandLine(vorn, "--version", "vorn " + version, 0);
   CheckCommandLine(vorn, "--help", "Usage: vorn [--help] [--version]", 0);
@@ -841,10 +1053,14 @@ int main(int argc, char* argv[]) {
     OpenAndCloseAbout(window, version);
     player.Menu("Restartx");
     StrongLevel(player, window);
+    TakeBackAndMarkLastMove(player, window);
+    KeyboardPlay(player, window);
     player.Menu("Restartx");
     GrowsWithinTheWorkArea(player, window);
   }
   ExitProgram(window);
+  SurvivesRestart(vorn);
+  RefusesBadStoredFiles(vorn);
 
   // Each recorded game on a freshly started program, as it was recorded.
   for (int game = 3; game + 1 < argc; game += 2) {

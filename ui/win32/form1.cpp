@@ -6,9 +6,12 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "computer/reply_search.h"
 #include "display/window_placement.h"
@@ -18,6 +21,7 @@
 #include "play/game_commands.h"
 #include "play/hint.h"
 #include "play/mouse_input.h"
+#include "play/take_back.h"
 #include "ui/shared/front_end_rules.h"
 #include "ui/win32/about_form.h"
 #include "ui/win32/help_form.h"
@@ -33,6 +37,9 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"VornMainWindow";
 // A search's answer from its worker; the message's LPARAM owns a SearchAnswer.
 constexpr UINT kSearchAnswered = WM_APP + 1;
+// What the player must be told of the settings and the saved game at start, once the window
+// shows.
+constexpr UINT kStartNotice = WM_APP + 2;
 // The window is sized by the game alone: it can be minimised and closed, not resized.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
@@ -59,6 +66,32 @@ Integer ShiftMask(WPARAM keys) {
                        .alt = GetKeyState(VK_MENU) < 0});
 }
 
+std::optional<FocusKey> FocusKeyOf(WPARAM key) {
+  switch (key) {
+    case VK_LEFT: return FocusKey::kLeft;
+    case VK_RIGHT: return FocusKey::kRight;
+    case VK_UP: return FocusKey::kUp;
+    case VK_DOWN: return FocusKey::kDown;
+    case VK_HOME: return FocusKey::kHome;
+    case VK_END: return FocusKey::kEnd;
+    default: return std::nullopt;
+  }
+}
+
+// A pen of `width` game pixels at the window's scale, at least `least` device pixels.
+HPEN ScaledPen(double width, double scale, int least, COLORREF color) {
+  return CreatePen(PS_SOLID, std::max(least, static_cast<int>(std::lround(width * scale))),
+                   color);
+}
+
+void OutlineEllipse(HDC dc, const RECT& shape, HPEN pen) {
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Ellipse(dc, shape.left, shape.top, shape.right, shape.bottom);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+}
+
 }  // namespace
 
 COLORREF ToColorRef(Color color) {
@@ -81,9 +114,12 @@ Form1::Form1(HINSTANCE instance)
   scale_ = GetDpiForWindow(window_) / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
   bitmap_.SetScale(scale_);
   FitBitmapToClient();
-  shortcuts_ = CreateHintAccelerator();
+  shortcuts_ = CreateAidShortcuts();
   AttachWindow(this);
   RunGuarded(Form_Load);
+  // The settings and the saved game, over the board of the game's own start-up.
+  RunGuarded([this] { startNotice_ = session_.Resume(); });
+  if (!startNotice_.empty()) PostMessageW(window_, kStartNotice, 0, 0);
 }
 
 Form1::~Form1() {
@@ -138,6 +174,23 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case kSearchAnswered:
       OnSearchAnswered(lParam);
       return 0;
+    case kStartNotice:
+      Tell(std::exchange(startNotice_, {}));
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (OnKey(message, wParam, lParam)) return 0;
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ENABLE:
+      // Disabling the window for RED's turn took the keyboard's focus from it, and enabling
+      // it does not give it back: the keyboard's play would end at the first move.
+      if (wParam != FALSE && GetActiveWindow() == window_ && GetFocus() == nullptr) {
+        SetFocus(window_);
+      }
+      return 0;
+    case WM_SYSKEYUP:
+      if (wParam == VK_F10 && std::exchange(contextKeyTaken_, false)) return 0;
+      return DefWindowProcW(window, message, wParam, lParam);
     // Only a release acts, and only that of a press on the board: the release that ends a
     // click on a menu or on another window meets the board by chance.
     case WM_LBUTTONDOWN:
@@ -187,22 +240,11 @@ void Form1::PaintClient(HDC dc, const RECT& area) {
   }
   SelectObject(dc, oldPen);
   DeleteObject(pen);
-  if (hintShown_ != 0) {
-    // A ring over the drawing, never in it: dark blue, a colour of neither side.
-    HPEN ring = CreatePen(PS_SOLID, std::max(2, static_cast<int>(std::lround(2 * scale_))),
-                          RGB(0, 0, 128));
-    HGDIOBJ oldRingPen = SelectObject(dc, ring);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const RECT mark = HintMarkRect(hintShown_);
-    Ellipse(dc, mark.left, mark.top, mark.right, mark.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldRingPen);
-    DeleteObject(ring);
-  }
+  PaintMarks(dc);
 }
 
 void Form1::OnCommand(UINT id) {
-  if (OnLevelOrHintCommand(id)) return;
+  if (OnAidCommand(id)) return;
   const std::optional<MenuItem> item = MenuItemOfCommand(id);
   if (!item || !menus_.Choosable(*item)) return;
   if (const MenuCommand command = GameMenuCommand(*item)) return RunGuarded(command);
@@ -218,10 +260,45 @@ void Form1::OnMouseRelease(Integer button, WPARAM keys, LPARAM position) {
   if (GetCapture() != window_) return;
   // The press is over once no button is held.
   if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+  PlayRelease(button, ShiftMask(keys), ToTwipsX(GET_X_LPARAM(position)),
+              ToTwipsY(GET_Y_LPARAM(position)));
+}
+
+void Form1::PlayRelease(Integer button, Integer shift, Single x, Single y) {
   if (AwaitingReply()) return;  // the board takes no input while RED thinks
-  const Single x = ToTwipsX(GET_X_LPARAM(position));
-  const Single y = ToTwipsY(GET_Y_LPARAM(position));
-  RunGuarded([&] { Form_MouseUp(button, ShiftMask(keys), x, y); });
+  RunGuarded([&] { Form_MouseUp(button, shift, x, y); });
+}
+
+// The arrows, Home and End move the focus; Enter and Space play its cell as a left click
+// does, the menu key and Shift+F10 as a plain right click. A key held down plays once.
+bool Form1::OnKey(UINT message, WPARAM key, LPARAM flags) {
+  const bool repeated = (flags & (1L << 30)) != 0;
+  if (message == WM_SYSKEYDOWN) {
+    if (key != VK_F10 || GetKeyState(VK_SHIFT) >= 0) return false;
+    contextKeyTaken_ = true;
+    if (!repeated) PlayFocusedCell(kRightButton);
+    return true;
+  }
+  if (const std::optional<FocusKey> move = FocusKeyOf(key)) {
+    focus_.Move(*move, CellsPerRow(), RowsOfBoard());
+    ShowMarks(WantedMarks());
+    return true;
+  }
+  const Integer button = key == VK_RETURN || key == VK_SPACE ? kLeftButton
+                         : key == VK_APPS                    ? kRightButton
+                                                             : 0;
+  if (button == 0) return false;
+  if (!repeated) PlayFocusedCell(button);
+  return true;
+}
+
+// In the middle of the cell's click box, where a click surely meets it; nothing while the
+// focus is hidden.
+void Form1::PlayFocusedCell(Integer button) {
+  const Integer cell = focus_.Cell(CellsOnBoard());
+  if (cell == 0) return;
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  PlayRelease(button, 0, middle.x, middle.y);
 }
 
 Single Form1::ToTwipsX(int devicePixels) const {
@@ -256,7 +333,10 @@ void Form1::OnDestroy() {
 
 void Form1::RunGuarded(const std::function<void()>& handler) {
   const GuardOutcome outcome = vorn::RunGuarded(handler);
-  if (window_ != nullptr) FollowGame();
+  if (window_ != nullptr) {
+    FollowGame();
+    Tell(session_.Keep());  // so that a program killed now loses nothing
+  }
   if (outcome != GuardOutcome::kStopped) return;
   exitStatus_ = 1;
   PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -324,6 +404,7 @@ void Form1::Cls() {
 }
 
 void Form1::Refresh() {
+  marks_ = WantedMarks();  // all is drawn again, the marks as the game stands
   InvalidateRect(window_, nullptr, FALSE);
   UpdateWindow(window_);
 }
@@ -358,7 +439,11 @@ void Form1::SetIndicatorColor(Integer side, Color color) {
   InvalidateRect(window_, &shape, FALSE);
 }
 
-void Form1::MessageBox(const std::string& prompt) { ShowGameMessage(window_, Widen(prompt)); }
+void Form1::MessageBox(const std::string& prompt) {
+  ++messagesWaiting_;
+  ShowGameMessage(window_, Widen(prompt));
+  --messagesWaiting_;
+}
 
 // --- Commands on the menu bar ----------------------------------------------------------
 
@@ -379,22 +464,37 @@ void Form1::Helpx_Click() {
 void Form1::Aboutx_Click() { ShowAboutForm(instance_, window_); }
 
 // "Exit" closes the main window, which closes the help window first and then ends the
-// program. Nothing is asked: the game keeps nothing worth saving.
+// program. Nothing is asked: the game was saved after the last event.
 void Form1::Exitx_Click() { DestroyWindow(window_); }
 
-// --- Levels, the hint and the engine's searches ------------------------------------------
+// --- The player's aids and the engine's searches ----------------------------------------
 
-bool Form1::OnLevelOrHintCommand(UINT id) {
-  if (id == kHintCommand) {
-    RunGuarded(Hintx_Click);  // which does nothing when no hint can be asked for
-    return true;
+bool Form1::OnAidCommand(UINT id) {
+  switch (id) {
+    case kHintCommand:
+      RunGuarded(Hintx_Click);  // which does nothing when no hint can be asked for
+      return true;
+    case kTakeBackCommand:
+      // Refused while greyed, as the menu itself would refuse it.
+      if (TakeBackChoosable()) RunGuarded([] { TakeBack(); });
+      return true;
+    case kMarkLastMoveCommand:
+      Tell(session_.ToggleMarkLastMove());
+      FollowGame();
+      return true;
+    default:
+      break;
   }
   if (const std::optional<Level> level = LevelOfCommand(id)) {
     RunGuarded([level] { SetComputerLevel(*level); });
+    Tell(session_.KeepLevel(*level));
     return true;
   }
   return false;
 }
+
+// Not while a message box waits: the event that showed it is not over.
+bool Form1::TakeBackChoosable() const { return CanTakeBack() && messagesWaiting_ == 0; }
 
 // SwitchTurn has disabled the window for RED's turn; while the worker searches the menus
 // answer again (each item keeps the state the game gave it) and the board alone refuses
@@ -416,20 +516,90 @@ void Form1::OnSearchAnswered(LPARAM posted) {
 void Form1::ShowHint(Integer /*cell*/) { FollowGame(); }
 
 void Form1::FollowGame() {
-  ShowLevelAndHint(menus_.Handle(), ComputerLevel(), HintAvailable());
-  const Integer hinted = HintedCell();
-  if (hinted == hintShown_) return;
-  // The ring's pen reaches beyond its rectangle by half its width.
-  auto invalidateMark = [this](Integer cell) {
-    if (cell == 0) return;
-    RECT mark = HintMarkRect(cell);
-    const int pen = static_cast<int>(std::lround(2 * scale_)) + 1;
-    InflateRect(&mark, pen, pen);
-    InvalidateRect(window_, &mark, FALSE);
+  ShowAidMenus(menus_.Handle(), {.level = ComputerLevel(),
+                                 .hintAvailable = HintAvailable(),
+                                 .canTakeBack = TakeBackChoosable(),
+                                 .markLastMove = session_.MarkLastMove()});
+  ShowMarks(WantedMarks());
+}
+
+void Form1::Tell(const std::string& notice) {
+  if (!notice.empty()) MessageBox(notice);
+}
+
+// --- Marks over the board ----------------------------------------------------------------
+
+Form1::BoardMarks Form1::WantedMarks() const {
+  return {.hint = HintedCell(),
+          .lastMove = session_.MarkLastMove() ? LastMarkedCell() : Integer{0},
+          .focus = focus_.Cell(CellsOnBoard())};
+}
+
+void Form1::ShowMarks(const BoardMarks& wanted) {
+  auto follow = [this](Integer& shown, Integer cell) {
+    if (shown == cell) return;
+    InvalidateCell(shown);
+    shown = cell;
+    InvalidateCell(cell);
   };
-  invalidateMark(hintShown_);
-  hintShown_ = hinted;
-  invalidateMark(hinted);
+  follow(marks_.hint, wanted.hint);
+  follow(marks_.lastMove, wanted.lastMove);
+  follow(marks_.focus, wanted.focus);
+}
+
+// The last move's dot, the hint's ring and the keyboard's focus, in colours of neither side
+// and not of the board: white, dark blue and yellow.
+void Form1::PaintMarks(HDC dc) const {
+  if (marks_.lastMove != 0) {
+    const MarkDot dot = MarkDotOf(marks_.lastMove);
+    const double x = dot.x / GameTwipsPerPixelX() * scale_;
+    const double y = dot.y / GameTwipsPerPixelY() * scale_;
+    const double radius = dot.radius / GameTwipsPerPixelX() * scale_;
+    auto at = [](double value) { return static_cast<int>(std::lround(value)); };
+    HBRUSH fill = CreateSolidBrush(ToColorRef(kMarkDotColor));
+    HGDIOBJ oldBrush = SelectObject(dc, fill);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    // Without a pen the ellipse ends a pixel short of its rectangle's right and bottom.
+    Ellipse(dc, at(x - radius), at(y - radius), at(x + radius) + 1, at(y + radius) + 1);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(fill);
+  }
+  if (marks_.hint != 0) {
+    HPEN ring = ScaledPen(2, scale_, 2, RGB(0, 0, 128));
+    OutlineEllipse(dc, HintMarkRect(marks_.hint), ring);
+    DeleteObject(ring);
+  }
+  if (marks_.focus != 0) {
+    HPEN frame = ScaledPen(2, scale_, 2, RGB(255, 255, 0));
+    HGDIOBJ oldPen = SelectObject(dc, frame);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const RECT box = CellBoxRect(marks_.focus);
+    Rectangle(dc, box.left, box.top, box.right, box.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(frame);
+  }
+}
+
+// Each mark lies within the cell's click box and the width of its pen around it.
+void Form1::InvalidateCell(Integer cell) {
+  if (cell == 0) return;
+  RECT area = CellBoxRect(cell);
+  const int margin = static_cast<int>(std::lround(2 * scale_)) + 2;
+  InflateRect(&area, margin, margin);
+  InvalidateRect(window_, &area, FALSE);
+}
+
+RECT Form1::CellBoxRect(Integer cell) const {
+  const TwipBox box = ClickBox(cell);
+  auto x = [this](Single twips) {
+    return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelX() * scale_));
+  };
+  auto y = [this](Single twips) {
+    return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelY() * scale_));
+  };
+  return {x(box.left), y(box.top), x(box.right) + 1, y(box.bottom) + 1};
 }
 
 // Around the middle of the cell's click box, in device pixels, with room for the pen.

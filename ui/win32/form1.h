@@ -21,7 +21,9 @@
 #include "game/window_services.h"
 #include "ui/search_threads.h"
 #include "ui/win32/board_bitmap.h"
+#include "ui/win32/keyboard_focus.h"
 #include "ui/win32/menu_bar.h"
+#include "ui/win32/player_session.h"
 #include "ui/win32/window_procedure.h"
 
 namespace vorn::win32 {
@@ -41,8 +43,8 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   // Whether a message belongs to a dialog-like window of the program (the help window's
   // buttons take Tab and Enter), which has then handled it.
   bool HandleDialogMessage(MSG& message);
-  // Whether a message is a keyboard shortcut of the main window (H for "Hint"), which has
-  // then been sent to it as its command.
+  // Whether a message is a keyboard shortcut of the main window (H for "Hint", Ctrl+Z for
+  // "Take Back"), which has then been sent to it as its command.
   bool TranslateShortcut(MSG& message);
   // The status the program ends with: 0, or 1 once the game stopped on a fault.
   int ExitStatus() const { return exitStatus_; }
@@ -78,15 +80,38 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   void PaintClient(HDC dc, const RECT& area);
   void OnCommand(UINT id);
   void OnMouseRelease(Integer button, WPARAM keys, LPARAM position);
+  // A release at (x, y) twips, from the mouse or the keyboard.
+  void PlayRelease(Integer button, Integer shift, Single x, Single y);
+  // The keyboard's play: whether the key was the board's.
+  bool OnKey(UINT message, WPARAM key, LPARAM flags);
+  void PlayFocusedCell(Integer button);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   void OnDestroy();
-  // The level and hint commands, which are not items of the game's own menus.
-  bool OnLevelOrHintCommand(UINT id);
+  // The commands of the player's aids, which are not items of the game's own menus.
+  bool OnAidCommand(UINT id);
+  bool TakeBackChoosable() const;
   // A worker's answer, posted to the window's thread.
   void OnSearchAnswered(LPARAM answer);
-  // After every command, click and answer: the level's radio mark, whether "Hint" can be
-  // chosen, and the hint's mark over the board.
+  // After every command, click and answer: the aids' menu items, and the marks over the
+  // board.
   void FollowGame();
+  // What the player must be told of the settings and the saved game, if anything.
+  void Tell(const std::string& notice);
+
+  // The marks the window draws over the board, never into the game's drawing, each by the
+  // cell it stands on (0 for none): they are read from the game, and kept here so that a
+  // mark that moves is erased where it stood.
+  struct BoardMarks {
+    Integer hint = 0;
+    Integer lastMove = 0;
+    Integer focus = 0;
+  };
+  BoardMarks WantedMarks() const;
+  void ShowMarks(const BoardMarks& wanted);
+  void PaintMarks(HDC dc) const;
+  void InvalidateCell(Integer cell);
+  // A cell's click box, and the ring of the hint around its middle, in device pixels.
+  RECT CellBoxRect(Integer cell) const;
   RECT HintMarkRect(Integer cell) const;
   // Runs a handler behind the game's error boundary; ends the program when the game cannot
   // go on.
@@ -111,7 +136,12 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   std::unique_ptr<HelpForm> helpForm_;
   int exitStatus_ = 0;
   HACCEL shortcuts_ = nullptr;
-  Integer hintShown_ = 0;  // the cell the mark is drawn over, 0 for none
+  BoardMarks marks_;
+  KeyboardFocus focus_;
+  bool contextKeyTaken_ = false;  // Shift+F10 played: its F10 must not open the menu bar
+  int messagesWaiting_ = 0;       // message boxes up, each waiting for the player
+  PlayerSession session_;
+  std::string startNotice_;  // told once the window shows
   // Last, so that it closes before the rest of the window goes.
   SearchThreads searches_;
 };

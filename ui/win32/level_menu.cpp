@@ -1,12 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The level and hint menus.
+// The menus of the player's aids.
 #include "ui/win32/level_menu.h"
+
+#include <array>
 
 #include "ui/win32/text.h"
 
 namespace vorn::win32 {
+
+namespace {
+
+void Enable(HMENU bar, UINT command, bool enabled) {
+  EnableMenuItem(bar, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+}  // namespace
 
 std::optional<Level> LevelOfCommand(UINT id) {
   for (const Level level : kLevels) {
@@ -15,8 +25,9 @@ std::optional<Level> LevelOfCommand(UINT id) {
   return std::nullopt;
 }
 
-void AppendHintCommand(HMENU vornMenu) {
+void AppendAidCommands(HMENU vornMenu) {
   // The tab puts the key at the menu's right edge, as Windows shows accelerators.
+  AppendMenuW(vornMenu, MF_STRING, kTakeBackCommand, L"&Take Back\tCtrl+Z");
   AppendMenuW(vornMenu, MF_STRING, kHintCommand, L"&Hint\tH");
 }
 
@@ -25,20 +36,26 @@ void AppendLevelMenu(HMENU bar) {
   for (const Level level : kLevels) {
     AppendMenuW(levelMenu, MF_STRING, LevelCommandId(level), Widen(LevelCaption(level)).c_str());
   }
+  AppendMenuW(levelMenu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(levelMenu, MF_STRING, kMarkLastMoveCommand, L"&Mark Last Move");
   AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(levelMenu), L"&Level");
 }
 
-void ShowLevelAndHint(HMENU bar, Level level, bool hintAvailable) {
-  const Level first = kLevels.front();
-  const Level last = kLevels.back();
-  CheckMenuRadioItem(GetSubMenu(bar, kLevelMenuPosition), LevelCommandId(first), LevelCommandId(last), LevelCommandId(level),
-                     MF_BYCOMMAND);
-  EnableMenuItem(bar, kHintCommand, MF_BYCOMMAND | (hintAvailable ? MF_ENABLED : MF_GRAYED));
+void ShowAidMenus(HMENU bar, const AidMenuState& state) {
+  CheckMenuRadioItem(GetSubMenu(bar, kLevelMenuPosition), LevelCommandId(kLevels.front()),
+                     LevelCommandId(kLevels.back()), LevelCommandId(state.level), MF_BYCOMMAND);
+  CheckMenuItem(bar, kMarkLastMoveCommand,
+                MF_BYCOMMAND | (state.markLastMove ? MF_CHECKED : MF_UNCHECKED));
+  Enable(bar, kHintCommand, state.hintAvailable);
+  Enable(bar, kTakeBackCommand, state.canTakeBack);
 }
 
-HACCEL CreateHintAccelerator() {
-  ACCEL hint{FVIRTKEY, 'H', static_cast<WORD>(kHintCommand)};
-  return CreateAcceleratorTableW(&hint, 1);
+HACCEL CreateAidShortcuts() {
+  std::array<ACCEL, 2> keys{{
+      {FVIRTKEY, 'H', static_cast<WORD>(kHintCommand)},
+      {FVIRTKEY | FCONTROL, 'Z', static_cast<WORD>(kTakeBackCommand)},
+  }};
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 }  // namespace vorn::win32

@@ -21,7 +21,7 @@ MenuBar::MenuBar() : bar_(CreateMenu()) {
   AddCommand(vornMenu, MenuItem::Restartx);
   AddCommand(vornMenu, MenuItem::Presetx);
   AddCommand(vornMenu, MenuItem::StartPreset);
-  AppendHintCommand(vornMenu);
+  AppendAidCommands(vornMenu);
 
   sizeMenu_ = CreatePopupMenu();
   AppendMenuW(bar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sizeMenu_),

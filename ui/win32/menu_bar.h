@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window's menu bar, a native Windows menu with the captions and mnemonics every
-// front end shows: "Vorn" (End Current Game, Preset Board, Start Preset Game, and Hint),
-// "Size" (Square, Increase, Decrease), "Level" (level_menu.h), and the commands "Help",
+// front end shows: "Vorn" (End Current Game, Preset Board, Start Preset Game, Take Back and
+// Hint), "Size" (Square, Increase, Decrease), "Level" (level_menu.h), and the commands "Help",
 // "About" and "Exit" on the bar itself.
 #pragma once
 
