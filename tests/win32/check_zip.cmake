@@ -40,7 +40,7 @@ if(NOT imports)
   message(FATAL_ERROR "no imports read from vorn.exe:\n${headers}")
 endif()
 
-# Read as bytes, two hex digits and a space each, so that no line end is translated.
+# Read as bytes, two hexadecimal digits and a space each, so that no line end is translated.
 file(READ ${WORK}/unpacked/${name}/README.txt readme)
 file(READ ${WORK}/unpacked/${name}/README.txt bytes HEX)
 string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")

@@ -11,7 +11,7 @@
 // of it that is not byte for byte the file the build made.
 
 declare const CACHE_NAME: string;
-declare const SITE_FILES: Record<string, string>; // "./name" -> SHA-256 in hex
+declare const SITE_FILES: Record<string, string>; // "./name" -> SHA-256, hexadecimal
 
 const worker = self as unknown as ServiceWorkerGlobalScope;
 
