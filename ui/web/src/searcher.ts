@@ -23,15 +23,23 @@ export class Searcher {
   // Whether the request went to the worker; false where the page cannot start one, and the
   // game then searches at once.
   start(request: SearchRequest): boolean {
-    if (this.failed || typeof Worker !== "function") return false;
+    const worker = this.prepare();
+    if (worker === null) return false;
+    this.pending.push(request);
+    worker.postMessage(request);
+    return true;
+  }
+
+  // Starts the worker ahead of its first search, which would otherwise wait for the worker to
+  // load its module: on the smaller boards that takes longer than the search itself.
+  prepare(): Worker | null {
+    if (this.failed || typeof Worker !== "function") return null;
     try {
       this.worker ??= this.startWorker();
     } catch {
-      return false;
+      return null;
     }
-    this.pending.push(request);
-    this.worker.postMessage(request);
-    return true;
+    return this.worker;
   }
 
   stop(): void {

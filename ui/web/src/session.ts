@@ -383,9 +383,11 @@ export class Session {
     return `RED played ${cells.map((cell) => this.cells.cellName(cell)).join("; ")}`;
   }
 
+  // Above the Standard level (0) the engine answers, so its worker is made ready at once.
   private levelMenuFollows(): void {
     const level = this.game.level();
     this.levelItems.forEach((button, index) => button.setAttribute("aria-checked", String(index === level)));
+    if (level !== 0) this.searcher.prepare();
   }
 
   private say(message: string): void {
