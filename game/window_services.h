@@ -41,6 +41,13 @@ const char* MenuItemName(MenuItem item);
 const char* MenuItemCaption(MenuItem item);
 // The caption of the menu that holds End Current Game, Preset Board and Start Preset Game.
 inline constexpr char kVornMenuCaption[] = "&Vorn";
+// The captions of the player's aids, which the front ends add after the game's own items:
+// Take Back and Hint at the end of the Vorn menu; the Level menu after Size, with the
+// levels (LevelCaption) and Mark Last Move.
+inline constexpr char kTakeBackCaption[] = "&Take Back";
+inline constexpr char kHintCaption[] = "&Hint";
+inline constexpr char kLevelMenuCaption[] = "&Level";
+inline constexpr char kMarkLastMoveCaption[] = "&Mark Last Move";
 
 // The items whose state the game sets, in menu order.
 inline constexpr std::array<MenuItem, 7> kGameMenuItems{

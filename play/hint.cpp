@@ -26,6 +26,12 @@ void Hintx_Click() {
   RequestSearch(SearchPurpose::Hint);
 }
 
+TwipCircle HintRingOf(Integer cell) {
+  const TwipBox box = ClickBox(cell);
+  const TwipPoint middle = ClickBoxMiddle(cell);
+  return {middle.x, middle.y, (box.bottom - box.top) * 0.4f};
+}
+
 Integer HintedCell() { return HintVersion == PositionVersion ? HintCell : Integer{0}; }
 
 }  // namespace vorn

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "game/runtime.h"
+#include "play/mouse_input.h"
 
 namespace vorn {
 
@@ -19,5 +20,9 @@ void Hintx_Click();
 
 // The cell hinted for the position on the board, or 0 when none has been found for it.
 Integer HintedCell();
+
+// The ring that marks a hinted cell: around the middle of its click box, with a radius of
+// 0.4 of the box's height.
+TwipCircle HintRingOf(Integer cell);
 
 }  // namespace vorn

@@ -43,6 +43,14 @@ struct TwipPoint {
 };
 TwipPoint ClickBoxMiddle(Integer cell);
 
+// A circle drawn over a cell by the front ends (the hint's ring, the last move's dot), in
+// twips of the window's client area, so that every front end draws it alike.
+struct TwipCircle {
+  Single x = 0;
+  Single y = 0;
+  Single radius = 0;
+};
+
 // The cell whose click box holds (x, y) twips, bounds included, the lowest number first; 0
 // for none.
 Integer HitTest(Single x, Single y);

@@ -118,7 +118,7 @@ Integer LastMarkedCell() {
   return 0;
 }
 
-MarkDot MarkDotOf(Integer cell) {
+TwipCircle MarkDotOf(Integer cell) {
   const TwipPoint middle = ClickBoxMiddle(cell);
   return {middle.x, middle.y, kMarkDotRadiusPixels * TwipsX};
 }

@@ -12,6 +12,7 @@
 
 #include "game/runtime.h"
 #include "game/state.h"
+#include "play/mouse_input.h"
 
 namespace vorn {
 
@@ -49,15 +50,9 @@ void RedrawPlay();
 // MarkDotOf over it, above the game's drawing and never into it.
 Integer LastMarkedCell();
 
-// The mark: a dot in the middle of the cell, in twips of the window's client area, so that
-// every front end draws it alike (in pixels: divide by TwipsX and TwipsY).
-struct MarkDot {
-  Single x = 0;
-  Single y = 0;
-  Single radius = 0;
-};
+// The mark: a dot in the middle of the cell's click box.
 inline constexpr Single kMarkDotRadiusPixels = 4;
 inline constexpr Color kMarkDotColor = 0xFFFFFF;  // white shows on both sides' stones
-MarkDot MarkDotOf(Integer cell);
+TwipCircle MarkDotOf(Integer cell);
 
 }  // namespace vorn

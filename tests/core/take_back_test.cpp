@@ -125,7 +125,7 @@ TEST_F(TakeBackTest, TheMarkIsOnTheComputersLastStoneInTheMiddleOfItsCell) {
   EXPECT_EQ(LastMarkedCell(), firstReply);
   // Cell 1 of the first board has its vertex 0 at pixel (148, 14): the middle of its band
   // is 13.5 pixels right and 7 down, at 15 twips a pixel.
-  const MarkDot dot = MarkDotOf(1);
+  const TwipCircle dot = MarkDotOf(1);
   EXPECT_FLOAT_EQ(dot.x, 2422.5F);
   EXPECT_FLOAT_EQ(dot.y, 315.0F);
   EXPECT_FLOAT_EQ(dot.radius, 60.0F);

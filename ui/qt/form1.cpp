@@ -25,7 +25,6 @@
 #include "play/hint.h"
 #include "play/mouse_input.h"
 #include "play/take_back.h"
-#include "storage/user_files.h"
 #include "ui/qt/about_form.h"
 #include "ui/qt/board_keys.h"
 #include "ui/qt/board_surface.h"
@@ -58,10 +57,10 @@ QPointF InPixels(vorn::Single x, vorn::Single y) {
   return QPointF(x / vorn::GameTwipsPerPixelX(), y / vorn::GameTwipsPerPixelY());
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
-  return text;
+// The square a circle of the game's stands in, in the board's pixels.
+QRectF CircleRect(const vorn::TwipCircle& circle) {
+  const QPointF radius = InPixels(circle.radius, circle.radius);
+  return Around(InPixels(circle.x, circle.y), 2 * radius.x(), 2 * radius.y());
 }
 
 vorn::Integer ShiftMask(Qt::KeyboardModifiers modifiers) {
@@ -143,7 +142,7 @@ void Form1::buildMenus() {
 }
 
 void Form1::buildLevelMenu() {
-  levelMenu_ = menuBar()->addMenu("&Level");
+  levelMenu_ = menuBar()->addMenu(vorn::kLevelMenuCaption);
   levelMenu_->setObjectName("Levelx");
   auto* group = new QActionGroup(levelMenu_);
   group->setExclusive(true);
@@ -155,8 +154,7 @@ void Form1::buildLevelMenu() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, level] {
       runGuarded([level] { vorn::SetComputerLevel(level); });
-      settings_.level = vorn::LevelName(vorn::ComputerLevel());
-      storeSettings();
+      tell(session_.KeepLevel(vorn::ComputerLevel()));
     });
   }
   addMarkLastMoveItem();
@@ -166,13 +164,12 @@ void Form1::buildLevelMenu() {
 // the game.
 void Form1::addMarkLastMoveItem() {
   levelMenu_->addSeparator();
-  markLastMoveAction_ = levelMenu_->addAction("&Mark Last Move");
+  markLastMoveAction_ = levelMenu_->addAction(vorn::kMarkLastMoveCaption);
   markLastMoveAction_->setObjectName("MarkLastMovex");
   markLastMoveAction_->setCheckable(true);
-  markLastMoveAction_->setChecked(settings_.markLastMove);
+  markLastMoveAction_->setChecked(session_.MarkLastMove());
   connect(markLastMoveAction_, &QAction::triggered, this, [this](bool checked) {
-    settings_.markLastMove = checked;
-    storeSettings();
+    tell(session_.KeepMarkLastMove(checked));
     showMarks();
   });
 }
@@ -180,7 +177,7 @@ void Form1::addMarkLastMoveItem() {
 // Taking back while a message box waits would change the game under an event that has not
 // ended; the item is disabled then (MessageBox), and refuses even a late trigger.
 void Form1::addTakeBackCommand(QMenu* vornMenu) {
-  takeBackAction_ = vornMenu->addAction("&Take Back");
+  takeBackAction_ = vornMenu->addAction(vorn::kTakeBackCaption);
   takeBackAction_->setObjectName("TakeBackx");
   takeBackAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   takeBackAction_->setEnabled(false);  // until a click has placed stones
@@ -195,7 +192,7 @@ QAction* Form1::levelAction(vorn::Level level) const {
 }
 
 void Form1::addHintCommand(QMenu* vornMenu) {
-  hintAction_ = vornMenu->addAction("&Hint");
+  hintAction_ = vornMenu->addAction(vorn::kHintCaption);
   hintAction_->setObjectName("Hintx");
   hintAction_->setShortcut(QKeySequence("H"));
   hintAction_->setEnabled(false);  // until the game has started up
@@ -430,7 +427,7 @@ void Form1::runGuarded(const std::function<void()>& handler) {
   const vorn::GuardOutcome outcome = vorn::RunGuarded(handler);
   if (!closed_) {
     followGame();
-    if (outcome != vorn::GuardOutcome::kStopped) keepSession();
+    if (outcome != vorn::GuardOutcome::kStopped) tell(session_.Keep());
   }
   if (outcome != vorn::GuardOutcome::kStopped) return;
   QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(EXIT_FAILURE); },
@@ -511,7 +508,7 @@ void Form1::followGame() {
   takeBackAction_->setEnabled(messagesWaiting_ == 0 && vorn::CanTakeBack());
   showMarks();
   if (QAction* level = levelAction(vorn::ComputerLevel())) level->setChecked(true);
-  markLastMoveAction_->setChecked(settings_.markLastMove);
+  markLastMoveAction_->setChecked(session_.MarkLastMove());
 }
 
 void Form1::showMarks() {
@@ -519,18 +516,13 @@ void Form1::showMarks() {
   if (hinted == 0) {
     surface_->setHintMark(QRectF());
   } else {
-    const vorn::TwipPoint middle = vorn::ClickBoxMiddle(hinted);
-    const qreal diameter = vorn::UnitY * 0.8;
-    surface_->setHintMark(Around(InPixels(middle.x, middle.y), diameter, diameter));
+    surface_->setHintMark(CircleRect(vorn::HintRingOf(hinted)));
   }
-  const vorn::Integer marked = settings_.markLastMove ? vorn::LastMarkedCell() : 0;
+  const vorn::Integer marked = session_.MarkLastMove() ? vorn::LastMarkedCell() : 0;
   if (marked == 0) {
     surface_->setMoveMark(QRectF(), QColor());
   } else {
-    const vorn::MarkDot dot = vorn::MarkDotOf(marked);
-    const QPointF radius = InPixels(dot.radius, dot.radius);
-    surface_->setMoveMark(Around(InPixels(dot.x, dot.y), 2 * radius.x(), 2 * radius.y()),
-                          ToQColor(vorn::kMarkDotColor));
+    surface_->setMoveMark(CircleRect(vorn::MarkDotOf(marked)), ToQColor(vorn::kMarkDotColor));
   }
   if (keyFocus_ > vorn::CellsOnBoard()) keyFocus_ = 1;
   if (!keyFocusShown_) {
@@ -544,39 +536,14 @@ void Form1::showMarks() {
 // --- The player's files ----------------------------------------------------------------
 
 void Form1::resumeSession() {
-  std::vector<std::string> problems;
-  std::string level;
-  runGuarded([&] { problems = vorn::storage::ResumeSession(settings_, level); });
-  // The game goes on at its own level, which the settings then keep.
-  if (const std::optional<vorn::Level> found = vorn::FindLevel(level)) {
-    vorn::SetComputerLevel(*found);
-  }
-  settings_.level = vorn::LevelName(vorn::ComputerLevel());
-  keepingSession_ = true;
+  std::string notice;
+  runGuarded([&] { notice = session_.Resume(); });
   followGame();
-  if (problems.empty()) return;
-  // What was refused is said once: the files are written again at once without it.
-  storeSettings();
-  keepSession();
-  showLater(Lines(problems));
+  tell(notice);
 }
 
-void Form1::keepSession() {
-  // RED's reply is being searched for: the game is saved once it has come.
-  if (!keepingSession_ || closed_ || vorn::AwaitingReply()) return;
-  reportFiles(vorn::storage::KeepSession(settings_, vorn::LevelName(vorn::ComputerLevel())));
-}
-
-void Form1::storeSettings() {
-  if (!keepingSession_) return;
-  std::string error;
-  if (!vorn::storage::StoreSettings(settings_, error)) reportFiles(error);
-}
-
-void Form1::reportFiles(const std::string& problem) {
-  if (problem.empty() || filesTroubleShown_) return;
-  filesTroubleShown_ = true;
-  showLater(problem);
+void Form1::tell(const std::string& notice) {
+  if (!notice.empty()) showLater(notice);
 }
 
 // Outside any event of the game, once the event loop runs and the window stands.

@@ -13,7 +13,7 @@
 
 #include "computer/levels.h"
 #include "game/window_services.h"
-#include "play/settings.h"
+#include "storage/player_session.h"
 #include "ui/search_threads.h"
 
 class QAction;
@@ -102,11 +102,8 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void playFromKeyboard(vorn::Integer button);
   // The marks the window draws over the board, read from the game.
   void showMarks();
-  // After an event, with the session kept: the game saved, and the settings if need be.
-  void keepSession();
-  void storeSettings();
-  // Says a problem with the player's files once.
-  void reportFiles(const std::string& problems);
+  // Says what the player's files had to tell, if anything, once the window stands.
+  void tell(const std::string& notice);
   void showLater(const std::string& text);
   // After every command, click and answer: the board takes input unless RED's reply is
   // being searched for, "Hint" and "Take Back" are enabled when they can act, the marks over
@@ -142,8 +139,6 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   int messagesWaiting_ = 0;  // message boxes standing, nested in each other
   vorn::Integer keyFocus_ = 1;
   bool keyFocusShown_ = false;
-  bool keepingSession_ = false;
-  vorn::Settings settings_;
-  bool filesTroubleShown_ = false;  // a file that could not be written is said once a run
+  vorn::storage::PlayerSession session_;
   vorn::SearchThreads searches_;  // last, so that it closes before anything else goes
 };

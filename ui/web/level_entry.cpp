@@ -18,6 +18,7 @@
 #include "computer/reply_search.h"
 #include "engine/search.h"
 #include "game/board_queries.h"
+#include "game/window_services.h"
 #include "play/error_boundary.h"
 #include "play/hint.h"
 #include "play/saved_game.h"
@@ -58,15 +59,27 @@ void Resume(const char* settingsText, const char* gameText) {
 }
 
 std::string LevelFactsJson() {
-  std::string json = "{\"menuCaption\":\"&Level\",\"hintCaption\":\"&Hint\","
-                     "\"takeBackCaption\":\"&Take Back\",\"markCaption\":\"&Mark Last Move\","
-                     "\"markColor\":" + std::to_string(vorn::kMarkDotColor) + ",\"levels\":[";
+  std::string json = std::string("{\"menuCaption\":\"") + vorn::kLevelMenuCaption +
+                     "\",\"hintCaption\":\"" + vorn::kHintCaption + "\",\"takeBackCaption\":\"" +
+                     vorn::kTakeBackCaption + "\",\"markCaption\":\"" + vorn::kMarkLastMoveCaption +
+                     "\",\"markColor\":" + std::to_string(vorn::kMarkDotColor) + ",\"levels\":[";
   for (const vorn::Level level : vorn::kLevels) {
     if (level != vorn::kLevels.front()) json += ",";
     json += std::string("{\"name\":\"") + vorn::LevelName(level) + "\",\"caption\":\"" +
             vorn::LevelCaption(level) + "\"}";
   }
   return json + "]}";
+}
+
+// The circle the game gives for `cell` (0 for none: an empty text), as "CELL X Y RADIUS" in
+// pixels of the board's area.
+std::string CircleText(vorn::Integer cell, vorn::TwipCircle (*circleOf)(vorn::Integer)) {
+  if (cell == 0) return {};
+  const vorn::TwipCircle circle = circleOf(cell);
+  const vorn::Single twipsX = vorn::GameTwipsPerPixelX();
+  const vorn::Single twipsY = vorn::GameTwipsPerPixelY();
+  return std::to_string(cell) + " " + std::to_string(circle.x / twipsX) + " " +
+         std::to_string(circle.y / twipsY) + " " + std::to_string(circle.radius / twipsX);
 }
 
 }  // namespace
@@ -94,7 +107,6 @@ EMSCRIPTEN_KEEPALIVE int vorn_level() { return static_cast<int>(vorn::ComputerLe
 // the position on the board (0 for none).
 EMSCRIPTEN_KEEPALIVE int vorn_hint() { return static_cast<int>(vorn::RunGuarded(vorn::Hintx_Click)); }
 EMSCRIPTEN_KEEPALIVE int vorn_hint_available() { return vorn::HintAvailable() ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE int vorn_hinted_cell() { return vorn::HintedCell(); }
 
 // "Take Back", and whether it can be chosen now (not while RED's reply is searched for).
 EMSCRIPTEN_KEEPALIVE int vorn_take_back() {
@@ -102,19 +114,18 @@ EMSCRIPTEN_KEEPALIVE int vorn_take_back() {
 }
 EMSCRIPTEN_KEEPALIVE int vorn_can_take_back() { return vorn::CanTakeBack() ? 1 : 0; }
 
-// The dot that marks the last move, as "CELL X Y RADIUS" in pixels of the board's area;
-// empty when no stone is to be marked.
+// The dot that marks the last move; empty when no stone is to be marked.
 EMSCRIPTEN_KEEPALIVE const char* vorn_mark_dot() {
   static std::string dot;
-  dot.clear();
-  const vorn::Integer cell = vorn::LastMarkedCell();
-  if (cell == 0) return dot.c_str();
-  const vorn::MarkDot mark = vorn::MarkDotOf(cell);
-  const vorn::Single twipsX = vorn::GameTwipsPerPixelX();
-  const vorn::Single twipsY = vorn::GameTwipsPerPixelY();
-  dot = std::to_string(cell) + " " + std::to_string(mark.x / twipsX) + " " +
-        std::to_string(mark.y / twipsY) + " " + std::to_string(mark.radius / twipsX);
+  dot = CircleText(vorn::LastMarkedCell(), vorn::MarkDotOf);
   return dot.c_str();
+}
+
+// The ring that marks the hinted cell; empty while no hint holds.
+EMSCRIPTEN_KEEPALIVE const char* vorn_hint_ring() {
+  static std::string ring;
+  ring = CircleText(vorn::HintedCell(), vorn::HintRingOf);
+  return ring.c_str();
 }
 
 // The texts the page stores: the settings that stand, with the page's Mark Last Move

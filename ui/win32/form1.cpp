@@ -479,7 +479,7 @@ bool Form1::OnAidCommand(UINT id) {
       if (TakeBackChoosable()) RunGuarded([] { TakeBack(); });
       return true;
     case kMarkLastMoveCommand:
-      Tell(session_.ToggleMarkLastMove());
+      Tell(session_.KeepMarkLastMove(!session_.MarkLastMove()));
       FollowGame();
       return true;
     default:
@@ -551,23 +551,18 @@ void Form1::ShowMarks(const BoardMarks& wanted) {
 // and not of the board: white, dark blue and yellow.
 void Form1::PaintMarks(HDC dc) const {
   if (marks_.lastMove != 0) {
-    const MarkDot dot = MarkDotOf(marks_.lastMove);
-    const double x = dot.x / GameTwipsPerPixelX() * scale_;
-    const double y = dot.y / GameTwipsPerPixelY() * scale_;
-    const double radius = dot.radius / GameTwipsPerPixelX() * scale_;
-    auto at = [](double value) { return static_cast<int>(std::lround(value)); };
+    const RECT dot = CircleRect(MarkDotOf(marks_.lastMove));
     HBRUSH fill = CreateSolidBrush(ToColorRef(kMarkDotColor));
     HGDIOBJ oldBrush = SelectObject(dc, fill);
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    // Without a pen the ellipse ends a pixel short of its rectangle's right and bottom.
-    Ellipse(dc, at(x - radius), at(y - radius), at(x + radius) + 1, at(y + radius) + 1);
+    Ellipse(dc, dot.left, dot.top, dot.right, dot.bottom);
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(fill);
   }
   if (marks_.hint != 0) {
     HPEN ring = ScaledPen(2, scale_, 2, RGB(0, 0, 128));
-    OutlineEllipse(dc, HintMarkRect(marks_.hint), ring);
+    OutlineEllipse(dc, CircleRect(HintRingOf(marks_.hint)), ring);
     DeleteObject(ring);
   }
   if (marks_.focus != 0) {
@@ -602,12 +597,12 @@ RECT Form1::CellBoxRect(Integer cell) const {
   return {x(box.left), y(box.top), x(box.right) + 1, y(box.bottom) + 1};
 }
 
-// Around the middle of the cell's click box, in device pixels, with room for the pen.
-RECT Form1::HintMarkRect(Integer cell) const {
-  const TwipPoint middle = ClickBoxMiddle(cell);
-  const double x = middle.x / TwipsX * scale_;
-  const double y = middle.y / TwipsY * scale_;
-  const double radius = UnitY * 0.4 * scale_;
+// The square a circle of the game's stands in, in device pixels, one more to the right and
+// bottom: without a pen an ellipse ends a pixel short of them, and a ring needs the room.
+RECT Form1::CircleRect(const TwipCircle& circle) const {
+  const double x = circle.x / GameTwipsPerPixelX() * scale_;
+  const double y = circle.y / GameTwipsPerPixelY() * scale_;
+  const double radius = circle.radius / GameTwipsPerPixelY() * scale_;
   auto at = [](double value) { return static_cast<LONG>(std::lround(value)); };
   return {at(x - radius), at(y - radius), at(x + radius) + 1, at(y + radius) + 1};
 }

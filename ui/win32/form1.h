@@ -19,11 +19,12 @@
 #include <memory>
 
 #include "game/window_services.h"
+#include "play/mouse_input.h"
+#include "storage/player_session.h"
 #include "ui/search_threads.h"
 #include "ui/win32/board_bitmap.h"
 #include "ui/win32/keyboard_focus.h"
 #include "ui/win32/menu_bar.h"
-#include "ui/win32/player_session.h"
 #include "ui/win32/window_procedure.h"
 
 namespace vorn::win32 {
@@ -112,7 +113,7 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   void InvalidateCell(Integer cell);
   // A cell's click box, and the ring of the hint around its middle, in device pixels.
   RECT CellBoxRect(Integer cell) const;
-  RECT HintMarkRect(Integer cell) const;
+  RECT CircleRect(const TwipCircle& circle) const;
   // Runs a handler behind the game's error boundary; ends the program when the game cannot
   // go on.
   void RunGuarded(const std::function<void()>& handler);
@@ -140,7 +141,7 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   KeyboardFocus focus_;
   bool contextKeyTaken_ = false;  // Shift+F10 played: its F10 must not open the menu bar
   int messagesWaiting_ = 0;       // message boxes up, each waiting for the player
-  PlayerSession session_;
+  storage::PlayerSession session_;
   std::string startNotice_;  // told once the window shows
   // Last, so that it closes before the rest of the window goes.
   SearchThreads searches_;

@@ -5,12 +5,22 @@
 #include "ui/win32/level_menu.h"
 
 #include <array>
+#include <string>
 
+#include "game/window_services.h"
 #include "ui/win32/text.h"
 
 namespace vorn::win32 {
 
 namespace {
+
+// A caption with its key at the menu's right edge, where Windows shows accelerators.
+std::wstring WithKey(const char* caption, const wchar_t* key) {
+  std::wstring text = Widen(caption);
+  text += L'\t';
+  text += key;
+  return text;
+}
 
 void Enable(HMENU bar, UINT command, bool enabled) {
   EnableMenuItem(bar, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -26,9 +36,8 @@ std::optional<Level> LevelOfCommand(UINT id) {
 }
 
 void AppendAidCommands(HMENU vornMenu) {
-  // The tab puts the key at the menu's right edge, as Windows shows accelerators.
-  AppendMenuW(vornMenu, MF_STRING, kTakeBackCommand, L"&Take Back\tCtrl+Z");
-  AppendMenuW(vornMenu, MF_STRING, kHintCommand, L"&Hint\tH");
+  AppendMenuW(vornMenu, MF_STRING, kTakeBackCommand, WithKey(kTakeBackCaption, L"Ctrl+Z").c_str());
+  AppendMenuW(vornMenu, MF_STRING, kHintCommand, WithKey(kHintCaption, L"H").c_str());
 }
 
 void AppendLevelMenu(HMENU bar) {
@@ -37,8 +46,9 @@ void AppendLevelMenu(HMENU bar) {
     AppendMenuW(levelMenu, MF_STRING, LevelCommandId(level), Widen(LevelCaption(level)).c_str());
   }
   AppendMenuW(levelMenu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(levelMenu, MF_STRING, kMarkLastMoveCommand, L"&Mark Last Move");
-  AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(levelMenu), L"&Level");
+  AppendMenuW(levelMenu, MF_STRING, kMarkLastMoveCommand, Widen(kMarkLastMoveCaption).c_str());
+  AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(levelMenu),
+              Widen(kLevelMenuCaption).c_str());
 }
 
 void ShowAidMenus(HMENU bar, const AidMenuState& state) {

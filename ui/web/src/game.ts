@@ -43,8 +43,8 @@ export interface LevelFacts {
   levels: { name: string; caption: string }[]; // in menu order
 }
 
-// The last move's dot, in pixels of the board's area.
-export interface MarkDot {
+// A mark over a cell (the last move's dot, the hint's ring), in pixels of the board's area.
+export interface CellCircle {
   cell: number;
   x: number;
   y: number;
@@ -177,10 +177,6 @@ export class Game {
     return this.module._vorn_hint_available() !== 0;
   }
 
-  hintedCell(): number {
-    return this.module._vorn_hinted_cell();
-  }
-
   awaitingReply(): boolean {
     return this.module._vorn_awaiting_reply() !== 0;
   }
@@ -194,8 +190,17 @@ export class Game {
   }
 
   // The dot over the last move's cell; null when there is none to mark.
-  markDot(): MarkDot | null {
-    const text = this.text(this.module._vorn_mark_dot());
+  markDot(): CellCircle | null {
+    return this.circle(this.module._vorn_mark_dot());
+  }
+
+  // The ring over the hinted cell; null while no hint holds.
+  hintRing(): CellCircle | null {
+    return this.circle(this.module._vorn_hint_ring());
+  }
+
+  private circle(pointer: number): CellCircle | null {
+    const text = this.text(pointer);
     if (text === "") return null;
     const [cell = 0, x = 0, y = 0, radius = 0] = text.split(" ").map(Number);
     return { cell, x, y, radius };

@@ -12,7 +12,7 @@ import { AboutWindow, HelpWindow } from "./side_windows.js";
 import { BoardView, CssColor } from "./board_view.js";
 import { CellGrid } from "./cell_grid.js";
 import { Button, Game, Outcome } from "./game.js";
-import type { GameFacts, HeldKeys } from "./game.js";
+import type { CellCircle, GameFacts, HeldKeys } from "./game.js";
 import { MenuBar } from "./menu_bar.js";
 import { MessageBox } from "./message_box.js";
 import { PageStore, kGameKey, kSettingsKey } from "./page_store.js";
@@ -39,6 +39,16 @@ export function FindPageElements(): PageElements {
     found[id] = element;
   }
   return found as PageElements;
+}
+
+// Shows `element` over the board where the game's circle stands, or hides it for none.
+function PlaceOver(element: HTMLElement, circle: CellCircle | null): void {
+  element.hidden = circle === null;
+  if (circle === null) return;
+  const { x, y, radius } = circle;
+  Object.assign(element.style, {
+    left: `${x - radius}px`, top: `${y - radius}px`, width: `${2 * radius}px`, height: `${2 * radius}px`,
+  });
 }
 
 export class Session {
@@ -234,13 +244,8 @@ export class Session {
   // The dot over the last move while "Mark Last Move" is on, and the cell's label with it.
   private followMark(): void {
     const dot = this.markLastMove ? this.game.markDot() : null;
-    this.markDot.hidden = dot === null;
+    PlaceOver(this.markDot, dot);
     this.cells.markLastMove(dot?.cell ?? 0);
-    if (dot === null) return;
-    Object.assign(this.markDot.style, {
-      left: `${dot.x - dot.radius}px`, top: `${dot.y - dot.radius}px`,
-      width: `${2 * dot.radius}px`, height: `${2 * dot.radius}px`,
-    });
   }
 
   private sizeMenuName(): string {
@@ -259,17 +264,7 @@ export class Session {
   // The mark over the hinted cell while the hint holds, and whether "Hint" can be chosen.
   private followHint(): void {
     if (this.hintItem !== null) this.hintItem.disabled = !this.game.hintAvailable();
-    const cell = this.game.hintedCell();
-    const box = cell > 0 ? this.game.board().boxes[cell - 1] : undefined;
-    this.hintMark.hidden = box === undefined;
-    if (box === undefined) return;
-    const [left, top, right, bottom] = box;
-    const radius = (bottom - top) * 0.4;
-    const x = (left + right) / 2;
-    const y = (top + bottom) / 2;
-    Object.assign(this.hintMark.style, {
-      left: `${x - radius}px`, top: `${y - radius}px`, width: `${2 * radius}px`, height: `${2 * radius}px`,
-    });
+    PlaceOver(this.hintMark, this.game.hintRing());
   }
 
   // A worker's answer, handed to the game like any other event.

@@ -34,12 +34,12 @@ export interface VornExports {
   _vorn_level(): number;
   _vorn_hint(): number;
   _vorn_hint_available(): number;
-  _vorn_hinted_cell(): number;
   _vorn_awaiting_reply(): number;
   // The player's aids: Take Back, the last move's mark, the stored settings and game.
   _vorn_take_back(): number;
   _vorn_can_take_back(): number;
   _vorn_mark_dot(): number;
+  _vorn_hint_ring(): number;
   _vorn_settings_text(markLastMove: number): number;
   _vorn_saved_game(): number;
   _vorn_resume(settings: number, game: number): number;

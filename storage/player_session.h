@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What lasts from one run of the program to the next: the settings (level, board, Mark
-// Last Move) in %APPDATA%\Vorn\vorn.conf and the game in %LOCALAPPDATA%\Vorn\saved-game.txt
-// (storage/user_files.h). Each call returns what the player must be told, or nothing; a
-// file that cannot be written is told once a run, not after every move.
+// What lasts from one run of a desktop program to the next: the settings (level, board, Mark
+// Last Move) and the game in progress, in the player's files (storage/user_files.h). Each
+// call returns what the player must be told, or nothing; a file that cannot be written is
+// told once a run, not after every move. Both desktop front ends keep one for their window.
 #pragma once
 
 #include <string>
@@ -12,14 +12,14 @@
 #include "computer/levels.h"
 #include "play/settings.h"
 
-namespace vorn::win32 {
+namespace vorn::storage {
 
 class PlayerSession {
  public:
   // After the game's start-up: the stored settings applied (the board, the level) and the
-  // saved game put back. A setting or saved game that was refused is told, and replaced at
-  // once by what is used instead, so that it is told only once. A first start changes
-  // nothing.
+  // saved game put back, at its own level, which the settings keep from then on. A setting
+  // or saved game that was refused is told, and replaced at once by what is used instead,
+  // so that it is told only once. A first start changes nothing.
   std::string Resume();
   // After every event of the game: the game saved, and the board's size and shape kept in
   // the settings when they changed. Nothing before Resume, which must read the saved game
@@ -28,8 +28,8 @@ class PlayerSession {
   std::string Keep();
   // The level chosen from the menu, already in force, kept in the settings.
   std::string KeepLevel(Level level);
-  // "Mark Last Move" chosen: the dot turned on or off and kept in the settings.
-  std::string ToggleMarkLastMove();
+  // "Mark Last Move" turned on or off, kept in the settings.
+  std::string KeepMarkLastMove(bool on);
   bool MarkLastMove() const { return settings_.markLastMove; }
 
  private:
@@ -42,4 +42,4 @@ class PlayerSession {
   bool writeFailureTold_ = false;
 };
 
-}  // namespace vorn::win32
+}  // namespace vorn::storage
