@@ -4,6 +4,7 @@
 #include "engine/board.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 #include <string>
 
@@ -131,9 +132,11 @@ std::vector<int> WinningPoints(const Grid& grid, const Points& points, int side)
   return winning;
 }
 
-EdgeWalk::EdgeWalk(const Grid& grid) : grid_(grid), cells_(grid.EmptyPoints()) {
+EdgeWalk::EdgeWalk(const Grid& grid)
+    : grid_(grid),
+      cost_(static_cast<std::size_t>(grid.pointCount()), -1),
+      queue_(std::bit_ceil(2 * cost_.size())) {
   for (int point = 0; point < grid.pointCount(); ++point) {
-    if (grid.EdgesOf(point) == kFrame) cells_[point] = kNobody;
     for (int side : {kGreen, kRed}) {
       if ((grid.EdgesOf(point) & Grid::FirstEdgeOf(side)) != 0) firstEdge_[side].push_back(point);
       if ((grid.EdgesOf(point) & Grid::SecondEdgeOf(side)) != 0) {
@@ -141,48 +144,55 @@ EdgeWalk::EdgeWalk(const Grid& grid) : grid_(grid), cells_(grid.EmptyPoints()) {
       }
     }
   }
-  walking_.reserve(cells_.size());
-  following_.reserve(cells_.size());
 }
 
 void EdgeWalk::Walk(const Points& points, int side, EdgeDistances& distances) {
   for (std::size_t point = 0; point < points.size(); ++point) {
-    if (grid_.EdgesOf(static_cast<int>(point)) != kFrame) cells_[point] = points[point];
+    const signed char owner = points[point];
+    signed char step = -1;
+    if (grid_.EdgesOf(static_cast<int>(point)) != kFrame) {
+      if (owner == kEmpty) step = 1;
+      if (owner == side) step = 0;
+    }
+    cost_[point] = step;
   }
-  From(side, firstEdge_[side], distances.fromFirst);
-  From(side, secondEdge_[side], distances.fromSecond);
+  From(firstEdge_[side], distances.fromFirst);
+  From(secondEdge_[side], distances.fromSecond);
 }
 
 // A walk where an own stone costs nothing, an empty cell one, and the other side's stones
 // and the frame cannot be entered; from every cell of the edge that is open to the side.
-// The points are taken a distance at a time: a stone reached joins the distance being
-// walked, an empty cell the next one.
-void EdgeWalk::From(int side, const std::vector<int>& edge, std::vector<int>& distance) {
-  distance.assign(cells_.size(), -1);
-  walking_.clear();
-  following_.clear();
-  const signed char* cells = cells_.data();
+// Points of the length being walked are taken from the front of a double-ended queue and
+// those one longer from its back (a ring, which never holds more than two entries a point:
+// a point is only ever reached again by a way one shorter).
+void EdgeWalk::From(const std::vector<int>& edge, std::vector<int>& distance) {
+  distance.assign(cost_.size(), -1);
+  int* length = distance.data();
+  const signed char* cost = cost_.data();
+  int* queue = queue_.data();
+  const unsigned mask = static_cast<unsigned>(queue_.size()) - 1;
+  unsigned head = 0;
+  unsigned tail = 0;
   auto reach = [&](int point, int through) {
-    const bool stone = cells[point] == side;
-    const int length = through + (stone ? 0 : 1);
-    if (distance[point] != -1 && distance[point] <= length) return;
-    distance[point] = length;
-    (stone ? walking_ : following_).push_back(point);
-  };
-  for (int point : edge) {
-    if (cells[point] == kEmpty || cells[point] == side) reach(point, 0);
-  }
-  for (int length = 0; !walking_.empty() || !following_.empty(); ++length) {
-    for (std::size_t i = 0; i < walking_.size(); ++i) {
-      const int point = walking_[i];
-      if (distance[point] != length) continue;  // reached again by a shorter way
-      for (int offset : grid_.around()) {
-        const int next = point + offset;
-        if (cells[next] == kEmpty || cells[next] == side) reach(next, length);
-      }
+    const int step = cost[point];
+    const int reached = through + step;
+    // Unreached (-1) reads as the largest length.
+    if (step < 0 || static_cast<unsigned>(length[point]) <= static_cast<unsigned>(reached)) {
+      return;
     }
-    walking_.swap(following_);
-    following_.clear();
+    length[point] = reached;
+    if (step == 0) {
+      queue[--head & mask] = point;
+    } else {
+      queue[tail++ & mask] = point;
+    }
+  };
+  for (int point : edge) reach(point, 0);
+  const std::array<int, 6>& around = grid_.around();
+  while (head != tail) {
+    const int point = queue[head++ & mask];
+    const int through = length[point];
+    for (int offset : around) reach(point + offset, through);
   }
 }
 

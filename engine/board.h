@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -80,14 +81,22 @@ class Grid {
 // edge, which the frame stands for), the other cell, which keeps them joined; else 0. The
 // first such cell in turn around the intrusion from up-left.
 inline int BridgeAnswer(const Grid& grid, const signed char* points, int intrusion, int side) {
-  const signed char* around = points + intrusion;
-  for (const Grid::Bridge& bridge : grid.bridges()) {
-    if (around[bridge.oneEnd] == side && around[bridge.otherEnd] == side &&
-        around[bridge.gap] == kEmpty) {
-      return intrusion + bridge.gap;
-    }
+  // Read as two six-bit rings, bit k for the k-th neighbour in turn: bridge k stands where
+  // neighbour k is empty and both neighbours beside it are the side's. The playouts ask this
+  // after nearly every move, so the six tests are made without a branch.
+  const std::array<int, 6>& around = grid.around();
+  const signed char* at = points + intrusion;
+  unsigned own = 0;
+  unsigned empty = 0;
+  for (int k = 0; k < 6; ++k) {
+    own |= static_cast<unsigned>(at[around[k]] == side) << k;
+    empty |= static_cast<unsigned>(at[around[k]] == kEmpty) << k;
   }
-  return 0;
+  const unsigned ownBefore = ((own << 1) | (own >> 5)) & 63U;
+  const unsigned ownAfter = ((own >> 1) | (own << 5)) & 63U;
+  const unsigned bridges = ownBefore & ownAfter & empty;
+  if (bridges == 0) return 0;
+  return intrusion + around[std::countr_zero(bridges)];
 }
 
 // The side whose chain joins its two edges on a board with no empty cell. Exactly one does;
@@ -118,14 +127,13 @@ class EdgeWalk {
   void Walk(const Points& points, int side, EdgeDistances& distances);
 
  private:
-  void From(int side, const std::vector<int>& edge, std::vector<int>& distance);
+  void From(const std::vector<int>& edge, std::vector<int>& distance);
 
   const Grid& grid_;
   std::array<std::vector<int>, 2> firstEdge_;  // the cells of each side's edges
   std::array<std::vector<int>, 2> secondEdge_;
-  Points cells_;  // the points walked, the frame closed to both sides
-  std::vector<int> walking_;
-  std::vector<int> following_;
+  std::vector<signed char> cost_;  // a point's cost to the side walking: 0, 1, or -1 (closed)
+  std::vector<int> queue_;         // the walk's ring of points, a power of two long
 };
 
 }  // namespace vorn::engine

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -33,6 +34,8 @@ constexpr int kExpandAfter = 4;
 // The weight of the "all moves" statistics against the move's own games: it fades as the
 // move's own games grow past about 1 / kAllMovesBias.
 constexpr double kAllMovesBias = 1.0 / 2000.0;
+// The frame's mark in GreenJoined's walk: above every game's stamp.
+constexpr int kAlwaysReached = std::numeric_limits<int>::max();
 // Memory bound for the tree: the moves of all its nodes together.
 constexpr std::size_t kMaxMoves = std::size_t{1} << 19;  // 16 MB
 
@@ -139,18 +142,23 @@ class Search {
         root_(PointsOf(grid_, position)),
         rootSide_(position.toMove),
         random_(PositionHash(position)),
-        slot_(root_.size(), -1),
-        reached_(root_.size(), 0) {
+        reached_(root_.size(), 0),
+        rootSlot_(root_.size(), -1) {
     for (int point = 0; point < grid_.pointCount(); ++point) {
-      if (root_[point] == kEmpty) rootEmpty_.push_back(point);
+      if (root_[point] == kEmpty) {
+        rootSlot_[point] = static_cast<int>(rootEmpty_.size());
+        rootEmpty_.push_back(point);
+      }
       if ((grid_.EdgesOf(point) & kLeftEdge) != 0) leftEdge_.push_back(point);
+      if (grid_.EdgesOf(point) == kFrame) reached_[point] = kAlwaysReached;
     }
     const std::size_t empty = rootEmpty_.size();
     const std::size_t nodes = static_cast<std::size_t>(playouts / kExpandAfter) + 2;
     movesCapacity_ = std::min(kMaxMoves, std::max(empty, nodes * empty));
     moves_.reserve(movesCapacity_);
     nodes_.reserve(std::min(nodes, movesCapacity_ + 1));
-    stack_.reserve(root_.size());
+    stack_.resize(root_.size());
+    filledMoves_.resize(root_.size());
   }
 
   int Run(int playouts) {
@@ -226,7 +234,7 @@ class Search {
   void PlayOne() {
     work_ = root_;
     empty_ = rootEmpty_;
-    for (std::size_t i = 0; i < empty_.size(); ++i) slot_[empty_[i]] = static_cast<int>(i);
+    slot_ = rootSlot_;
     path_.clear();
     int side = rootSide_;
     int node = 0;
@@ -285,26 +293,29 @@ class Search {
     return GreenJoined() ? kGreen : kRed;
   }
 
+  // Follows GREEN's chains from the left edge to the first stone on the right edge. The
+  // frame counts as reached for good (kAlwaysReached), so that one test keeps the walk on
+  // the board.
   bool GreenJoined() {
     ++stamp_;
-    stack_.clear();
+    const signed char* work = work_.data();
+    int* reached = reached_.data();
+    int* stack = stack_.data();
+    int top = 0;
     for (int point : leftEdge_) {
-      if (work_[point] != kGreen) continue;
-      reached_[point] = stamp_;
-      stack_.push_back(point);
+      if (work[point] != kGreen) continue;
+      reached[point] = stamp_;
+      stack[top++] = point;
     }
     const auto& around = grid_.around();
-    while (!stack_.empty()) {
-      const int point = stack_.back();
-      stack_.pop_back();
+    while (top > 0) {
+      const int point = stack[--top];
       if ((grid_.EdgesOf(point) & kRightEdge) != 0) return true;
       for (int offset : around) {
         const int next = point + offset;
-        if (work_[next] != kGreen || reached_[next] == stamp_ || grid_.EdgesOf(next) == kFrame) {
-          continue;
-        }
-        reached_[next] = stamp_;
-        stack_.push_back(next);
+        if (work[next] != kGreen || reached[next] >= stamp_) continue;
+        reached[next] = stamp_;
+        stack[top++] = next;
       }
     }
     return false;
@@ -316,23 +327,61 @@ class Search {
     for (const Step& step : path_) {
       Node& node = nodes_[step.node];
       ++node.games;
-      Move& played = moves_[step.move];
       const int won = winner == step.side;
+      const int first = node.firstMove;
+      const int last = first + node.moveCount;
+      // The moves whose cell the side filled, gathered without a branch: which they are is
+      // a coin toss for each, which a branch would guess wrong half the time.
+      int filled = 0;
+      for (int i = first; i < last; ++i) {
+        filledMoves_[filled] = i;
+        filled += work_[moves_[i].point] == step.side;
+      }
+      Move& played = moves_[step.move];
+      const double playedBefore = played.worth;
       ++played.games;
       played.wins += won;
       played.worth = Worth(played);
-      int best = node.firstMove;
-      for (int i = node.firstMove; i < node.firstMove + node.moveCount; ++i) {
-        Move& move = moves_[i];
-        if (work_[move.point] == step.side) {
-          ++move.allMovesGames;
-          move.allMovesWins += won;
-          move.worth = Worth(move);
-        }
-        if (move.worth > moves_[best].worth) best = i;
+      for (int k = 0; k < filled; ++k) {
+        Move& move = moves_[filledMoves_[k]];
+        ++move.allMovesGames;
+        move.allMovesWins += won;
+        move.worth = Worth(move);
       }
-      node.best = best;
+      node.best = BestAfterUpdate(node, step.move, playedBefore, filled);
     }
+  }
+
+  // The node's move of highest worth, the first of them on a tie, after the played move and
+  // the filled ones changed their worth. The game followed the node's best move, so when
+  // that move did not lose worth only the changed moves can have passed it; otherwise every
+  // move is looked at again.
+  int BestAfterUpdate(const Node& node, int played, double playedBefore, int filled) const {
+    const int first = node.firstMove;
+    const int last = first + node.moveCount;
+    int best = played;
+    double bestWorth = moves_[played].worth;
+    auto consider = [&](int i) {
+      const double worth = moves_[i].worth;
+      if (worth > bestWorth || (worth == bestWorth && i < best)) {
+        best = i;
+        bestWorth = worth;
+      }
+    };
+    if (played == node.best && bestWorth >= playedBefore) {
+      for (int k = 0; k < filled; ++k) consider(filledMoves_[k]);
+      return best;
+    }
+    best = first;
+    bestWorth = moves_[first].worth;
+    for (int i = first + 1; i < last; ++i) {
+      const double worth = moves_[i].worth;
+      if (worth > bestWorth) {
+        best = i;
+        bestWorth = worth;
+      }
+    }
+    return best;
   }
 
   int BestRootMove() const {
@@ -364,8 +413,10 @@ class Search {
   Points work_;
   std::vector<int> empty_;
   std::vector<int> slot_;  // where each empty point stands in empty_
+  std::vector<int> filledMoves_;  // Update's moves of one node whose cell a side filled
   std::vector<Step> path_;
-  std::vector<int> reached_;
+  std::vector<int> reached_;  // stamp_ where GreenJoined has been, the frame kAlwaysReached
+  std::vector<int> rootSlot_;  // where each empty point stands in rootEmpty_
   std::vector<int> stack_;
   int stamp_ = 0;
 };
