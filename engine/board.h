@@ -76,27 +76,38 @@ class Grid {
   std::vector<int> edges_;
 };
 
+// A point's six neighbours read as a ring of bits, bit k for the k-th neighbour in turn
+// (`Grid::around`): those that `owner` holds (kEmpty for the empty ones).
+inline unsigned RingOf(const Grid& grid, const signed char* points, int point, int owner) {
+  unsigned ring = 0;
+  for (int k = 0; k < 6; ++k) {
+    ring |= static_cast<unsigned>(points[point + grid.around()[k]] == owner) << k;
+  }
+  return ring;
+}
+
+// The bit of a ring that stands for the way back: neighbour k sees the point as its
+// neighbour k + 3 (mod 6).
+inline unsigned BackBit(int k) { return 1U << ((k + 3) % 6); }
+
+// Where a bridge stands in the rings of a point: its gap, the first k in turn (0..5) where
+// neighbour k is empty and both neighbours beside it are the side's (`own`); -1 for none.
+// Made without a branch, because the playouts ask it after nearly every move.
+inline int BridgeGap(unsigned own, unsigned empty) {
+  const unsigned ownBefore = ((own << 1) | (own >> 5)) & 63U;
+  const unsigned ownAfter = ((own >> 1) | (own << 5)) & 63U;
+  const unsigned gaps = ownBefore & ownAfter & empty;
+  return gaps == 0 ? -1 : std::countr_zero(gaps);
+}
+
 // The playouts' one rule besides chance: when the other side has just played `intrusion`,
 // one of the two empty cells between two stones of `side` (or a stone and the side's own
 // edge, which the frame stands for), the other cell, which keeps them joined; else 0. The
 // first such cell in turn around the intrusion from up-left.
 inline int BridgeAnswer(const Grid& grid, const signed char* points, int intrusion, int side) {
-  // Read as two six-bit rings, bit k for the k-th neighbour in turn: bridge k stands where
-  // neighbour k is empty and both neighbours beside it are the side's. The playouts ask this
-  // after nearly every move, so the six tests are made without a branch.
-  const std::array<int, 6>& around = grid.around();
-  const signed char* at = points + intrusion;
-  unsigned own = 0;
-  unsigned empty = 0;
-  for (int k = 0; k < 6; ++k) {
-    own |= static_cast<unsigned>(at[around[k]] == side) << k;
-    empty |= static_cast<unsigned>(at[around[k]] == kEmpty) << k;
-  }
-  const unsigned ownBefore = ((own << 1) | (own >> 5)) & 63U;
-  const unsigned ownAfter = ((own >> 1) | (own << 5)) & 63U;
-  const unsigned bridges = ownBefore & ownAfter & empty;
-  if (bridges == 0) return 0;
-  return intrusion + around[std::countr_zero(bridges)];
+  const int gap = BridgeGap(RingOf(grid, points, intrusion, side),
+                            RingOf(grid, points, intrusion, kEmpty));
+  return gap < 0 ? 0 : intrusion + grid.around()[gap];
 }
 
 // The side whose chain joins its two edges on a board with no empty cell. Exactly one does;

@@ -12,6 +12,7 @@
 #include "engine/search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -36,6 +37,10 @@ constexpr int kExpandAfter = 4;
 constexpr double kAllMovesBias = 1.0 / 2000.0;
 // The frame's mark in GreenJoined's walk: above every game's stamp.
 constexpr int kAlwaysReached = std::numeric_limits<int>::max();
+// A point's rings of neighbours (RingOf) in one number: GREEN's in the low six bits, RED's
+// in the six above them.
+constexpr int kRingBits = 6;
+constexpr unsigned kRing = 63;
 // Memory bound for the tree: the moves of all its nodes together.
 constexpr std::size_t kMaxMoves = std::size_t{1} << 19;  // 16 MB
 
@@ -108,9 +113,10 @@ Points PointsOf(const Grid& grid, const Position& position) {
   return points;
 }
 
-// One move of a node: its cell and what the games through it and after it have shown.
+// One move of a node: what the games through it and after it have shown. Its cell is kept
+// apart (Search::movePoints_), where the statistics' update reads the cells of a node's
+// moves one after another.
 struct Move {
-  int point = 0;
   int node = -1;  // the node of the position after the move, once it has one
   int games = 0;
   int wins = 0;  // for the side that plays the move
@@ -143,19 +149,27 @@ class Search {
         rootSide_(position.toMove),
         random_(PositionHash(position)),
         reached_(root_.size(), 0),
-        rootSlot_(root_.size(), -1) {
+        rootSlot_(root_.size(), -1),
+        rootRings_(root_.size(), 0) {
     for (int point = 0; point < grid_.pointCount(); ++point) {
       if (root_[point] == kEmpty) {
         rootSlot_[point] = static_cast<int>(rootEmpty_.size());
         rootEmpty_.push_back(point);
       }
       if ((grid_.EdgesOf(point) & kLeftEdge) != 0) leftEdge_.push_back(point);
-      if (grid_.EdgesOf(point) == kFrame) reached_[point] = kAlwaysReached;
+      if (grid_.EdgesOf(point) == kFrame) {
+        reached_[point] = kAlwaysReached;
+        continue;
+      }
+      rootRings_[point] = static_cast<std::uint16_t>(
+          RingOf(grid_, root_.data(), point, kGreen) |
+          RingOf(grid_, root_.data(), point, kRed) << kRingBits);
     }
     const std::size_t empty = rootEmpty_.size();
     const std::size_t nodes = static_cast<std::size_t>(playouts / kExpandAfter) + 2;
     movesCapacity_ = std::min(kMaxMoves, std::max(empty, nodes * empty));
     moves_.reserve(movesCapacity_);
+    movePoints_.reserve(movesCapacity_);
     nodes_.reserve(std::min(nodes, movesCapacity_ + 1));
     stack_.resize(root_.size());
     filledMoves_.resize(root_.size());
@@ -166,7 +180,7 @@ class Search {
     if (int point = ForcedPoint(); point != 0) return grid_.CellOf(point);
     Expand(root_, rootSide_);
     for (int game = 0; game < playouts; ++game) PlayOne();
-    return grid_.CellOf(moves_[BestRootMove()].point);
+    return grid_.CellOf(movePoints_[BestRootMove()]);
   }
 
  private:
@@ -194,7 +208,6 @@ class Search {
       const int nearness =
           Nearness(own, point, ownShortest) + Nearness(other, point, otherShortest);
       Move move;
-      move.point = point;
       move.allMovesGames = kPriorGames;
       move.allMovesWins = kPriorWins + kPriorBonus * nearness;
       move.worth = Worth(move);
@@ -202,6 +215,7 @@ class Search {
         created.best = static_cast<int>(moves_.size());
       }
       moves_.push_back(move);
+      movePoints_.push_back(point);
     }
     created.moveCount = static_cast<int>(moves_.size()) - created.firstMove;
     nodes_.push_back(created);
@@ -235,6 +249,7 @@ class Search {
     work_ = root_;
     empty_ = rootEmpty_;
     slot_ = rootSlot_;
+    rings_ = rootRings_;
     path_.clear();
     int side = rootSide_;
     int node = 0;
@@ -242,7 +257,7 @@ class Search {
     for (;;) {
       const int move = nodes_[node].best;
       if (move < 0) break;
-      const int point = moves_[move].point;
+      const int point = movePoints_[move];
       path_.push_back({node, move, side});
       Take(point, side);
       last = point;
@@ -272,6 +287,13 @@ class Search {
   }
 
   void Take(int point, int side) {
+    std::uint16_t* rings = rings_.data();
+    const auto& around = grid_.around();
+    const int shift = kRingBits * side;
+    for (int k = 0; k < 6; ++k) {
+      const int next = point + around[k];
+      rings[next] = static_cast<std::uint16_t>(rings[next] | BackBit(k) << shift);
+    }
     const int at = slot_[point];
     const int moved = empty_.back();
     empty_[at] = moved;
@@ -280,11 +302,21 @@ class Search {
     work_[point] = static_cast<signed char>(side);
   }
 
+  // BridgeAnswer of the board, read off the rings kept up to date.
+  int BridgeAnswer(int intrusion, int side) const {
+    // A neighbour of neither side is empty or a corner of the frame; a corner next to a cell
+    // lies between a point of GREEN's frame and one of RED's, so it never passes for a gap.
+    const unsigned rings = rings_[intrusion];
+    const unsigned empty = ~(rings | rings >> kRingBits) & kRing;
+    const int gap = BridgeGap(rings >> (kRingBits * side) & kRing, empty);
+    return gap < 0 ? 0 : intrusion + grid_.around()[gap];
+  }
+
   // The rest of the game at random, except that a bridge is kept when the other side
   // intrudes; returns the winner.
   int PlayOut(int side, int last) {
     while (!empty_.empty()) {
-      int point = last != 0 ? BridgeAnswer(grid_, work_.data(), last, side) : 0;
+      int point = last != 0 ? BridgeAnswer(last, side) : 0;
       if (point == 0) point = empty_[random_.Below(static_cast<int>(empty_.size()))];
       Take(point, side);
       last = point;
@@ -307,13 +339,14 @@ class Search {
       reached[point] = stamp_;
       stack[top++] = point;
     }
+    const std::uint16_t* rings = rings_.data();
     const auto& around = grid_.around();
     while (top > 0) {
       const int point = stack[--top];
       if ((grid_.EdgesOf(point) & kRightEdge) != 0) return true;
-      for (int offset : around) {
-        const int next = point + offset;
-        if (work[next] != kGreen || reached[next] >= stamp_) continue;
+      for (unsigned green = rings[point] & kRing; green != 0; green &= green - 1) {
+        const int next = point + around[std::countr_zero(green)];
+        if (reached[next] >= stamp_) continue;
         reached[next] = stamp_;
         stack[top++] = next;
       }
@@ -332,10 +365,12 @@ class Search {
       const int last = first + node.moveCount;
       // The moves whose cell the side filled, gathered without a branch: which they are is
       // a coin toss for each, which a branch would guess wrong half the time.
+      const signed char* work = work_.data();
+      const int* movePoints = movePoints_.data();
       int filled = 0;
       for (int i = first; i < last; ++i) {
         filledMoves_[filled] = i;
-        filled += work_[moves_[i].point] == step.side;
+        filled += work[movePoints[i]] == step.side;
       }
       Move& played = moves_[step.move];
       const double playedBefore = played.worth;
@@ -408,6 +443,7 @@ class Search {
   Random random_;
   std::vector<Node> nodes_;
   std::vector<Move> moves_;
+  std::vector<int> movePoints_;  // the cell (as a point) of each of moves_
   std::size_t movesCapacity_ = 0;
   // One game's working state.
   Points work_;
@@ -417,6 +453,10 @@ class Search {
   std::vector<Step> path_;
   std::vector<int> reached_;  // stamp_ where GreenJoined has been, the frame kAlwaysReached
   std::vector<int> rootSlot_;  // where each empty point stands in rootEmpty_
+  // Each cell's rings of GREEN's and RED's neighbours (kRingBits), kept up to date by Take
+  // so that a playout reads a bridge, and GreenJoined a chain, off at once.
+  std::vector<std::uint16_t> rootRings_;
+  std::vector<std::uint16_t> rings_;
   std::vector<int> stack_;
   int stamp_ = 0;
 };
