@@ -355,65 +355,60 @@ class Search {
   }
 
   // The game's result into the statistics of every node it passed: the move it took there
-  // and every move of the node whose cell the same side filled later on.
+  // and every move of the node whose cell the same side filled later on, the move taken
+  // among them.
   void Update(int winner) {
     for (const Step& step : path_) {
       Node& node = nodes_[step.node];
       ++node.games;
       const int won = winner == step.side;
-      const int first = node.firstMove;
-      const int last = first + node.moveCount;
-      // The moves whose cell the side filled, gathered without a branch: which they are is
-      // a coin toss for each, which a branch would guess wrong half the time.
-      const signed char* work = work_.data();
-      const int* movePoints = movePoints_.data();
-      int filled = 0;
-      for (int i = first; i < last; ++i) {
-        filledMoves_[filled] = i;
-        filled += work[movePoints[i]] == step.side;
-      }
+      const int filled = GatherFilled(node, step.side);
       Move& played = moves_[step.move];
       const double playedBefore = played.worth;
       ++played.games;
       played.wins += won;
-      played.worth = Worth(played);
+      // The best of the changed moves, the first on a tie (they come in order).
+      int best = -1;
+      double bestWorth = 0;
       for (int k = 0; k < filled; ++k) {
         Move& move = moves_[filledMoves_[k]];
         ++move.allMovesGames;
         move.allMovesWins += won;
         move.worth = Worth(move);
+        if (best < 0 || move.worth > bestWorth) {
+          best = filledMoves_[k];
+          bestWorth = move.worth;
+        }
       }
-      node.best = BestAfterUpdate(node, step.move, playedBefore, filled);
+      // The game followed the node's best move. If that move kept or gained worth, no move
+      // left unchanged can have passed it, so the best of the changed ones is the best of
+      // all; if it lost worth, every move is looked at again.
+      node.best = played.worth >= playedBefore ? best : BestMove(node);
     }
   }
 
-  // The node's move of highest worth, the first of them on a tie, after the played move and
-  // the filled ones changed their worth. The game followed the node's best move, so when
-  // that move did not lose worth only the changed moves can have passed it; otherwise every
-  // move is looked at again.
-  int BestAfterUpdate(const Node& node, int played, double playedBefore, int filled) const {
-    const int first = node.firstMove;
-    const int last = first + node.moveCount;
-    int best = played;
-    double bestWorth = moves_[played].worth;
-    auto consider = [&](int i) {
-      const double worth = moves_[i].worth;
-      if (worth > bestWorth || (worth == bestWorth && i < best)) {
-        best = i;
-        bestWorth = worth;
-      }
-    };
-    if (played == node.best && bestWorth >= playedBefore) {
-      for (int k = 0; k < filled; ++k) consider(filledMoves_[k]);
-      return best;
+  // The node's moves whose cell `side` filled, into filledMoves_ in order; how many. They
+  // are gathered without a branch: which they are is a coin toss for each, which a branch
+  // would guess wrong half the time.
+  int GatherFilled(const Node& node, int side) {
+    const signed char* work = work_.data();
+    const int* movePoints = movePoints_.data();
+    int filled = 0;
+    for (int i = node.firstMove; i < node.firstMove + node.moveCount; ++i) {
+      filledMoves_[filled] = i;
+      filled += work[movePoints[i]] == side;
     }
-    best = first;
-    bestWorth = moves_[first].worth;
-    for (int i = first + 1; i < last; ++i) {
-      const double worth = moves_[i].worth;
-      if (worth > bestWorth) {
+    return filled;
+  }
+
+  // The node's move of highest worth, the first of them on a tie.
+  int BestMove(const Node& node) const {
+    int best = node.firstMove;
+    double bestWorth = moves_[best].worth;
+    for (int i = node.firstMove + 1; i < node.firstMove + node.moveCount; ++i) {
+      if (moves_[i].worth > bestWorth) {
         best = i;
-        bestWorth = worth;
+        bestWorth = moves_[i].worth;
       }
     }
     return best;
