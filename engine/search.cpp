@@ -113,11 +113,11 @@ Points PointsOf(const Grid& grid, const Position& position) {
   return points;
 }
 
-// One move of a node: what the games through it and after it have shown. Its cell is kept
-// apart (Search::movePoints_), where the statistics' update reads the cells of a node's
-// moves one after another.
+// One move of a node: what the games through it and after it have shown. Its cell and the
+// node after it are kept apart (Search::movePoints_ and Search::moveNodes_): the statistics'
+// update, which reads the cells of a node's moves one after another and these numbers of
+// half of them, then walks through less memory.
 struct Move {
-  int node = -1;  // the node of the position after the move, once it has one
   int games = 0;
   int wins = 0;  // for the side that plays the move
   int allMovesGames = 0;
@@ -170,6 +170,7 @@ class Search {
     movesCapacity_ = std::min(kMaxMoves, std::max(empty, nodes * empty));
     moves_.reserve(movesCapacity_);
     movePoints_.reserve(movesCapacity_);
+    moveNodes_.reserve(movesCapacity_);
     nodes_.reserve(std::min(nodes, movesCapacity_ + 1));
     stack_.resize(root_.size());
     filledMoves_.resize(root_.size());
@@ -215,7 +216,8 @@ class Search {
         created.best = static_cast<int>(moves_.size());
       }
       moves_.push_back(move);
-      movePoints_.push_back(point);
+      movePoints_.push_back(static_cast<std::int16_t>(point));
+      moveNodes_.push_back(-1);
     }
     created.moveCount = static_cast<int>(moves_.size()) - created.firstMove;
     nodes_.push_back(created);
@@ -262,14 +264,14 @@ class Search {
       Take(point, side);
       last = point;
       side = 1 - side;
-      Move& chosen = moves_[move];
-      if (chosen.node >= 0) {
-        node = chosen.node;
+      if (moveNodes_[move] >= 0) {
+        node = moveNodes_[move];
         continue;
       }
-      if (chosen.games >= kExpandAfter && moves_.size() + empty_.size() <= movesCapacity_) {
+      if (moves_[move].games >= kExpandAfter &&
+          moves_.size() + empty_.size() <= movesCapacity_) {
         const int created = Expand(work_, side);
-        moves_[move].node = created;
+        moveNodes_[move] = created;
       }
       break;
     }
@@ -392,7 +394,7 @@ class Search {
   // would guess wrong half the time.
   int GatherFilled(const Node& node, int side) {
     const signed char* work = work_.data();
-    const int* movePoints = movePoints_.data();
+    const std::int16_t* movePoints = movePoints_.data();
     int filled = 0;
     for (int i = node.firstMove; i < node.firstMove + node.moveCount; ++i) {
       filledMoves_[filled] = i;
@@ -438,7 +440,8 @@ class Search {
   Random random_;
   std::vector<Node> nodes_;
   std::vector<Move> moves_;
-  std::vector<int> movePoints_;  // the cell (as a point) of each of moves_
+  std::vector<std::int16_t> movePoints_;  // the cell (as a point) of each of moves_
+  std::vector<int> moveNodes_;            // the node after each of moves_, -1 until it has one
   std::size_t movesCapacity_ = 0;
   // One game's working state.
   Points work_;
