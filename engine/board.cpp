@@ -21,9 +21,6 @@ Grid::Grid(int cellsPerRow, int rows)
     throw std::invalid_argument("a board needs at least one cell, not " +
                                 std::to_string(cellsPerRow) + " x " + std::to_string(rows));
   }
-  for (int k = 0; k < 6; ++k) {
-    bridges_[k] = {around_[k], around_[(k + 5) % 6], around_[(k + 1) % 6]};
-  }
   for (int row = 1; row <= rows_; ++row) {
     for (int column = 1; column <= cellsPerRow_; ++column) {
       const int point = row * width_ + column;

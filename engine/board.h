@@ -45,14 +45,6 @@ class Grid {
   // The six neighbour offsets in turn around a cell, each neighbour next to the one before
   // and the one after: up-left, up-right, right, down-right, down-left, left.
   const std::array<int, 6>& around() const { return around_; }
-  // The bridges through a cell, as offsets from it: for each neighbour in turn (`gap`), the
-  // neighbours before and after it, which are both next to the gap and to the cell.
-  struct Bridge {
-    int gap;
-    int oneEnd;
-    int otherEnd;
-  };
-  const std::array<Bridge, 6>& bridges() const { return bridges_; }
   // kLeftEdge and the rest for a cell, kFrame for a point of the frame.
   int EdgesOf(int point) const { return edges_[point]; }
   // The edge bits a side joins: GREEN left and right, RED top and bottom.
@@ -71,7 +63,6 @@ class Grid {
   int rows_;
   int width_;
   std::array<int, 6> around_;
-  std::array<Bridge, 6> bridges_;
   std::vector<int> cellOf_;  // 0 on the frame
   std::vector<int> edges_;
 };
