@@ -466,10 +466,10 @@ int PlayoutBudget(Level level, int cellsPerRow) {
     throw std::invalid_argument("cells per row must be 5..21, not " + std::to_string(cellsPerRow));
   }
   // Games per move for 5..21 cells a row. A game of a small board is quick, so a small
-  // board gets more of them. Measured natively on one 2.4 GHz core, a reply on an empty
-  // board takes at most 0.12 s up to 11 cells a row and 0.42 s at 21 (a browser takes up to
-  // twice as long or a little more). The hint is the strongest level there is, which is
-  // Strong itself.
+  // board gets more of them. Measured natively on one 2.1 GHz core, a reply on an empty
+  // board takes at most 0.09 s up to 11 cells a row and 0.12 s at 21 (WebAssembly and Wine
+  // take about a third to a half longer). The hint is the strongest level there is, which
+  // is Strong itself.
   static constexpr int kGames[17] = {40000, 30000, 24000, 20000, 16000, 14000, 12000, 13000,
                                      13000, 13000, 13000, 13000, 13000, 13000, 13000, 13000,
                                      13000};

@@ -26,8 +26,7 @@ enum class Level { Strong, Hint };
 
 // The number of random games a move of `level` plays on a board of `cellsPerRow` cells a
 // row. A fixed table, not a time: the same level gives the same moves on every machine. The
-// budgets keep a reply within about a tenth of a second at 11 and half a second at 21 on a
-// desktop machine.
+// budgets keep a reply within about a tenth of a second on every size on a desktop machine.
 int PlayoutBudget(Level level, int cellsPerRow);
 
 // The cell (1..cellsPerRow x rows) the side to move plays, after `playouts` random games;
