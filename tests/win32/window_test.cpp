@@ -41,7 +41,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "ui/win32/level_menu.h"
@@ -995,10 +994,17 @@ void RefusesBadStoredFiles(const std::string& vorn) {
   ExitProgram(window);
 }
 
-// The scale the largest board is drawn at, read off the screen across and down: its outlines
-// end a pen's half width, about a game pixel, beyond the right side of the top row's last
-// cell (x 851) and beyond the bottom corner of the last row (y 455).
-std::pair<double, double> DrawnScaleOfLargestBoard(HWND window) {
+// The largest board as the screen shows it: the scale it is drawn at, read across and down
+// (its outlines end a pen's half width, about a game pixel, beyond the right side of the top
+// row's last cell, x 851, and beyond the bottom corner of the last row, y 455), and whether
+// they end inside the client area, the background beyond them.
+struct DrawnBoard {
+  double across;
+  double down;
+  bool whole;
+};
+
+DrawnBoard DrawnLargestBoard(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
   const std::vector<COLORREF> pixels = ClientPixels(window);
@@ -1011,7 +1017,7 @@ std::pair<double, double> DrawnScaleOfLargestBoard(HWND window) {
       bottom = std::max(bottom, y + 1);
     }
   }
-  return {right / 852.0, bottom / 456.0};
+  return {right / 852.0, bottom / 456.0, right < client.right && bottom < client.bottom};
 }
 
 // A window grown from its top left corner near the bottom right of the screen ended with
@@ -1033,9 +1039,9 @@ void GrowsWithinTheWorkArea(Player& player, HWND window) {
         "the window of the largest board lies in the work area (" +
             std::to_string(outer.left) + "," + std::to_string(outer.top) + " to " +
             std::to_string(outer.right) + "," + std::to_string(outer.bottom) + ")");
-  const auto [across, down] = DrawnScaleOfLargestBoard(window);
+  const auto [across, down, whole] = DrawnLargestBoard(window);
   const double monitorScale = GetDpiForWindow(window) / 96.0;
-  Check(std::abs(across - down) < 0.01 && across < monitorScale + 0.01,
+  Check(whole && std::abs(across - down) < 0.01 && across < monitorScale + 0.01,
         "the largest board drawn whole, at one scale up to the monitor's " +
             std::to_string(monitorScale) + " (" + std::to_string(across) + " across, " +
             std::to_string(down) + " down)");
