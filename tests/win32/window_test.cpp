@@ -994,8 +994,36 @@ void RefusesBadStoredFiles(const std::string& vorn) {
   ExitProgram(window);
 }
 
+// The largest board as the screen shows it: the scale it is drawn at, read across and down
+// (its outlines end a pen's half width, about a game pixel, beyond the right side of the top
+// row's last cell, x 851, and beyond the bottom corner of the last row, y 455), and whether
+// they end inside the client area, the background beyond them.
+struct DrawnBoard {
+  double across;
+  double down;
+  bool whole;
+};
+
+DrawnBoard DrawnLargestBoard(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const std::vector<COLORREF> pixels = ClientPixels(window);
+  long right = 0;
+  long bottom = 0;
+  for (long y = 0; y < client.bottom; ++y) {
+    for (long x = 0; x < client.right; ++x) {
+      if ((pixels[y * client.right + x] & 0xFFFFFF) != 0) continue;  // not the outlines' black
+      right = std::max(right, x + 1);
+      bottom = std::max(bottom, y + 1);
+    }
+  }
+  return {right / 852.0, bottom / 456.0, right < client.right && bottom < client.bottom};
+}
+
 // A window grown from its top left corner near the bottom right of the screen ended with
-// most of the largest board and its close box off the screen: it stays in the work area.
+// most of the largest board and its close box off the screen: it stays in the work area. On
+// a screen too small for the board at the monitor's scale, the board is drawn whole at a
+// smaller one, and a click on the middle of the last cell as drawn plays that cell.
 void GrowsWithinTheWorkArea(Player& player, HWND window) {
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -1011,6 +1039,19 @@ void GrowsWithinTheWorkArea(Player& player, HWND window) {
         "the window of the largest board lies in the work area (" +
             std::to_string(outer.left) + "," + std::to_string(outer.top) + " to " +
             std::to_string(outer.right) + "," + std::to_string(outer.bottom) + ")");
+  const auto [across, down, whole] = DrawnLargestBoard(window);
+  const double monitorScale = GetDpiForWindow(window) / 96.0;
+  Check(whole && std::abs(across - down) < 0.01 && across < monitorScale + 0.01,
+        "the largest board drawn whole, at one scale up to the monitor's " +
+            std::to_string(monitorScale) + " (" + std::to_string(across) + " across, " +
+            std::to_string(down) + " down)");
+  const Board drawn{window, across, 21};
+  WaitFor([&] { return IsWindowEnabled(window) && GetForegroundWindow() == window; },
+          "the main window to take input");
+  RealClickAt(drawn.CellPixel(441));
+  WaitFor([&] { return ScreenPixel(drawn.CellPixel(441)) == OwnerColor(0); },
+          "GREEN's stone on cell 441 after a click on it as drawn",
+          [&] { return ColorName(ScreenPixel(drawn.CellPixel(441))); });
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "play/take_back.h"
 #include "ui/shared/front_end_rules.h"
 #include "ui/win32/about_form.h"
+#include "ui/win32/board_fit.h"
 #include "ui/win32/help_form.h"
 #include "ui/win32/level_menu.h"
 #include "ui/win32/message_box.h"
@@ -84,6 +85,24 @@ HPEN ScaledPen(double width, double scale, int least, COLORREF color) {
                    color);
 }
 
+int DevicePixel(double devicePixels) { return static_cast<int>(std::lround(devicePixels)); }
+
+RECT WorkAreaOf(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  return info.rcWork;
+}
+
+// What the frame, the title bar and the menu bar take of the window's outer size.
+SIZE FrameOf(HWND window) {
+  RECT outer{};
+  RECT client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
 void OutlineEllipse(HDC dc, const RECT& shape, HPEN pen) {
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -111,8 +130,9 @@ Form1::Form1(HINSTANCE instance)
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menus_.Handle(), instance,
                             CreationParameter(this));
   if (window_ == nullptr) throw RunTimeError("the main window cannot be created");
-  scale_ = GetDpiForWindow(window_) / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-  bitmap_.SetScale(scale_);
+  dpi_ = GetDpiForWindow(window_);
+  boardScale_ = MonitorScale();
+  bitmap_.SetScale(boardScale_);
   FitBitmapToClient();
   shortcuts_ = CreateAidShortcuts();
   AttachWindow(this);
@@ -210,6 +230,10 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+      movedByHand_ = message == WM_ENTERSIZEMOVE;
+      return 0;
     case WM_DESTROY:
       OnDestroy();
       return 0;
@@ -228,7 +252,7 @@ void Form1::OnPaint() {
 // The drawing, with the turn indicator's shapes on top of it, like controls over a picture.
 void Form1::PaintClient(HDC dc, const RECT& area) {
   bitmap_.PaintTo(dc, area);
-  HPEN pen = CreatePen(PS_SOLID, std::max(1, static_cast<int>(std::lround(scale_))), RGB(0, 0, 0));
+  HPEN pen = ScaledPen(1, boardScale_, 1, RGB(0, 0, 0));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   for (int side = 0; side < 2; ++side) {
     const RECT shape = IndicatorRect(side);
@@ -302,19 +326,33 @@ void Form1::PlayFocusedCell(Integer button) {
 }
 
 Single Form1::ToTwipsX(int devicePixels) const {
-  return static_cast<Single>(devicePixels / scale_) * GameTwipsPerPixelX();
+  return static_cast<Single>(devicePixels / boardScale_) * GameTwipsPerPixelX();
 }
 
 Single Form1::ToTwipsY(int devicePixels) const {
-  return static_cast<Single>(devicePixels / scale_) * GameTwipsPerPixelY();
+  return static_cast<Single>(devicePixels / boardScale_) * GameTwipsPerPixelY();
 }
 
-// On another monitor, or at another display scale: the same board in game pixels, drawn
-// again at the new scale.
+double Form1::ToDeviceX(Single twips) const {
+  return twips / GameTwipsPerPixelX() * boardScale_;
+}
+
+double Form1::ToDeviceY(Single twips) const {
+  return twips / GameTwipsPerPixelY() * boardScale_;
+}
+
+double Form1::MonitorScale() const {
+  return dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+}
+
+// On another monitor, or at another display scale: the same board in game pixels, fitted
+// anew and drawn again at its new scale. A window the player drags stays where it is taken;
+// one whose monitor changed its scale is kept in the work area.
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
-  scale_ = dpi / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-  bitmap_.SetScale(scale_);
-  ApplyOuterSize(suggested.left, suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  dpi_ = dpi;
+  const HMONITOR monitor = MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST);
+  ApplyOuterSize(monitor, suggested.left, suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!movedByHand_) KeepInWorkArea(monitor);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -351,19 +389,17 @@ void Form1::SetCaption(const std::string& caption) {
 void Form1::SetOuterSize(Single widthTwips, Single heightTwips) {
   outerWidth_ = widthTwips / GameTwipsPerPixelX();
   outerHeight_ = heightTwips / GameTwipsPerPixelY();
-  ApplyOuterSize(0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  KeepInWorkArea();
+  const HMONITOR monitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+  ApplyOuterSize(monitor, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepInWorkArea(monitor);
 }
 
 // The window grows from its top left corner; near the bottom right of the screen the board
 // and the close box would end off it. It is moved back into its monitor's work area.
-void Form1::KeepInWorkArea() {
+void Form1::KeepInWorkArea(HMONITOR monitor) {
   RECT outer{};
   GetWindowRect(window_, &outer);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
+  const RECT work = WorkAreaOf(monitor);
   const ScreenPoint at = KeepOnScreen(
       {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top},
       {work.left, work.top, work.right - work.left, work.bottom - work.top});
@@ -371,11 +407,40 @@ void Form1::KeepInWorkArea() {
   SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The outer size covers the frame, the title and the menu bar, as the game measures it.
-void Form1::ApplyOuterSize(int left, int top, UINT flags) {
+// The outer size covers the frame, the title and the menu bar, as the game measures it, at
+// the monitor's scale; the board's area is what they leave of it. Where that is larger than
+// the work area, the board's area shrinks until the window fits, the frame and menu bar
+// keeping their size. The frame is measured as it stands, and again once the window has
+// its size, in case the new width or scale changed it (a narrow menu bar takes two lines).
+void Form1::ApplyOuterSize(HMONITOR monitor, int left, int top, UINT flags) {
   if (outerWidth_ <= 0 || outerHeight_ <= 0) return;
-  SetWindowPos(window_, nullptr, left, top, static_cast<int>(std::lround(outerWidth_ * scale_)),
-               static_cast<int>(std::lround(outerHeight_ * scale_)), flags);
+  const double scale = MonitorScale();
+  const double outerWidth = std::round(outerWidth_ * scale);
+  const double outerHeight = std::round(outerHeight_ * scale);
+  const RECT work = WorkAreaOf(monitor);
+  SIZE frame = FrameOf(window_);
+  for (int pass = 0; pass < 2; ++pass) {
+    const double boardWidth = (outerWidth - frame.cx) / scale;
+    const double boardHeight = (outerHeight - frame.cy) / scale;
+    SetBoardScale(BoardScale({.boardWidth = boardWidth,
+                              .boardHeight = boardHeight,
+                              .roomWidth = static_cast<int>(work.right - work.left - frame.cx),
+                              .roomHeight = static_cast<int>(work.bottom - work.top - frame.cy),
+                              .dpi = dpi_}));
+    SetWindowPos(window_, nullptr, left, top,
+                 frame.cx + static_cast<int>(std::lround(boardWidth * boardScale_)),
+                 frame.cy + static_cast<int>(std::lround(boardHeight * boardScale_)), flags);
+    const SIZE sized = FrameOf(window_);
+    if (sized.cx == frame.cx && sized.cy == frame.cy) return;
+    frame = sized;
+  }
+}
+
+void Form1::SetBoardScale(double scale) {
+  if (scale == boardScale_) return;
+  boardScale_ = scale;
+  bitmap_.SetScale(scale);
+  InvalidateRect(window_, nullptr, FALSE);
 }
 
 void Form1::FitBitmapToClient() {
@@ -422,14 +487,10 @@ void Form1::SetMenuEnabled(MenuItem item, bool enabled) {
 void Form1::SetMenuChecked(MenuItem item, bool checked) { menus_.SetChecked(item, checked); }
 
 RECT Form1::IndicatorRect(int side) const {
-  auto device = [this](double twips, Single twipsPerPixel) {
-    return static_cast<LONG>(std::lround(twips / twipsPerPixel * scale_));
-  };
-  const Single twipsX = GameTwipsPerPixelX();
-  const Single twipsY = GameTwipsPerPixelY();
-  const LONG left = device(kIndicatorLeft, twipsX);
-  const LONG top = device(kIndicatorTop[side], twipsY);
-  return {left, top, left + device(kIndicatorSize, twipsX), top + device(kIndicatorSize, twipsY)};
+  const LONG left = DevicePixel(ToDeviceX(kIndicatorLeft));
+  const LONG top = DevicePixel(ToDeviceY(kIndicatorTop[side]));
+  return {left, top, left + DevicePixel(ToDeviceX(kIndicatorSize)),
+          top + DevicePixel(ToDeviceY(kIndicatorSize))};
 }
 
 void Form1::SetIndicatorColor(Integer side, Color color) {
@@ -561,12 +622,12 @@ void Form1::PaintMarks(HDC dc) const {
     DeleteObject(fill);
   }
   if (marks_.hint != 0) {
-    HPEN ring = ScaledPen(2, scale_, 2, RGB(0, 0, 128));
+    HPEN ring = ScaledPen(2, boardScale_, 2, RGB(0, 0, 128));
     OutlineEllipse(dc, CircleRect(HintRingOf(marks_.hint)), ring);
     DeleteObject(ring);
   }
   if (marks_.focus != 0) {
-    HPEN frame = ScaledPen(2, scale_, 2, RGB(255, 255, 0));
+    HPEN frame = ScaledPen(2, boardScale_, 2, RGB(255, 255, 0));
     HGDIOBJ oldPen = SelectObject(dc, frame);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     const RECT box = CellBoxRect(marks_.focus);
@@ -581,30 +642,25 @@ void Form1::PaintMarks(HDC dc) const {
 void Form1::InvalidateCell(Integer cell) {
   if (cell == 0) return;
   RECT area = CellBoxRect(cell);
-  const int margin = static_cast<int>(std::lround(2 * scale_)) + 2;
+  const int margin = DevicePixel(2 * boardScale_) + 2;
   InflateRect(&area, margin, margin);
   InvalidateRect(window_, &area, FALSE);
 }
 
 RECT Form1::CellBoxRect(Integer cell) const {
   const TwipBox box = ClickBox(cell);
-  auto x = [this](Single twips) {
-    return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelX() * scale_));
-  };
-  auto y = [this](Single twips) {
-    return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelY() * scale_));
-  };
-  return {x(box.left), y(box.top), x(box.right) + 1, y(box.bottom) + 1};
+  return {DevicePixel(ToDeviceX(box.left)), DevicePixel(ToDeviceY(box.top)),
+          DevicePixel(ToDeviceX(box.right)) + 1, DevicePixel(ToDeviceY(box.bottom)) + 1};
 }
 
 // The square a circle of the game's stands in, in device pixels, one more to the right and
 // bottom: without a pen an ellipse ends a pixel short of them, and a ring needs the room.
 RECT Form1::CircleRect(const TwipCircle& circle) const {
-  const double x = circle.x / GameTwipsPerPixelX() * scale_;
-  const double y = circle.y / GameTwipsPerPixelY() * scale_;
-  const double radius = circle.radius / GameTwipsPerPixelY() * scale_;
-  auto at = [](double value) { return static_cast<LONG>(std::lround(value)); };
-  return {at(x - radius), at(y - radius), at(x + radius) + 1, at(y + radius) + 1};
+  const double x = ToDeviceX(circle.x);
+  const double y = ToDeviceY(circle.y);
+  const double radius = ToDeviceY(circle.radius);
+  return {DevicePixel(x - radius), DevicePixel(y - radius), DevicePixel(x + radius) + 1,
+          DevicePixel(y + radius) + 1};
 }
 
 }  // namespace vorn::win32

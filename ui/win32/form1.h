@@ -9,7 +9,9 @@
 // The window is aware of each monitor's DPI. The game's pixels are those of an unscaled
 // screen; the window scales them to its monitor when it draws and sizes itself, and scales
 // the mouse back, so the board is crisp at any display scale and every click meets the cell
-// under the pointer.
+// under the pointer. Where the board at the monitor's scale would not fit the work area, the
+// board alone is drawn smaller (board_fit.h): its drawing, its marks and the mouse share the
+// one board scale, while the frame and the menu bar keep the monitor's.
 #pragma once
 
 #include <windows.h>
@@ -87,6 +89,7 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   bool OnKey(UINT message, WPARAM key, LPARAM flags);
   void PlayFocusedCell(Integer button);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
+  double MonitorScale() const;
   void OnDestroy();
   // The commands of the player's aids, which are not items of the game's own menus.
   bool OnAidCommand(UINT id);
@@ -117,19 +120,29 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   // Runs a handler behind the game's error boundary; ends the program when the game cannot
   // go on.
   void RunGuarded(const std::function<void()>& handler);
-  void ApplyOuterSize(int left, int top, UINT flags);
-  void KeepInWorkArea();
+  // Sizes the window on `monitor` as the game asked, the board drawn at the largest scale up
+  // to the monitor's at which the window fits the work area.
+  void ApplyOuterSize(HMONITOR monitor, int left, int top, UINT flags);
+  void SetBoardScale(double scale);
+  void KeepInWorkArea(HMONITOR monitor);
   void FitBitmapToClient();
   RECT IndicatorRect(int side) const;
-  // A position of the client area in device pixels, as twips of the game.
+  // A position of the client area in device pixels, as twips of the game, and back: the
+  // mouse and every drawing over the board go through these, at the board's scale.
   Single ToTwipsX(int devicePixels) const;
   Single ToTwipsY(int devicePixels) const;
+  double ToDeviceX(Single twips) const;
+  double ToDeviceY(Single twips) const;
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   MenuBar menus_;
   BoardBitmap bitmap_;
-  double scale_ = 1.0;  // device pixels per game pixel, the monitor's DPI / 96
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // the monitor's
+  // Device pixels per game pixel in the client area: the monitor's DPI / 96, or less where
+  // the board would not fit the work area so.
+  double boardScale_ = 1.0;
+  bool movedByHand_ = false;  // the player drags the window
   // The outer size the game asked for, in game pixels (twips over the game's twips per pixel).
   double outerWidth_ = 0;
   double outerHeight_ = 0;
