@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Placement of message boxes beside the main window.
+// Placement of message boxes and dialogs over and beside the main window.
 #include "display/window_placement.h"
 
 #include <algorithm>
@@ -28,6 +28,13 @@ long long CoveredArea(const ScreenRect& a, const ScreenRect& b) {
 
 ScreenPoint KeepOnScreen(const ScreenRect& window, const ScreenRect& screen) {
   return OnScreen({window.left, window.top}, window.width, window.height, screen);
+}
+
+ScreenPoint CentreOver(const ScreenRect& window, int boxWidth, int boxHeight,
+                       const ScreenRect& screen) {
+  const ScreenPoint centred{window.left + (window.width - boxWidth) / 2,
+                            window.top + (window.height - boxHeight) / 2};
+  return OnScreen(centred, boxWidth, boxHeight, screen);
 }
 
 ScreenPoint PlaceBeside(const ScreenRect& window, int boxWidth, int boxHeight,

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Where a message box stands so that it never hides the board it speaks of: beside the main
-// window, wholly on the screen; and where a window that has grown goes to stay on the screen.
+// window, wholly on the screen; where a window that has grown goes to stay on the screen; and
+// where a dialog centred over its window stands.
 // Plain screen pixels, so every desktop front end places its windows the same way.
 #pragma once
 
@@ -37,5 +38,10 @@ ScreenPoint PlaceBeside(const ScreenRect& window, int boxWidth, int boxHeight,
 // is, if it lies there already. One larger than the screen starts at its top left corner,
 // so that the title bar and the menus stay in reach.
 ScreenPoint KeepOnScreen(const ScreenRect& window, const ScreenRect& screen);
+
+// Where a box of `boxWidth` x `boxHeight` (frame included) goes centred over `window` and
+// wholly on `screen`, as KeepOnScreen moves it.
+ScreenPoint CentreOver(const ScreenRect& window, int boxWidth, int boxHeight,
+                       const ScreenRect& screen);
 
 }  // namespace vorn

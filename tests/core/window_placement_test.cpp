@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vorn developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where a message box stands beside the main window, and where a window that has grown goes.
+// Where a message box stands beside the main window, where a window that has grown goes, and
+// where a dialog centred over it stands.
 #include <gtest/gtest.h>
 
 #include "display/window_placement.h"
@@ -41,6 +42,13 @@ TEST(WindowPlacementTest, AWindowThatHasGrownIsMovedBackWhollyOntoTheScreen) {
   // A monitor left of the main one.
   EXPECT_EQ(KeepOnScreen({-200, 900, 870, 520}, {-1920, 0, 1920, 1040}),
             (ScreenPoint{-870, 520}));
+}
+
+TEST(WindowPlacementTest, ADialogCentredOverTheWindowStaysOnTheScreen) {
+  const ScreenRect screen{0, 0, 1280, 1024};
+  EXPECT_EQ(CentreOver({396, 347, 486, 308}, 329, 124, screen), (ScreenPoint{474, 439}));
+  // A window against the top left corner: the dialog no further than the screen's edge.
+  EXPECT_EQ(CentreOver({-100, -50, 300, 100}, 329, 124, screen), (ScreenPoint{0, 0}));
 }
 
 }  // namespace

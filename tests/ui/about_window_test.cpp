@@ -161,5 +161,26 @@ TEST_F(AboutWindowTest, SecondAboutShowsTheSameWindowWithOkFocusedAgain) {
   EXPECT_EQ(first->findChild<QPlainTextEdit*>("AboutText")->toPlainText(), credits);
 }
 
+// Under openbox an About window shown again came a title bar lower than the first time: Qt
+// centred it by a frame that the window manager gives it only once shown.
+TEST_F(AboutWindowTest, EveryShowingStandsCentredOverTheMainWindow) {
+  Form1 form;
+  form.move(120, 90);
+  form.show();
+  QList<QPoint> offCentre;
+  WhenAboutShown user([&form, &offCentre](AboutForm& about) {
+    offCentre << about.frameGeometry().center() - form.frameGeometry().center();
+    Control<QPushButton>(about, "AboutOk")->click();
+  });
+  form.Aboutx_Click();
+  form.Aboutx_Click();
+  form.move(300, 200);
+  form.Aboutx_Click();
+  ASSERT_EQ(offCentre.size(), 3);
+  for (const QPoint& off : offCentre) {
+    EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();  // halves of odd sizes
+  }
+}
+
 }  // namespace
 }  // namespace vorn::testing

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/version.h"
+#include "display/window_placement.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/window_system.h"
 
 namespace {
 
@@ -77,6 +80,22 @@ void AboutForm::buildControls() {
   Label1->setPalette(labelPalette);
 
   setTabOrder(AboutOk, AboutText);
+}
+
+// Placed by its client area, never by its frame. Qt centres a dialog by a frame that the
+// window manager gives it only once shown, and under openbox an About window shown again came
+// a title bar lower than the first time. Its frame is taken to be the owner's.
+void AboutForm::centreOverOwner() {
+  const QWidget* owner = parentWidget();
+  if (owner == nullptr || !owner->isVisible() || !vorn::CanPlaceWindows()) return;
+  const QRect ownerFrame = owner->frameGeometry();
+  const QPoint frameOffset = owner->geometry().topLeft() - ownerFrame.topLeft();
+  const QSize outer = size() + (ownerFrame.size() - owner->size());
+  const QRect screen = owner->screen()->availableGeometry();
+  const vorn::ScreenPoint at = vorn::CentreOver(
+      {ownerFrame.x(), ownerFrame.y(), ownerFrame.width(), ownerFrame.height()}, outer.width(),
+      outer.height(), {screen.x(), screen.y(), screen.width(), screen.height()});
+  setGeometry(QRect(QPoint(at.x, at.y) + frameOffset, size()));
 }
 
 QString AboutForm::CreditText() { return QString::fromUtf8(vorn::kCreditText); }

@@ -22,6 +22,10 @@ class AboutForm : public QDialog {
   // The credit text: two empty lines, then the game and its authors, then where to write.
   static QString CreditText();
 
+  // Centres the window over the one it belongs to, where the program may place its windows;
+  // called before each showing.
+  void centreOverOwner();
+
  public slots:
   void AboutOk_Click();
 

@@ -448,6 +448,7 @@ void Form1::Helpx_Click() {
 void Form1::Aboutx_Click() {
   if (aboutForm_ == nullptr) aboutForm_ = new AboutForm(this);
   aboutForm_->update();
+  aboutForm_->centreOverOwner();
   vorn::ShowModal(*aboutForm_);
 }
 
