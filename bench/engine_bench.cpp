@@ -49,22 +49,19 @@ void BM_PlayoutsPerSecond(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayoutsPerSecond)->Arg(11)->Arg(21)->Unit(benchmark::kMillisecond);
 
-void BM_StrongReplyEmptyBoard(benchmark::State& state) {
+// Strong replies on the board of the benchmark's size that `positionOf` sets.
+void StrongReplies(benchmark::State& state, Position (*positionOf)(int)) {
   const int size = static_cast<int>(state.range(0));
-  const Position position = EmptyBoard(size);
+  const Position position = positionOf(size);
   for (auto _ : state) {
     benchmark::DoNotOptimize(ChooseCell(position, PlayoutBudget(Level::Strong, size)));
   }
 }
+
+void BM_StrongReplyEmptyBoard(benchmark::State& state) { StrongReplies(state, EmptyBoard); }
 BENCHMARK(BM_StrongReplyEmptyBoard)->Arg(11)->Arg(21)->Unit(benchmark::kMillisecond);
 
-void BM_StrongReplyMidGame(benchmark::State& state) {
-  const int size = static_cast<int>(state.range(0));
-  const Position position = MidGame(size);
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(ChooseCell(position, PlayoutBudget(Level::Strong, size)));
-  }
-}
+void BM_StrongReplyMidGame(benchmark::State& state) { StrongReplies(state, MidGame); }
 BENCHMARK(BM_StrongReplyMidGame)->Arg(11)->Arg(21)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -34,9 +34,12 @@ std::optional<Level> FindLevel(std::string_view name) {
   return std::nullopt;
 }
 
-std::string LevelNameList() {
+std::string LevelNameList(std::string_view beforeLast) {
   std::string list;
-  for (const Level level : kLevels) list += std::string(list.empty() ? "" : ", ") + LevelName(level);
+  for (std::size_t k = 0; k < kLevels.size(); ++k) {
+    if (k > 0) list += k + 1 == kLevels.size() ? beforeLast : std::string_view(", ");
+    list += LevelName(kLevels[k]);
+  }
   return list;
 }
 

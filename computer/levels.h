@@ -24,8 +24,9 @@ const char* LevelName(Level level);
 const char* LevelCaption(Level level);
 // The level of that exact name, or none.
 std::optional<Level> FindLevel(std::string_view name);
-// Every level's name, for a message that refuses an unknown one: "Standard, Strong".
-std::string LevelNameList();
+// Every level's name, for a message that refuses an unknown one: "Standard, Strong", or
+// "Standard and Strong" with " and " before the last.
+std::string LevelNameList(std::string_view beforeLast = ", ");
 
 // The engine's playouts for a search at `level` on a board of `cellsPerRow`; 0 at the
 // Standard level, which does not search.

@@ -91,16 +91,6 @@ inline int BridgeGap(unsigned own, unsigned empty) {
   return gaps == 0 ? -1 : std::countr_zero(gaps);
 }
 
-// The playouts' one rule besides chance: when the other side has just played `intrusion`,
-// one of the two empty cells between two stones of `side` (or a stone and the side's own
-// edge, which the frame stands for), the other cell, which keeps them joined; else 0. The
-// first such cell in turn around the intrusion from up-left.
-inline int BridgeAnswer(const Grid& grid, const signed char* points, int intrusion, int side) {
-  const int gap = BridgeGap(RingOf(grid, points, intrusion, side),
-                            RingOf(grid, points, intrusion, kEmpty));
-  return gap < 0 ? 0 : intrusion + grid.around()[gap];
-}
-
 // The side whose chain joins its two edges on a board with no empty cell. Exactly one does;
 // only GREEN's chains are followed, the other side wins when they fail.
 int FilledBoardWinner(const Grid& grid, const Points& points);

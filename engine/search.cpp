@@ -304,7 +304,10 @@ class Search {
     work_[point] = static_cast<signed char>(side);
   }
 
-  // BridgeAnswer of the board, read off the rings kept up to date.
+  // The playouts' one rule besides chance: when the other side has just played `intrusion`,
+  // one of the two empty cells between two stones of `side` (or a stone and the side's own
+  // edge, which the frame stands for), the other cell, which keeps them joined; else 0. The
+  // first such cell in turn around the intrusion from up-left, read off the rings.
   int BridgeAnswer(int intrusion, int side) const {
     // A neighbour of neither side is empty or a corner of the frame; a corner next to a cell
     // lies between a point of GREEN's frame and one of RED's, so it never passes for a gap.

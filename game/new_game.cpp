@@ -141,12 +141,16 @@ namespace {
 void EndReplySearch(WindowServices& window) {
   if (ReplySearching == No) return;
   ReplySearching = No;
-  window.SetIndicatorColor(1, BackColor);
-  window.SetIndicatorColor(0, PlayerColor[0]);
-  window.SetEnabled(true);
+  ShowGreenToMove(window);
 }
 
 }  // namespace
+
+void ShowGreenToMove(WindowServices& window) {
+  window.SetIndicatorColor(0, PlayerColor[0]);
+  window.SetIndicatorColor(1, BackColor);
+  window.SetEnabled(true);
+}
 
 void NewGame(Integer size) {
   WindowServices& window = Window();

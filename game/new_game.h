@@ -23,4 +23,8 @@ void NumberMirrorPairs();
 // Rows of the current board: BoardSize when square, one fewer otherwise.
 Integer RowCount();
 
+class WindowServices;
+// GREEN's indicator lit, RED's dark, and the window taking input: GREEN to move.
+void ShowGreenToMove(WindowServices& window);
+
 }  // namespace vorn

@@ -16,6 +16,7 @@
 #include "play/game_commands.h"
 #include "play/settings.h"
 #include "play/take_back.h"
+#include "play/wins.h"
 
 namespace vorn {
 
@@ -247,8 +248,7 @@ SavedPlay ReadPlay(TextIn& in, int cells, int influenceSlots) {
   if (play.preset == No && play.side != 0) throw in.Fault("RED to move outside preset mode");
   in.Expect("win");
   play.win = in.Rest("win");
-  if (!play.win.empty() && play.win != "GREEN WON - click here to continue" &&
-      play.win != "RED WON - click here to continue") {
+  if (!play.win.empty() && play.win != WinMessageOf(0) && play.win != WinMessageOf(1)) {
     throw in.Fault("not a message of a win");
   }
   play.owner = ReadValues(in, "owner", cells, -1, 1);
@@ -355,7 +355,7 @@ SavedGame ReadGame(std::string_view text) {
   SavedGame game;
   const Tokens level = in.Expect("level");
   in.Count(level, 1, "level");
-  if (!IsLevelName(level[0])) throw in.Fault("unknown level \"" + std::string(level[0]) + "\"");
+  if (!FindLevel(level[0])) throw in.Fault("unknown level \"" + std::string(level[0]) + "\"");
   game.level = level[0];
   const Tokens board = in.Expect("board");
   in.Count(board, 2, "board");

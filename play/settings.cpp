@@ -26,21 +26,13 @@ bool ReadWhole(std::string_view text, long& value) {
   return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-std::string LevelList() {
-  std::string list;
-  for (std::size_t k = 0; k < kLevels.size(); ++k) {
-    list += (k == 0 ? "" : k + 1 == kLevels.size() ? " and " : ", ");
-    list += LevelName(kLevels[k]);
-  }
-  return list;
-}
-
 // Applies one `key=value`; an empty result means it was taken.
 std::string ApplySetting(std::string_view key, std::string_view value, Settings& settings) {
   long number = 0;
   if (key == "Level") {
-    if (!IsLevelName(value)) {
-      return "unknown level \"" + std::string(value) + "\": the levels are " + LevelList();
+    if (!FindLevel(value)) {
+      return "unknown level \"" + std::string(value) + "\": the levels are " +
+             LevelNameList(" and ");
     }
     settings.level = value;
   } else if (key == "BoardSize") {
@@ -61,8 +53,6 @@ std::string ApplySetting(std::string_view key, std::string_view value, Settings&
 }
 
 }  // namespace
-
-bool IsLevelName(std::string_view name) { return FindLevel(name).has_value(); }
 
 Settings ParseSettings(std::string_view text, std::vector<std::string>& problems) {
   Settings settings;

@@ -24,9 +24,6 @@
 
 namespace vorn {
 
-// Whether `name` is a level's name (computer/levels.h), as settings and saved games write it.
-bool IsLevelName(std::string_view name);
-
 struct Settings {
   std::string level{LevelName(Level::Standard)};
   Integer boardSize = 11;

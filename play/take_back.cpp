@@ -5,6 +5,7 @@
 #include "play/take_back.h"
 
 #include "display/cell_drawing.h"
+#include "game/new_game.h"
 #include "game/window_services.h"
 #include "play/game_commands.h"
 #include "play/mouse_input.h"
@@ -69,7 +70,6 @@ std::vector<Integer> TakeBack() {
     moves.resize(before.moveCounts[side]);
   }
   PutBackPlay(before);
-  ++PositionVersion;  // a hint or an answer under way was for the position taken back
   RedrawPlay();
   ShowGameMenus();
   return emptied;
@@ -88,6 +88,7 @@ void PutBackPlay(const PlayBefore& kept) {
   Module.Play = kept.play;
   for (Integer side = 0; side <= 1; ++side) PutBack(kept.groups[side], Groups[side]);
   PutBack(kept.bridges, Bridges);
+  ++PositionVersion;  // a hint or an answer under way was for the position replaced
 }
 
 void RedrawPlay() {
@@ -104,9 +105,7 @@ void RedrawPlay() {
   window.Refresh();
   // Between two clicks GREEN's indicator is lit (preset mode never switches it) and the
   // window takes input.
-  window.SetIndicatorColor(0, PlayerColor[0]);
-  window.SetIndicatorColor(1, BackColor);
-  window.SetEnabled(true);
+  ShowGreenToMove(window);
 }
 
 Integer LastMarkedCell() {

@@ -31,6 +31,10 @@ void CheckWin(Integer& result, Integer side, Integer& group) {
   }
 }
 
+std::string WinMessageOf(Integer side) {
+  return std::string(side == 0 ? "GREEN" : "RED") + " WON - click here to continue";
+}
+
 void AnnounceWin(Integer side, Integer group) {
   WindowServices& window = Window();
   FillColor = PaletteColor(kBlack);
@@ -39,7 +43,7 @@ void AnnounceWin(Integer side, Integer group) {
   for (Integer k = 1; k <= EntryCount(chain); ++k) RedrawCell(ListItem(k, chain));
   window.Refresh();
   window.SetEnabled(false);
-  WinMessage = std::string(side == 0 ? "GREEN" : "RED") + " WON - click here to continue";
+  WinMessage = WinMessageOf(side);
   window.MessageBox(WinMessage);
   window.Cls();
   UseEmptyBoardColours();

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
@@ -32,6 +33,13 @@ struct SearchAnswer {
   Integer cell = 0;
   std::string error;  // the engine's complaint, for the error boundary of the window's thread
 };
+
+// Hands a worker's answer to the game, which drops it if it is stale; an engine that
+// complained throws here, inside the window thread's error boundary.
+inline void CompleteSearch(const SearchAnswer& answer) {
+  if (!answer.error.empty()) throw std::runtime_error(answer.error);
+  CompleteSearch(answer.ticket, answer.purpose, answer.cell);
+}
 
 class SearchThreads {
  public:

@@ -66,15 +66,18 @@ TEST(EngineWinnerTest, FilledBoards) {
                std::invalid_argument);
 }
 
-// BridgeAnswer on a drawn position, with the intrusion as a cell; the answer as a cell.
+// The playouts' bridge rule (BridgeGap over the rings of the intrusion's neighbours) on a
+// drawn position, with the intrusion as a cell; the answer as a cell, 0 for none.
 int Answer(const Position& position, int intrusionCell, int side) {
   const engine::Grid grid(position.cellsPerRow, position.rows);
   engine::Points points = grid.EmptyPoints();
   for (int cell = 1; cell <= grid.cellCount(); ++cell) {
     points[grid.PointOf(cell)] = position.owner[cell - 1];
   }
-  const int point = engine::BridgeAnswer(grid, points.data(), grid.PointOf(intrusionCell), side);
-  return point == 0 ? 0 : grid.CellOf(point);
+  const int intrusion = grid.PointOf(intrusionCell);
+  const int gap = engine::BridgeGap(engine::RingOf(grid, points.data(), intrusion, side),
+                                    engine::RingOf(grid, points.data(), intrusion, engine::kEmpty));
+  return gap < 0 ? 0 : grid.CellOf(intrusion + grid.around()[gap]);
 }
 
 TEST(EngineBridgeTest, AnIntrusionIsAnsweredInTheOtherCell) {

@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -494,14 +493,8 @@ bool Form1::StartSearch(const vorn::SearchRequest& request) {
 
 void Form1::answerSearch(const vorn::SearchAnswer& answer) {
   --searchesRunning_;
-  runGuarded([&answer] {
-    if (!answer.error.empty()) throw std::runtime_error(answer.error);
-    vorn::CompleteSearch(answer.ticket, answer.purpose, answer.cell);
-  });
-  emit searchAnswered();
+  runGuarded([&answer] { vorn::CompleteSearch(answer); });
 }
-
-void Form1::ShowHint(vorn::Integer /*cell*/) { followGame(); }
 
 void Form1::followGame() {
   surface_->setEnabled(!vorn::AwaitingReply());
@@ -538,8 +531,7 @@ void Form1::showMarks() {
 
 void Form1::resumeSession() {
   std::string notice;
-  runGuarded([&] { notice = session_.Resume(); });
-  followGame();
+  runGuarded([&] { notice = session_.Resume(); });  // which shows the game resumed
   tell(notice);
 }
 

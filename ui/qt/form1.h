@@ -54,7 +54,6 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   void SetIndicatorColor(vorn::Integer side, vorn::Color color) override;
   void MessageBox(const std::string& prompt) override;
   bool StartSearch(const vorn::SearchRequest& request) override;
-  void ShowHint(vorn::Integer cell) override;
 
   BoardSurface* surface() const { return surface_; }
   QAction* menuAction(vorn::MenuItem item) const;
@@ -73,10 +72,6 @@ class Form1 : public QMainWindow, public vorn::WindowServices {
   vorn::Integer keyFocusCell() const { return keyFocusShown_ ? keyFocus_ : 0; }
   // The engine's searches started in workers and not yet answered.
   int searchesRunning() const { return searchesRunning_; }
-
- signals:
-  // A worker's answer has been handed to the game (which drops it if it is stale).
-  void searchAnswered();
 
  public slots:
   void Helpx_Click();

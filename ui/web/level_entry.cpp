@@ -25,8 +25,12 @@
 #include "play/settings.h"
 #include "play/take_back.h"
 #include "ui/web/json_text.h"
+#include "ui/web/page_outcome.h"
 
 namespace {
+
+using vorn::web::Guarded;
+using vorn::web::JsonString;
 
 // The position the worker is handed, cell by cell, before it searches.
 vorn::engine::Position workerPosition;
@@ -49,24 +53,23 @@ void Resume(const char* settingsText, const char* gameText) {
       : vorn::ParseSettings(settingsText, resumed.settingsProblems);
   resumed.markLastMove = settings.markLastMove;
   vorn::ApplyBoardSettings(settings);
-  std::string level = settings.level;
-  if (gameText != nullptr && !vorn::RestoreGame(gameText, level, resumed.gameError)) {
-    level = settings.level;
-  }
+  std::string level = settings.level;  // RestoreGame changes it only when it puts a game back
+  if (gameText != nullptr) vorn::RestoreGame(gameText, level, resumed.gameError);
   if (const std::optional<vorn::Level> found = vorn::FindLevel(level)) {
     vorn::SetComputerLevel(*found);
   }
 }
 
 std::string LevelFactsJson() {
-  std::string json = std::string("{\"menuCaption\":\"") + vorn::kLevelMenuCaption +
-                     "\",\"hintCaption\":\"" + vorn::kHintCaption + "\",\"takeBackCaption\":\"" +
-                     vorn::kTakeBackCaption + "\",\"markCaption\":\"" + vorn::kMarkLastMoveCaption +
-                     "\",\"markColor\":" + std::to_string(vorn::kMarkDotColor) + ",\"levels\":[";
+  std::string json = "{\"menuCaption\":" + JsonString(vorn::kLevelMenuCaption) +
+                     ",\"hintCaption\":" + JsonString(vorn::kHintCaption) +
+                     ",\"takeBackCaption\":" + JsonString(vorn::kTakeBackCaption) +
+                     ",\"markCaption\":" + JsonString(vorn::kMarkLastMoveCaption) +
+                     ",\"markColor\":" + std::to_string(vorn::kMarkDotColor) + ",\"levels\":[";
   for (const vorn::Level level : vorn::kLevels) {
     if (level != vorn::kLevels.front()) json += ",";
-    json += std::string("{\"name\":\"") + vorn::LevelName(level) + "\",\"caption\":\"" +
-            vorn::LevelCaption(level) + "\"}";
+    json += "{\"name\":" + JsonString(vorn::LevelName(level)) +
+            ",\"caption\":" + JsonString(vorn::LevelCaption(level)) + "}";
   }
   return json + "]}";
 }
@@ -86,8 +89,8 @@ std::string CircleText(vorn::Integer cell, vorn::TwipCircle (*circleOf)(vorn::In
 
 extern "C" {
 
-// The "Level" menu's caption, its levels in order (name and caption) and the hint's caption,
-// as JSON.
+// As JSON: the captions of the "Level" menu, "Hint", "Take Back" and "Mark Last Move", the
+// colour of the last move's dot, and the levels in order (name and caption).
 EMSCRIPTEN_KEEPALIVE const char* vorn_level_facts() {
   static const std::string facts = LevelFactsJson();
   return facts.c_str();
@@ -97,20 +100,19 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_level_facts() {
 // the page reads it: 0 ran, 1 recovered from a fault, 2 stopped.
 EMSCRIPTEN_KEEPALIVE int vorn_set_level(int level) {
   if (level < 0 || level >= static_cast<int>(vorn::kLevels.size())) return 0;
-  return static_cast<int>(
-      vorn::RunGuarded([level] { vorn::SetComputerLevel(static_cast<vorn::Level>(level)); }));
+  return Guarded([level] { vorn::SetComputerLevel(static_cast<vorn::Level>(level)); });
 }
 
 EMSCRIPTEN_KEEPALIVE int vorn_level() { return static_cast<int>(vorn::ComputerLevel()); }
 
 // "Hint", and what the page shows of it: whether it can be chosen, and the cell hinted for
 // the position on the board (0 for none).
-EMSCRIPTEN_KEEPALIVE int vorn_hint() { return static_cast<int>(vorn::RunGuarded(vorn::Hintx_Click)); }
+EMSCRIPTEN_KEEPALIVE int vorn_hint() { return Guarded(vorn::Hintx_Click); }
 EMSCRIPTEN_KEEPALIVE int vorn_hint_available() { return vorn::HintAvailable() ? 1 : 0; }
 
 // "Take Back", and whether it can be chosen now (not while RED's reply is searched for).
 EMSCRIPTEN_KEEPALIVE int vorn_take_back() {
-  return static_cast<int>(vorn::RunGuarded([] { vorn::TakeBack(); }));
+  return Guarded([] { vorn::TakeBack(); });
 }
 EMSCRIPTEN_KEEPALIVE int vorn_can_take_back() { return vorn::CanTakeBack() ? 1 : 0; }
 
@@ -150,7 +152,7 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_saved_game() {
 // none) put back; what was found is read with vorn_resumed. A stored text with a fault
 // leaves that setting at its default, or the fresh game of start-up.
 EMSCRIPTEN_KEEPALIVE int vorn_resume(const char* settings, const char* game) {
-  return static_cast<int>(vorn::RunGuarded([=] { Resume(settings, game); }));
+  return Guarded([=] { Resume(settings, game); });
 }
 
 // As JSON: {"markLastMove": bool, "settingsProblems": [text...], "gameError": text}.
@@ -159,9 +161,9 @@ EMSCRIPTEN_KEEPALIVE const char* vorn_resumed() {
   json = std::string("{\"markLastMove\":") + (resumed.markLastMove ? "true" : "false") +
          ",\"settingsProblems\":[";
   for (std::size_t k = 0; k < resumed.settingsProblems.size(); ++k) {
-    json += (k == 0 ? "" : ",") + vorn::web::JsonString(resumed.settingsProblems[k]);
+    json += (k == 0 ? "" : ",") + JsonString(resumed.settingsProblems[k]);
   }
-  json += "],\"gameError\":" + vorn::web::JsonString(resumed.gameError) + "}";
+  json += "],\"gameError\":" + JsonString(resumed.gameError) + "}";
   return json.c_str();
 }
 
@@ -170,9 +172,9 @@ EMSCRIPTEN_KEEPALIVE int vorn_awaiting_reply() { return vorn::AwaitingReply() ? 
 
 // The worker's answer to the request of `ticket`, handed to the game in the page's thread.
 EMSCRIPTEN_KEEPALIVE int vorn_search_done(unsigned ticket, int purpose, int cell) {
-  return static_cast<int>(vorn::RunGuarded([=] {
+  return Guarded([=] {
     vorn::CompleteSearch(ticket, static_cast<vorn::SearchPurpose>(purpose), cell);
-  }));
+  });
 }
 
 // In the worker: a position of `cellsPerRow` x `rows` cells, all empty, with `toMove` to

@@ -24,20 +24,17 @@
 #include "play/mouse_input.h"
 #include "ui/shared/front_end_rules.h"
 #include "ui/web/json_text.h"
+#include "ui/web/page_outcome.h"
 #include "ui/web/page_window.h"
 
 namespace {
 
+using vorn::web::Guarded;
 using vorn::web::JsonString;
 
 vorn::web::PageWindow pageWindow;
 // The message box that stands, at most one: it is modal.
 vorn::MessageBoxMouse messageBoxMouse;
-
-// The outcome as the page reads it: 0 ran, 1 recovered from a fault, 2 stopped.
-int Guarded(const std::function<void()>& handler) {
-  return static_cast<int>(vorn::RunGuarded(handler));
-}
 
 // Where an item stands: in the "Vorn" menu, the "Size" submenu itself, in it, or on the
 // menu bar as a command of its own.

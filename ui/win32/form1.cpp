@@ -10,7 +10,6 @@
 #include <cmath>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 #include "computer/reply_search.h"
@@ -568,13 +567,8 @@ bool Form1::StartSearch(const SearchRequest& request) {
 
 void Form1::OnSearchAnswered(LPARAM posted) {
   const std::unique_ptr<SearchAnswer> answer(reinterpret_cast<SearchAnswer*>(posted));
-  RunGuarded([&answer] {
-    if (!answer->error.empty()) throw std::runtime_error(answer->error);
-    CompleteSearch(answer->ticket, answer->purpose, answer->cell);
-  });
+  RunGuarded([&answer] { CompleteSearch(*answer); });
 }
-
-void Form1::ShowHint(Integer /*cell*/) { FollowGame(); }
 
 void Form1::FollowGame() {
   ShowAidMenus(menus_.Handle(), {.level = ComputerLevel(),

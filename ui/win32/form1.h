@@ -68,7 +68,6 @@ class Form1 final : public WindowServices, private WindowProcedureTarget {
   void SetIndicatorColor(Integer side, Color color) override;
   void MessageBox(const std::string& prompt) override;
   bool StartSearch(const SearchRequest& request) override;
-  void ShowHint(Integer cell) override;
 
   // The commands on the menu bar that are the window's own.
   void Helpx_Click();

@@ -101,8 +101,12 @@ HelpForm::~HelpForm() {
 
 RECT HelpForm::Twips(double left, double top, double width, double height) const {
   const double scale = ScaleOf(window_);
-  auto x = [&](double twips) { return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelX() * scale)); };
-  auto y = [&](double twips) { return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelY() * scale)); };
+  auto x = [&](double twips) {
+    return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelX() * scale));
+  };
+  auto y = [&](double twips) {
+    return static_cast<LONG>(std::lround(twips / GameTwipsPerPixelY() * scale));
+  };
   return {x(left), y(top), x(left) + x(width), y(top) + y(height)};
 }
 

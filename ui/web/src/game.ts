@@ -69,6 +69,16 @@ export interface SearchRequest {
   owners: number[]; // cell 1 first: -1 empty, 0 GREEN, 1 RED
 }
 
+// The engine's cell for `request`, searched in `module` (-1 when the engine refused the
+// position): in the search worker, or in the page's own module where the worker failed.
+export function SearchPosition(module: VornModule, request: SearchRequest): number {
+  module._vorn_worker_position(request.cellsPerRow, request.rows, request.toMove);
+  request.owners.forEach((owner, index) => {
+    if (owner >= 0) module._vorn_worker_stone(index + 1, owner);
+  });
+  return module._vorn_worker_search(request.playouts);
+}
+
 // A cell's click box in board pixels: [left, top, right, bottom].
 export type Box = [number, number, number, number];
 

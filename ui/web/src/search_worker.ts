@@ -6,6 +6,7 @@
 // nothing but these messages, so the page repaints and answers its menus meanwhile.
 
 import createVorn from "./vorn.js";
+import { SearchPosition } from "./game.js";
 import type { SearchRequest } from "./game.js";
 
 export interface SearchAnswer {
@@ -25,11 +26,7 @@ const module = createVorn({});
 scope.onmessage = (event) => {
   const request = event.data;
   void module.then((vorn) => {
-    vorn._vorn_worker_position(request.cellsPerRow, request.rows, request.toMove);
-    request.owners.forEach((owner, index) => {
-      if (owner >= 0) vorn._vorn_worker_stone(index + 1, owner);
-    });
-    const cell = vorn._vorn_worker_search(request.playouts);
+    const cell = SearchPosition(vorn, request);
     scope.postMessage({ ticket: request.ticket, purpose: request.purpose, cell });
   });
 };

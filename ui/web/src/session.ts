@@ -11,7 +11,7 @@
 import { AboutWindow, HelpWindow } from "./side_windows.js";
 import { BoardView, CssColor } from "./board_view.js";
 import { CellGrid } from "./cell_grid.js";
-import { Button, Game, Outcome } from "./game.js";
+import { Button, Game, Outcome, SearchPosition } from "./game.js";
 import type { CellCircle, GameFacts, HeldKeys } from "./game.js";
 import { MenuBar } from "./menu_bar.js";
 import { MessageBox } from "./message_box.js";
@@ -19,7 +19,6 @@ import { PageStore, kGameKey, kSettingsKey } from "./page_store.js";
 import type { MouseRule } from "./message_box.js";
 import { Searcher } from "./searcher.js";
 import type { SearchAnswer } from "./search_worker.js";
-import type { SearchRequest } from "./game.js";
 import type { PageWindow } from "./page_window.js";
 import type { VornModule } from "./vorn.js";
 
@@ -39,6 +38,15 @@ export function FindPageElements(): PageElements {
     found[id] = element;
   }
   return found as PageElements;
+}
+
+// A mark over the board (the hint's ring, the last move's dot), hidden until placed.
+function CircleMark(className: string): HTMLElement {
+  const mark = document.createElement("div");
+  mark.className = className;
+  mark.setAttribute("aria-hidden", "true");
+  mark.hidden = true;
+  return mark;
 }
 
 // Shows `element` over the board where the game's circle stands, or hides it for none.
@@ -103,15 +111,11 @@ export class Session {
       () => this.cells.focus(), signal);
     this.about = new AboutWindow(page.about as HTMLDialogElement, page["about-credit"],
       page["about-version"], page["about-ok"] as HTMLButtonElement, this.facts, signal);
-    this.searcher = new Searcher((answer) => this.answer(answer), (request) => this.searchHere(request));
-    this.hintMark = document.createElement("div");
-    this.hintMark.className = "hint-mark";
-    this.hintMark.setAttribute("aria-hidden", "true");
-    this.hintMark.hidden = true;
-    this.markDot = document.createElement("div");
-    this.markDot.className = "mark-dot";
-    this.markDot.setAttribute("aria-hidden", "true");
-    this.markDot.hidden = true;
+    // Where the worker fails, the same search runs in the page's own module.
+    this.searcher = new Searcher((answer) => this.answer(answer),
+      (request) => SearchPosition(this.module, request));
+    this.hintMark = CircleMark("hint-mark");
+    this.markDot = CircleMark("mark-dot");
     page.board.append(this.hintMark, this.markDot);
     this.addLevelAndHint(menus, signal);
     // After a menu command (the menu bar's own listeners run first) the focus goes to the
@@ -270,16 +274,6 @@ export class Session {
   // A worker's answer, handed to the game like any other event.
   private answer(answer: SearchAnswer): void {
     this.run(() => this.game.searchDone(answer.ticket, answer.purpose, answer.cell));
-  }
-
-  // Where the worker failed: the same search in the page's own module.
-  private searchHere(request: SearchRequest): number {
-    const module = this.module;
-    module._vorn_worker_position(request.cellsPerRow, request.rows, request.toMove);
-    request.owners.forEach((owner, index) => {
-      if (owner >= 0) module._vorn_worker_stone(index + 1, owner);
-    });
-    return module._vorn_worker_search(request.playouts);
   }
 
   private command(item: number): void {

@@ -5,12 +5,13 @@
 // page_window.cpp): what it exports and what it calls on the page. These declarations are
 // the one list of the boundary: the build exports exactly the functions of VornExports and
 // the runtime methods of VornRuntime, and fails when the names of VornExports differ from
-// the EMSCRIPTEN_KEEPALIVE functions of page_entry.cpp and level_entry.cpp, or the names of PageCallbacks from
-// the `Module.page` calls of page_window.cpp (ui/web/check_page_boundary.cmake).
+// the EMSCRIPTEN_KEEPALIVE functions of page_entry.cpp and level_entry.cpp, or the names of
+// PageCallbacks from the `Module.page` calls of page_window.cpp (ui/web/page_boundary.cmake).
 
 import type { SearchRequest } from "./game.js";
 
-// The functions of page_entry.cpp and level_entry.cpp, and the C library's memory for the text handed to them.
+// The functions of page_entry.cpp and level_entry.cpp, and the C library's memory for the
+// text handed to them.
 export interface VornExports {
   _vorn_start(): number;
   _vorn_mouse_up(
