@@ -4,16 +4,24 @@
 // Playing from the keyboard.
 #include "ui/qt/board_keys.h"
 
-#include <algorithm>
+#include <optional>
+
+#include "ui/shared/front_end_rules.h"
 
 namespace vorn {
 
 namespace {
 
-BoardKey Move(Integer row, Integer column, Integer cellsPerRow, Integer rows) {
-  const Integer keptRow = std::clamp<Integer>(row, 0, rows - 1);
-  const Integer keptColumn = std::clamp<Integer>(column, 0, cellsPerRow - 1);
-  return {BoardKeyAct::kMove, static_cast<Integer>(keptRow * cellsPerRow + keptColumn + 1)};
+std::optional<FocusKey> FocusKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Left: return FocusKey::kLeft;
+    case Qt::Key_Right: return FocusKey::kRight;
+    case Qt::Key_Up: return FocusKey::kUp;
+    case Qt::Key_Down: return FocusKey::kDown;
+    case Qt::Key_Home: return FocusKey::kHome;
+    case Qt::Key_End: return FocusKey::kEnd;
+    default: return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -22,16 +30,11 @@ BoardKey ReadBoardKey(int key, Qt::KeyboardModifiers modifiers, Integer cell,
                       Integer cellsPerRow, Integer rows) {
   if (cellsPerRow < 1 || rows < 1) return {};
   if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
-  const Integer row = static_cast<Integer>((cell - 1) / cellsPerRow);
-  const Integer column = static_cast<Integer>((cell - 1) % cellsPerRow);
+  if (const std::optional<FocusKey> move = FocusKeyOf(key)) {
+    return {BoardKeyAct::kMove, MovedFocus(cell, *move, cellsPerRow, rows)};
+  }
   const bool shift = modifiers.testFlag(Qt::ShiftModifier);
   switch (key) {
-    case Qt::Key_Left: return Move(row, column - 1, cellsPerRow, rows);
-    case Qt::Key_Right: return Move(row, column + 1, cellsPerRow, rows);
-    case Qt::Key_Up: return Move(row - 1, column, cellsPerRow, rows);
-    case Qt::Key_Down: return Move(row + 1, column, cellsPerRow, rows);
-    case Qt::Key_Home: return Move(row, 0, cellsPerRow, rows);
-    case Qt::Key_End: return Move(row, cellsPerRow - 1, cellsPerRow, rows);
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: return shift ? BoardKey{} : BoardKey{BoardKeyAct::kLeftClick, cell};

@@ -5,11 +5,12 @@
 #include "ui/qt/program_end.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+
+#include "ui/qt/window_system.h"
 
 namespace vorn {
 
@@ -26,7 +27,7 @@ void DestroyWindows() {
 
 int EndProgram(int status) {
   DestroyWindows();
-  if (!QGuiApplication::platformName().startsWith("wayland")) return status;
+  if (!OnWayland()) return status;
   std::fflush(nullptr);
   std::_Exit(status);
 }

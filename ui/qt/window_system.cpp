@@ -14,10 +14,12 @@ std::optional<bool> chosenControl;
 
 bool OwnWindowControl() {
   if (chosenControl) return *chosenControl;
-  return !QGuiApplication::platformName().startsWith("wayland");
+  return !OnWayland();
 }
 
 }  // namespace
+
+bool OnWayland() { return QGuiApplication::platformName().startsWith("wayland"); }
 
 bool CanPlaceWindows() { return OwnWindowControl(); }
 

@@ -13,6 +13,9 @@ namespace vorn {
 bool CanPlaceWindows();
 bool CanActivateWindows();
 
+// Whether the program runs on a Wayland compositor, whatever a test takes the part of.
+bool OnWayland();
+
 // Tests take the part of a window system that allows both (true) or neither (false);
 // std::nullopt gives the real one back.
 void SetOwnWindowControl(std::optional<bool> allowed);

@@ -4,6 +4,7 @@
 // The rules every front end keeps.
 #include "ui/shared/front_end_rules.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vorn {
@@ -48,6 +49,20 @@ MessageBoxMouse::Verdict MessageBoxMouse::Release(bool leftButton, bool onText) 
   if (!textPressed_ || !leftButton) return Verdict::kPassOn;
   textPressed_ = false;
   return onText ? Verdict::kClose : Verdict::kIgnore;
+}
+
+Integer MovedFocus(Integer from, FocusKey key, Integer cellsPerRow, Integer rows) {
+  Integer row = (from - 1) / cellsPerRow;
+  Integer column = (from - 1) % cellsPerRow;
+  switch (key) {
+    case FocusKey::kLeft: column = std::max<Integer>(0, column - 1); break;
+    case FocusKey::kRight: column = std::min<Integer>(cellsPerRow - 1, column + 1); break;
+    case FocusKey::kUp: row = std::max<Integer>(0, row - 1); break;
+    case FocusKey::kDown: row = std::min<Integer>(rows - 1, row + 1); break;
+    case FocusKey::kHome: column = 0; break;
+    case FocusKey::kEnd: column = cellsPerRow - 1; break;
+  }
+  return row * cellsPerRow + column + 1;
 }
 
 }  // namespace vorn

@@ -78,6 +78,16 @@ class MessageBoxMouse {
   bool textPressed_ = false;
 };
 
+// --- The keyboard's cell ----------------------------------------------------------------
+
+// The keys that move the cell the keyboard plays: the arrows by one cell (up and down a
+// row, left and right along it), Home and End to the row's ends.
+enum class FocusKey { kLeft, kRight, kUp, kDown, kHome, kEnd };
+
+// Where `key` moves the keyboard's cell `from` (1..cellsPerRow x rows) on a board of
+// `cellsPerRow` cells in each of its `rows` rows, stopping at the board's edges.
+Integer MovedFocus(Integer from, FocusKey key, Integer cellsPerRow, Integer rows);
+
 // --- The help window --------------------------------------------------------------------
 
 // "Back" and "Forward" step through the help's history only on a page reached through a

@@ -4,15 +4,13 @@
 // The cell the keyboard plays. It is hidden until the first arrow key, Home or End, so that
 // the window of a player who uses the mouse alone looks as it always has; that first key
 // shows it on cell 1, the top left cell, where the page's board takes the focus too, and
-// each key after it moves it: the arrows by one cell (up and down a row, left and right
-// along it), Home and End to the row's ends, stopping at the board's edges.
+// each key after it moves it (MovedFocus).
 #pragma once
 
 #include "game/runtime.h"
+#include "ui/shared/front_end_rules.h"
 
 namespace vorn::win32 {
-
-enum class FocusKey { kLeft, kRight, kUp, kDown, kHome, kEnd };
 
 class KeyboardFocus {
  public:
